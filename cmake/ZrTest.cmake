@@ -1,0 +1,13 @@
+# zr_add_test(NAME name SOURCES files... LIBS targets... [LABELS labels...])
+# A Qt Test executable run by CTest with the offscreen platform.
+function(zr_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE Qt6::Test ${T_LIBS})
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZR_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
+    TIMEOUT 300
+    LABELS "${T_LABELS}")
+endfunction()

@@ -1,0 +1,78 @@
+#include "portmap.h"
+
+#include <QCollator>
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace zr {
+
+PortMap PortMap::fromSystem() {
+    PortMap map;
+#ifdef Q_OS_WIN
+    for (int n = 1; n <= 4; ++n)
+        map.setDevice(n, QStringLiteral("COM%1").arg(n));
+#else
+    QList<Device> found;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+        const QString name = info.portName();
+        const bool usb = info.hasVendorIdentifier() || name.startsWith(QLatin1String("ttyUSB")) ||
+                         name.startsWith(QLatin1String("ttyACM"));
+        found.append({info.systemLocation(), usb});
+    }
+    const QStringList ordered = orderDevices(found);
+    for (int i = 0; i < 4 && i < ordered.size(); ++i)
+        map.setDevice(i + 1, ordered.at(i));
+#endif
+    map.applyEnvironment(qEnvironmentVariable("ZR_LOADER_PORTS"));
+    return map;
+}
+
+QStringList PortMap::orderDevices(QList<Device> devices) {
+    QCollator collator;
+    collator.setNumericMode(true);
+    std::stable_sort(devices.begin(), devices.end(), [&](const Device &a, const Device &b) {
+        if (a.usb != b.usb)
+            return a.usb;
+        return collator.compare(a.location, b.location) < 0;
+    });
+    QStringList out;
+    for (const Device &d : devices)
+        out.append(d.location);
+    return out;
+}
+
+void PortMap::applyEnvironment(const QString &value) {
+    const QStringList parts = value.split(QLatin1Char(','));
+    for (int i = 0; i < 4 && i < parts.size(); ++i) {
+        const QString dev = parts.at(i).trimmed();
+        if (!dev.isEmpty())
+            setDevice(i + 1, dev);
+    }
+}
+
+bool PortMap::applyOverride(const QString &spec, QString *error) {
+    static const QRegularExpression form(QStringLiteral("^([1-4])=(.+)$"));
+    const auto m = form.match(spec.trimmed());
+    if (!m.hasMatch()) {
+        if (error)
+            *error = QStringLiteral("expected N=DEVICE with N in 1..4, got \"%1\"").arg(spec);
+        return false;
+    }
+    setDevice(m.captured(1).toInt(), m.captured(2));
+    return true;
+}
+
+void PortMap::setDevice(int n, const QString &device) {
+    if (n >= 1 && n <= 4)
+        devices_[n - 1] = device;
+}
+
+QString PortMap::device(int n) const {
+    if (n < 1 || n > 4)
+        return {};
+    return devices_[n - 1];
+}
+
+} // namespace zr
