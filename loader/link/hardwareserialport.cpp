@@ -83,7 +83,7 @@ bool HardwareSerialPort::Close() {
 }
 
 QString HardwareSerialPort::deviceName() const {
-    return port_.isOpen() ? port_.portName() : QString();
+    return port_.isOpen() ? map_.device(GetPortNumber()) : QString();
 }
 
 void HardwareSerialPort::markVanished(const QString &why) {

@@ -1,6 +1,5 @@
 #include "portmap.h"
 
-#include <QCollator>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
@@ -29,13 +28,41 @@ PortMap PortMap::fromSystem() {
     return map;
 }
 
+namespace {
+// Compares names with runs of digits taken as numbers: ttyS2 before ttyS10.
+bool naturalLess(const QString &a, const QString &b) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a.at(i).isDigit() && b.at(j).isDigit()) {
+            qsizetype ei = i;
+            qsizetype ej = j;
+            while (ei < a.size() && a.at(ei).isDigit())
+                ++ei;
+            while (ej < b.size() && b.at(ej).isDigit())
+                ++ej;
+            const qulonglong na = a.mid(i, ei - i).toULongLong();
+            const qulonglong nb = b.mid(j, ej - j).toULongLong();
+            if (na != nb)
+                return na < nb;
+            i = ei;
+            j = ej;
+        } else {
+            if (a.at(i) != b.at(j))
+                return a.at(i) < b.at(j);
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+} // namespace
+
 QStringList PortMap::orderDevices(QList<Device> devices) {
-    QCollator collator;
-    collator.setNumericMode(true);
-    std::stable_sort(devices.begin(), devices.end(), [&](const Device &a, const Device &b) {
+    std::stable_sort(devices.begin(), devices.end(), [](const Device &a, const Device &b) {
         if (a.usb != b.usb)
             return a.usb;
-        return collator.compare(a.location, b.location) < 0;
+        return naturalLess(a.location, b.location);
     });
     QStringList out;
     for (const Device &d : devices)

@@ -1,0 +1,291 @@
+// zr3500-cli: the drive link from the command line (probe, read and write words).
+
+#include "driveprotocol.h"
+#include "hardwareserialport.h"
+#include "ptyserver.h"
+#include "simdrive.h"
+#include "tracingserialport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+#include <memory>
+#include <optional>
+#include <thread>
+
+using namespace zr;
+
+namespace {
+
+QTextStream &out() {
+    static QTextStream s(stdout);
+    return s;
+}
+QTextStream &err() {
+    static QTextStream s(stderr);
+    return s;
+}
+
+constexpr int kExitOk = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitDrive = 2;
+
+int usage(const QString &why) {
+    err() << "zr3500-cli: " << why << "\n(see zr3500-cli --help)" << Qt::endl;
+    return kExitUsage;
+}
+
+// The simulated drive served on a pseudo-terminal from a thread of this process.
+class SimulatedLine {
+public:
+    bool start(QString *error) {
+        if (!server_.open(error))
+            return false;
+        thread_ = std::thread([this] { server_.run(); });
+        return true;
+    }
+    ~SimulatedLine() {
+        server_.stop();
+        if (thread_.joinable())
+            thread_.join();
+    }
+    QString device() const { return server_.devicePath(); }
+
+private:
+    sim::SimDrive drive_;
+    sim::PtyServer server_{drive_};
+    std::thread thread_;
+};
+
+class Cli {
+public:
+    Cli(SerialPort &port, HardwareSerialPort &hw, int drive, bool fixedDevice)
+        : port_(port), hw_(hw), drive_(drive), fixedDevice_(fixedDevice) {}
+
+    int probe();
+    int session(QStringList tokens, bool verbose);
+
+private:
+    bool openPort(int n, bool quiet);
+    bool findDrive(bool quiet);
+    void warnLatency();
+
+    SerialPort &port_;
+    HardwareSerialPort &hw_;
+    int drive_;
+    bool fixedDevice_;
+    QString lastResult_ = kTimeoutError;
+};
+
+bool Cli::openPort(int n, bool quiet) {
+    if (port_.IsOpen())
+        port_.Close();
+    port_.SetPortNumber(n);
+    if (!port_.Open()) {
+        if (!quiet)
+            out() << "port " << n << ": cannot open (" << port_.lastError() << ")" << Qt::endl;
+        return false;
+    }
+    warnLatency();
+    port_.DiscardInput();
+    return true;
+}
+
+void Cli::warnLatency() {
+    const int ms = hw_.latencyTimerMs();
+    if (ms > 2)
+        err() << "warning: the USB adapter's latency timer is " << ms
+              << " ms; every transaction waits for it (set it to 1 in "
+                 "/sys/bus/usb-serial/devices/<tty>/latency_timer)"
+              << Qt::endl;
+}
+
+// Tries ports 1 to 4 in turn, as the link window does, until the drive answers a release read.
+bool Cli::findDrive(bool quiet) {
+    const int first = fixedDevice_ ? 1 : SerialPort::kFirstPort;
+    const int last = fixedDevice_ ? 1 : SerialPort::kLastPort;
+    for (int n = first; n <= last; ++n) {
+        if (!openPort(n, quiet))
+            continue;
+        QString text;
+        DriveTransaction(port_, drive_, addr::kRelease, false, true, text, lastResult_);
+        const QString device = hw_.deviceName().isEmpty() ? hw_.portMap().device(n) : hw_.deviceName();
+        if (!quiet)
+            out() << "port " << n << " (" << device << "): " << lastResult_ << Qt::endl;
+        if (lastResult_ == kNoError)
+            return true;
+        if (hw_.deviceVanished() && !quiet)
+            out() << "port " << n << ": " << hw_.lastError() << Qt::endl;
+    }
+    return false;
+}
+
+int Cli::probe() {
+    if (!findDrive(false)) {
+        err() << lastResult_ << Qt::endl;
+        err() << "no drive " << drive_ << " answers on " << (fixedDevice_ ? "this port" : "ports 1 to 4") << Qt::endl;
+        return kExitDrive;
+    }
+    QString release;
+    DriveTransaction(port_, drive_, addr::kRelease, false, true, release, lastResult_);
+    QString status;
+    if (lastResult_ == kNoError)
+        DriveTransaction(port_, drive_, addr::kStatus, false, true, status, lastResult_);
+    if (lastResult_ != kNoError) {
+        err() << lastResult_ << Qt::endl;
+        return kExitDrive;
+    }
+    const bool running = (status.toInt() & addr::kStatusBit14) != 0;
+    out() << "drive " << drive_ << " on port " << port_.GetPortNumber() << " (" << hw_.deviceName() << ")\n"
+          << "release " << FormatRelease(release) << "\n"
+          << "status bit 14 " << (running ? "set: drive program running" : "clear: loader mode, ready for a program download")
+          << Qt::endl;
+    return kExitOk;
+}
+
+// Runs "read [--rom] ADDR" and "write [--rom] ADDR VALUE" commands in one connection.
+int Cli::session(QStringList tokens, bool verbose) {
+    if (tokens.isEmpty())
+        return usage(QStringLiteral("nothing to do"));
+    if (!findDrive(true)) {
+        err() << lastResult_ << Qt::endl;
+        return kExitDrive;
+    }
+    while (!tokens.isEmpty()) {
+        const QString verb = tokens.takeFirst();
+        if (verb != QLatin1String("read") && verb != QLatin1String("write"))
+            return usage(QStringLiteral("unknown command \"%1\"").arg(verb));
+        const bool isWrite = verb == QLatin1String("write");
+        bool ram = true;
+        if (!tokens.isEmpty() && tokens.first() == QLatin1String("--rom")) {
+            ram = false;
+            tokens.removeFirst();
+        }
+        if (tokens.isEmpty())
+            return usage(QStringLiteral("%1 needs an address").arg(verb));
+        const QString addrText = tokens.takeFirst();
+        const auto address = ParseAddressText(addrText);
+        if (!address)
+            return usage(QStringLiteral("\"%1\" is no address 0..65535 (decimal, 0x0280 or &H0280)").arg(addrText));
+        QString data;
+        if (isWrite) {
+            if (tokens.isEmpty())
+                return usage(QStringLiteral("write needs a value"));
+            data = tokens.takeFirst();
+            if (!ParseValueText(data))
+                return usage(QStringLiteral("\"%1\" is no value (decimal or &H hexadecimal)").arg(data));
+        }
+        QString result;
+        DriveTransaction(port_, drive_, *address, isWrite, ram, data, result);
+        if (result != kNoError) {
+            err() << result << Qt::endl;
+            if (hw_.deviceVanished())
+                err() << hw_.lastError() << Qt::endl;
+            return kExitDrive;
+        }
+        const QString where = QStringLiteral("%1 0x%2").arg(ram ? QStringLiteral("RAM") : QStringLiteral("ROM")).arg(QString::number(*address, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        if (verbose)
+            out() << verb << " " << where << (isWrite ? " <- " : " -> ") << data << ": " << result << Qt::endl;
+        else if (!isWrite)
+            out() << data << Qt::endl;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zr3500-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZR_VERSION));
+
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral(
+        "Talks to a ZR3500 drive on a serial line.\n\n"
+        "Commands:\n"
+        "  probe                        find the drive on ports 1 to 4 (or --port DEVICE)\n"
+        "  read [--rom] ADDR            print the word at ADDR (RAM unless --rom)\n"
+        "  write [--rom] ADDR VALUE     write VALUE (decimal or &H hexadecimal) to ADDR\n"
+        "  session CMD...               several read/write commands on one connection\n"
+        "ADDR: decimal, 0x0280 or &H0280. Exit code 0 = No error; 2 = the drive link failed\n"
+        "(the result text goes to stderr); 1 = bad command line."));
+    p.addHelpOption();
+    p.addVersionOption();
+    const QCommandLineOption portOpt(QStringLiteral("port"), QStringLiteral("A device to use (/dev/ttyUSB0), or N=DEVICE to map port N (repeatable)."), QStringLiteral("DEVICE"));
+    const QCommandLineOption driveOpt(QStringLiteral("drive"), QStringLiteral("Drive number 0..63 (default 1)."), QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption simOpt(QStringLiteral("simulate"), QStringLiteral("Start a simulated drive on a pseudo-terminal and use it."));
+    const QCommandLineOption simPortOpt(QStringLiteral("sim-port"), QStringLiteral("Port number 1..4 the simulated drive appears on (default 1)."), QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption traceOpt(QStringLiteral("trace"), QStringLiteral("Write a hex log of every frame sent and received to FILE."), QStringLiteral("FILE"));
+    p.addOptions({portOpt, driveOpt, simOpt, simPortOpt, traceOpt});
+    p.addPositionalArgument(QStringLiteral("command"), QStringLiteral("probe, read, write or session"));
+    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    p.process(app);
+
+    QStringList args = p.positionalArguments();
+    if (args.isEmpty())
+        return usage(QStringLiteral("no command given"));
+    const QString command = args.takeFirst();
+
+    bool ok = false;
+    const int drive = p.value(driveOpt).toInt(&ok);
+    if (!ok || drive < 0 || drive > 63)
+        return usage(QStringLiteral("--drive wants a number 0..63"));
+
+    PortMap map = PortMap::fromSystem();
+    bool fixedDevice = false;
+    std::unique_ptr<SimulatedLine> sim;
+    if (p.isSet(simOpt)) {
+        const int simPort = p.value(simPortOpt).toInt(&ok);
+        if (!ok || simPort < 1 || simPort > 4)
+            return usage(QStringLiteral("--sim-port wants a number 1..4"));
+        sim = std::make_unique<SimulatedLine>();
+        QString error;
+        if (!sim->start(&error))
+            return usage(QStringLiteral("cannot start the simulated drive: %1").arg(error));
+        map = PortMap();
+        map.setDevice(simPort, sim->device());
+    }
+    for (const QString &spec : p.values(portOpt)) {
+        if (spec.contains(QLatin1Char('='))) {
+            QString error;
+            if (!map.applyOverride(spec, &error))
+                return usage(error);
+        } else {
+            map = PortMap();
+            map.setDevice(1, spec);
+            fixedDevice = true;
+        }
+    }
+
+    HardwareSerialPort hw(map);
+    SerialPort *port = &hw;
+    QFile traceFile;
+    QTextStream traceOut;
+    std::unique_ptr<TracingSerialPort> tracer;
+    if (p.isSet(traceOpt)) {
+        traceFile.setFileName(p.value(traceOpt));
+        if (!traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return usage(QStringLiteral("cannot write %1").arg(traceFile.fileName()));
+        traceOut.setDevice(&traceFile);
+        tracer = std::make_unique<TracingSerialPort>(hw, [&](const QString &line) { traceOut << line << Qt::endl; });
+        port = tracer.get();
+    }
+
+    Cli cli(*port, hw, drive, fixedDevice);
+    int code = kExitUsage;
+    if (command == QLatin1String("probe"))
+        code = args.isEmpty() ? cli.probe() : usage(QStringLiteral("probe takes no arguments"));
+    else if (command == QLatin1String("read") || command == QLatin1String("write"))
+        code = cli.session(QStringList{command} + args, false);
+    else if (command == QLatin1String("session"))
+        code = cli.session(args, true);
+    else
+        code = usage(QStringLiteral("unknown command \"%1\"").arg(command));
+    if (tracer)
+        tracer->flush();
+    if (port->IsOpen())
+        port->Close();
+    return code;
+}

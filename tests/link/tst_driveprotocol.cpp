@@ -1,0 +1,263 @@
+#include "driveprotocol.h"
+#include "scriptedport.h"
+
+#include <QTest>
+
+using namespace zr;
+
+namespace {
+QByteArray hex(const char *h) { return QByteArray::fromHex(h); }
+} // namespace
+
+class TestDriveProtocol : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void splitWord_data();
+    void splitWord();
+    void joinWord_data();
+    void joinWord();
+    void everyByteSurvivesJoinAndSplit();
+    void parseValue_data();
+    void parseValue();
+    void parseAddress_data();
+    void parseAddress();
+    void request_data();
+    void request();
+    void transaction_data();
+    void transaction();
+    void leftoversAreDiscardedBeforeSending();
+    void closedPortGivesTimeoutAndKeepsData();
+    void unsendableWriteSendsNothing();
+    void formatRelease_data();
+    void formatRelease();
+};
+
+void TestDriveProtocol::splitWord_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("high");
+    QTest::addColumn<int>("low");
+    QTest::newRow("zero") << 0.0 << 0x00 << 0x00;
+    QTest::newRow("1700") << 1700.0 << 0x06 << 0xA4;
+    QTest::newRow("-1") << -1.0 << 0xFF << 0xFF;
+    QTest::newRow("65535") << 65535.0 << 0xFF << 0xFF;
+    QTest::newRow("-21846") << -21846.0 << 0xAA << 0xAA;
+    QTest::newRow("43690") << 43690.0 << 0xAA << 0xAA;
+    QTest::newRow("70000 keeps low 16 bits") << 70000.0 << 0x11 << 0x70;
+    QTest::newRow("-32768") << -32768.0 << 0x80 << 0x00;
+    QTest::newRow("2.5 rounds to even 2") << 2.5 << 0x00 << 0x02;
+    QTest::newRow("3.5 rounds to even 4") << 3.5 << 0x00 << 0x04;
+    QTest::newRow("-2.5 rounds to even -2") << -2.5 << 0xFF << 0xFE;
+    QTest::newRow("255.6 rounds up") << 255.6 << 0x01 << 0x00;
+}
+
+void TestDriveProtocol::splitWord() {
+    QFETCH(double, value);
+    QFETCH(int, high);
+    QFETCH(int, low);
+    int h = -1;
+    int l = -1;
+    SplitWord(value, h, l);
+    QCOMPARE(h, high);
+    QCOMPARE(l, low);
+}
+
+void TestDriveProtocol::joinWord_data() {
+    QTest::addColumn<int>("high");
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("value");
+    QTest::newRow("FFFF") << 0xFF << 0xFF << -1;
+    QTest::newRow("8000") << 0x80 << 0x00 << -32768;
+    QTest::newRow("7FFF") << 0x7F << 0xFF << 32767;
+    QTest::newRow("0000") << 0x00 << 0x00 << 0;
+    QTest::newRow("1234") << 0x12 << 0x34 << 4660;
+}
+
+void TestDriveProtocol::joinWord() {
+    QFETCH(int, high);
+    QFETCH(int, low);
+    QFETCH(int, value);
+    QCOMPARE(JoinWord(high, low), value);
+}
+
+void TestDriveProtocol::everyByteSurvivesJoinAndSplit() {
+    for (int high = 0; high < 256; ++high) {
+        for (int low = 0; low < 256; ++low) {
+            int h = -1;
+            int l = -1;
+            SplitWord(JoinWord(high, low), h, l);
+            if (h != high || l != low)
+                QFAIL(qPrintable(QStringLiteral("%1 %2 came back as %3 %4").arg(high).arg(low).arg(h).arg(l)));
+        }
+    }
+}
+
+void TestDriveProtocol::parseValue_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("value");
+    QTest::newRow("leading blank") << " 1700" << true << 1700.0;
+    QTest::newRow("blanks around") << " 1700 " << true << 1700.0;
+    QTest::newRow("negative") << "-1" << true << -1.0;
+    QTest::newRow("plus sign") << "+5" << true << 5.0;
+    QTest::newRow("hex 16-bit is signed") << "&HAAAA" << true << -21846.0;
+    QTest::newRow("hex lower case") << "&h55aa" << true << 21930.0;
+    QTest::newRow("hex 32-bit") << "&H00011170" << true << 70000.0;
+    QTest::newRow("fraction") << "12.5" << true << 12.5;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("blank") << " " << false << 0.0;
+    QTest::newRow("letters") << "abc" << false << 0.0;
+    QTest::newRow("trailing junk") << "12x" << false << 0.0;
+    QTest::newRow("bare &H") << "&H" << false << 0.0;
+    QTest::newRow("hex too long") << "&H123456789" << false << 0.0;
+    QTest::newRow("beyond 32 bits") << "4294967296" << false << 0.0;
+}
+
+void TestDriveProtocol::parseValue() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(double, value);
+    const auto v = ParseValueText(text);
+    QCOMPARE(v.has_value(), valid);
+    if (v)
+        QCOMPARE(*v, value);
+}
+
+void TestDriveProtocol::parseAddress_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("address"); // -1 = rejected
+    QTest::newRow("decimal") << "640" << 640;
+    QTest::newRow("0x") << "0x0280" << 0x280;
+    QTest::newRow("&H") << "&H0280" << 0x280;
+    QTest::newRow("top") << "0xFFFF" << 0xFFFF;
+    QTest::newRow("too big") << "65536" << -1;
+    QTest::newRow("negative") << "-1" << -1;
+    QTest::newRow("junk") << "0xZZ" << -1;
+}
+
+void TestDriveProtocol::parseAddress() {
+    QFETCH(QString, text);
+    const auto a = ParseAddressText(text);
+    QFETCH(int, address);
+    QCOMPARE(a.value_or(-1), address);
+}
+
+void TestDriveProtocol::request_data() {
+    QTest::addColumn<int>("drive");
+    QTest::addColumn<int>("address");
+    QTest::addColumn<bool>("isWrite");
+    QTest::addColumn<bool>("ram");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QByteArray>("frame");
+    QTest::newRow("read RAM status") << 1 << 0x0280 << false << true << "" << hex("010280");
+    QTest::newRow("read ROM param") << 1 << 0x3800 << false << false << "" << hex("413800");
+    QTest::newRow("write completion 5555") << 1 << 0x0315 << true << true << "21845" << hex("810315555543");
+    QTest::newRow("write -21846") << 1 << 0x0315 << true << true << "-21846" << hex("810315AAAAED");
+    QTest::newRow("write 43690") << 1 << 0x0315 << true << true << "43690" << hex("810315AAAAED");
+    QTest::newRow("write &HAAAA") << 1 << 0x0315 << true << true << "&HAAAA" << hex("810315AAAAED");
+    QTest::newRow("write 70000") << 1 << 0xB800 << true << true << " 70000" << hex("81B8001170BA");
+    QTest::newRow("write ROM") << 2 << 0x0001 << true << false << "1" << hex("C2000100 01C4");
+    QTest::newRow("broadcast stop") << 63 << 0x03B7 << true << true << "0" << hex("BF03B70000 79");
+    QTest::newRow("drive 0 read") << 0 << 0x0200 << false << true << "" << hex("000200");
+    QTest::newRow("drive 64 refused") << 64 << 0x0200 << false << true << "" << QByteArray();
+    QTest::newRow("address refused") << 1 << 0x10000 << false << true << "" << QByteArray();
+    QTest::newRow("unreadable value refused") << 1 << 0x0200 << true << true << "x" << QByteArray();
+}
+
+void TestDriveProtocol::request() {
+    QFETCH(int, drive);
+    QFETCH(int, address);
+    QFETCH(bool, isWrite);
+    QFETCH(bool, ram);
+    QFETCH(QString, data);
+    QFETCH(QByteArray, frame);
+    QCOMPARE(BuildRequest(drive, address, isWrite, ram, data), frame);
+}
+
+void TestDriveProtocol::transaction_data() {
+    QTest::addColumn<bool>("isWrite");
+    QTest::addColumn<QList<QByteArray>>("chunks");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("data"); // value afterwards; a read starts from "keep"
+
+    using L = QList<QByteArray>;
+    QTest::newRow("good read") << false << L{hex("010280123446")} << kNoError << "4660";
+    QTest::newRow("read of FFFF") << false << L{hex("010280FFFFFE")} << kNoError << "-1";
+    QTest::newRow("read of 8000") << false << L{hex("010280800080")} << kNoError << "-32768";
+    QTest::newRow("read of 0000") << false << L{hex("010280000000")} << kNoError << "0";
+    QTest::newRow("wrong echo, right checksum") << false << L{hex("010281123446")} << kEchoError << "4660";
+    QTest::newRow("wrong echo and checksum") << false << L{hex("010281123447")} << kChecksumError << "4660";
+    QTest::newRow("wrong checksum") << false << L{hex("010280123447")} << kChecksumError << "4660";
+    QTest::newRow("read surplus ignored") << false << L{hex("010280123446EEEE")} << kNoError << "4660";
+    QTest::newRow("trickled reply") << false << L{hex("01"), hex("0280"), QByteArray(), hex("12"), hex("3446")} << kNoError << "4660";
+    QTest::newRow("partial reply") << false << L{hex("0102801234")} << kTimeoutError << "keep";
+    QTest::newRow("no reply") << false << L{} << kTimeoutError << "keep";
+    QTest::newRow("write echoed") << true << L{hex("810315555543")} << kNoError << "21845";
+    QTest::newRow("write echoed in pieces") << true << L{hex("8103"), hex("15555543")} << kNoError << "21845";
+    QTest::newRow("write surplus") << true << L{hex("81031555554300")} << kEchoError << "21845";
+    QTest::newRow("write echo differs") << true << L{hex("810315555544")} << kEchoError << "21845";
+    QTest::newRow("write short echo") << true << L{hex("8103155555")} << kTimeoutError << "21845";
+}
+
+void TestDriveProtocol::transaction() {
+    QFETCH(bool, isWrite);
+    QFETCH(QList<QByteArray>, chunks);
+    QFETCH(QString, result);
+    QFETCH(QString, data);
+    ScriptedPort port;
+    port.replyChunks = chunks;
+    QString value = isWrite ? QStringLiteral("21845") : QStringLiteral("keep");
+    QString outcome = QStringLiteral("stale");
+    DriveTransaction(port, 1, isWrite ? 0x0315 : 0x0280, isWrite, true, value, outcome);
+    QCOMPARE(outcome, result);
+    QCOMPARE(value, data);
+    QCOMPARE(port.written.size(), 1); // one write of the whole request, never a retry
+}
+
+void TestDriveProtocol::leftoversAreDiscardedBeforeSending() {
+    ScriptedPort port;
+    port.waiting = hex("0102800000000000"); // the tail of an earlier, late reply
+    port.replyChunks = {hex("010200 06A4AA")};
+    QString data;
+    QString result;
+    DriveTransaction(port, 1, 0x0200, false, true, data, result);
+    QCOMPARE(result, kNoError);
+    QCOMPARE(data, QStringLiteral("1700"));
+}
+
+void TestDriveProtocol::closedPortGivesTimeoutAndKeepsData() {
+    ScriptedPort port;
+    port.open = false;
+    QString data = QStringLiteral("unchanged");
+    QString result;
+    DriveTransaction(port, 1, 0x0280, false, true, data, result);
+    QCOMPARE(result, kTimeoutError);
+    QCOMPARE(data, QStringLiteral("unchanged"));
+    QVERIFY(port.written.isEmpty());
+}
+
+void TestDriveProtocol::unsendableWriteSendsNothing() {
+    ScriptedPort port;
+    QString data = QStringLiteral("not a number");
+    QString result;
+    DriveTransaction(port, 1, 0xB800, true, true, data, result);
+    QCOMPARE(result, kTimeoutError);
+    QVERIFY(port.written.isEmpty());
+}
+
+void TestDriveProtocol::formatRelease_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("1700") << "1700" << "1.700";
+    QTest::newRow("-1") << "-1" << "-.1";
+    QTest::newRow("blank around") << " 1310 " << "1.310";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestDriveProtocol::formatRelease() {
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(FormatRelease(text), shown);
+}
+
+QTEST_GUILESS_MAIN(TestDriveProtocol)
+#include "tst_driveprotocol.moc"

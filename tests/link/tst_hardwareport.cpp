@@ -1,0 +1,170 @@
+// The real serial port over a pseudo-terminal whose other end the test holds.
+
+#include "driveprotocol.h"
+#include "hardwareserialport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+using namespace zr;
+
+namespace {
+
+// The far end of the line: a pseudo-terminal master, reached by the port through a symlink.
+class FarEnd {
+public:
+    explicit FarEnd(const QString &link) : link_(link) {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ::grantpt(master_);
+        ::unlockpt(master_);
+        QFile::remove(link_);
+        QFile::link(QString::fromLocal8Bit(::ptsname(master_)), link_);
+    }
+    ~FarEnd() { hangUp(); }
+    void hangUp() {
+        if (master_ >= 0)
+            ::close(master_);
+        master_ = -1;
+    }
+    void send(const QByteArray &b) { QCOMPARE(::write(master_, b.constData(), static_cast<size_t>(b.size())), static_cast<ssize_t>(b.size())); }
+    QByteArray receive(int want) {
+        QByteArray got;
+        char buf[512];
+        while (got.size() < want) {
+            pollfd pfd{master_, POLLIN, 0};
+            if (::poll(&pfd, 1, 2000) <= 0)
+                break;
+            const ssize_t n = ::read(master_, buf, sizeof buf);
+            if (n <= 0)
+                break;
+            got.append(buf, static_cast<int>(n));
+        }
+        return got;
+    }
+
+private:
+    QString link_;
+    int master_ = -1;
+};
+
+QByteArray everyByte() {
+    QByteArray all;
+    for (int i = 0; i < 256; ++i)
+        all.append(static_cast<char>(i));
+    return all;
+}
+
+QByteArray readUntil(SerialPort &port, int want) {
+    QByteArray got;
+    for (int i = 0; i < 100 && got.size() < want; ++i) {
+        port.waitForData(50);
+        got += port.ReadAvailable();
+    }
+    return got;
+}
+
+} // namespace
+
+class TestHardwarePort : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void everyByteValuePassesBothWays();
+    void emptyReadReturnsNothing();
+    void portNumberRules_data();
+    void portNumberRules();
+    void vanishedDeviceClosesThePortAndCanBeReopened();
+
+private:
+    QTemporaryDir dir_;
+    QString link_;
+};
+
+void TestHardwarePort::init() { link_ = dir_.filePath(QStringLiteral("line")); }
+
+void TestHardwarePort::everyByteValuePassesBothWays() {
+    FarEnd far(link_);
+    PortMap map;
+    map.setDevice(1, link_);
+    HardwareSerialPort port(map);
+    QVERIFY2(port.Open(), qPrintable(port.lastError()));
+    QVERIFY(port.Write(everyByte()));
+    QCOMPARE(far.receive(256), everyByte());
+    far.send(everyByte());
+    QCOMPARE(readUntil(port, 256), everyByte());
+}
+
+void TestHardwarePort::emptyReadReturnsNothing() {
+    FarEnd far(link_);
+    PortMap map;
+    map.setDevice(1, link_);
+    HardwareSerialPort port(map);
+    QVERIFY(port.Open());
+    bool ok = false;
+    QVERIFY(port.ReadAvailable(&ok).isEmpty());
+    QVERIFY(ok);
+    QVERIFY(port.DiscardInput());
+}
+
+void TestHardwarePort::portNumberRules_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("hasDevice");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("port without device") << 2 << false << false;
+    QTest::newRow("device path missing") << 3 << true << false;
+    QTest::newRow("present port") << 1 << true << true;
+}
+
+void TestHardwarePort::portNumberRules() {
+    QFETCH(int, number);
+    QFETCH(bool, hasDevice);
+    QFETCH(bool, opens);
+    FarEnd far(link_);
+    PortMap map;
+    map.setDevice(1, link_);
+    if (hasDevice && number != 1)
+        map.setDevice(number, dir_.filePath(QStringLiteral("no-such-device")));
+    HardwareSerialPort port(map);
+    QVERIFY(port.SetPortNumber(number));
+    QCOMPARE(port.Open(), opens);
+    QCOMPARE(port.IsOpen(), opens);
+    QCOMPARE(port.lastError().isEmpty(), opens);
+    // The number changes only while closed, and only to 1..4.
+    QCOMPARE(port.SetPortNumber(4), !port.IsOpen());
+    port.Close();
+    QVERIFY(!port.SetPortNumber(0));
+    QVERIFY(!port.SetPortNumber(5));
+}
+
+void TestHardwarePort::vanishedDeviceClosesThePortAndCanBeReopened() {
+    PortMap map;
+    map.setDevice(1, link_);
+    HardwareSerialPort port(map);
+    {
+        FarEnd far(link_);
+        QVERIFY(port.Open());
+        far.hangUp();
+        // A wait on a hung-up line ends at once and closes the port instead of spinning.
+        QVERIFY(!port.waitForData(2000));
+        QVERIFY(!port.IsOpen());
+        QVERIFY(port.deviceVanished());
+        QString data = QStringLiteral("kept");
+        QString result;
+        DriveTransaction(port, 1, 0x0200, false, true, data, result);
+        QCOMPARE(result, kTimeoutError);
+        QCOMPARE(data, QStringLiteral("kept"));
+    }
+    FarEnd back(link_);
+    QVERIFY2(port.Open(), qPrintable(port.lastError()));
+    QVERIFY(!port.deviceVanished());
+    back.send("ok");
+    QCOMPARE(readUntil(port, 2), QByteArray("ok"));
+}
+
+QTEST_GUILESS_MAIN(TestHardwarePort)
+#include "tst_hardwareport.moc"

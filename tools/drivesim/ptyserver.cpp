@@ -1,0 +1,141 @@
+#include "ptyserver.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/prctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace zr::sim {
+
+namespace {
+void closeFd(int &fd) {
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+}
+
+bool writeAll(int fd, const QByteArray &bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+} // namespace
+
+PtyServer::PtyServer(SimDrive &drive) : drive_(drive) {}
+
+PtyServer::~PtyServer() {
+    shutdown();
+    closeFd(wake_[0]);
+    closeFd(wake_[1]);
+    if (!linkPath_.isEmpty())
+        QFile::remove(linkPath_);
+}
+
+bool PtyServer::open(QString *error) {
+    auto bad = [&](const char *what) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(strerror(errno)));
+        shutdown();
+        return false;
+    };
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0)
+        return bad("posix_openpt");
+    if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
+        return bad("grantpt/unlockpt");
+    const char *name = ::ptsname(master_);
+    if (!name)
+        return bad("ptsname");
+    slavePath_ = QString::fromLocal8Bit(name);
+    // Holding the slave side open keeps the master readable while the host closes and reopens.
+    slave_ = ::open(name, O_RDWR | O_NOCTTY);
+    if (slave_ < 0)
+        return bad("open slave");
+    termios tio{};
+    if (::tcgetattr(slave_, &tio) == 0) {
+        ::cfmakeraw(&tio);
+        ::tcsetattr(slave_, TCSANOW, &tio);
+    }
+    if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0)
+        return bad("pipe");
+    return true;
+}
+
+bool PtyServer::link(const QString &path, QString *error) {
+    const QFileInfo existing(path);
+    if (existing.isSymLink())
+        QFile::remove(path);
+    if (!QFile::link(slavePath_, path)) {
+        if (error)
+            *error = QStringLiteral("cannot create the link %1").arg(path);
+        return false;
+    }
+    linkPath_ = path;
+    return true;
+}
+
+void PtyServer::stop() {
+    stopping_ = true;
+    if (wake_[1] >= 0) {
+        const char b = 1;
+        [[maybe_unused]] const auto n = ::write(wake_[1], &b, 1);
+    }
+}
+
+void PtyServer::shutdown() {
+    closeFd(slave_);
+    closeFd(master_);
+}
+
+void PtyServer::run() {
+    // Wake up on time for paced bytes rather than up to 50 us late.
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+    char buf[4096];
+    while (!stopping_ && master_ >= 0) {
+        const QByteArray out = drive_.takeDue(Clock::now());
+        if (!out.isEmpty())
+            writeAll(master_, out);
+        if (drive_.vanished())
+            break;
+
+        timespec ts{};
+        timespec *timeout = nullptr;
+        const TimePoint due = drive_.nextDue();
+        if (due != TimePoint::max()) {
+            const auto wait = std::max(Clock::duration::zero(), due - Clock::now());
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
+            ts.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
+            ts.tv_nsec = static_cast<long>(ns % 1'000'000'000);
+            timeout = &ts;
+        }
+        pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        const int n = ::ppoll(fds, 2, timeout, nullptr);
+        if (n < 0 && errno != EINTR)
+            break;
+        if (fds[1].revents)
+            break;
+        if (fds[0].revents & POLLIN) {
+            const ssize_t got = ::read(master_, buf, sizeof buf);
+            if (got > 0)
+                drive_.receive(QByteArray(buf, static_cast<int>(got)), Clock::now());
+        } else if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) {
+            break;
+        }
+    }
+    if (drive_.vanished() || closeRequested_)
+        shutdown();
+}
+
+} // namespace zr::sim

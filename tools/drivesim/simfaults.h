@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace zr::sim {
+
+// Misbehaviours the simulated drive can show on demand.
+enum class FaultKind {
+    NoReply,       // the request is carried out but never answered
+    PartialReply,  // only the first five reply bytes are sent
+    Trickle,       // the reply arrives one byte at a time, spread over ~75 ms
+    WrongEcho,     // the echoed address high byte is changed
+    WrongChecksum, // the last reply byte is changed
+    ExtraBytes,    // two surplus bytes follow the reply
+    LateReply,     // the reply comes after the host's 0.3 s limit
+    Garbage,       // a stray byte precedes the reply
+    Silence,       // no answer at all once `after` transactions have been served
+    Vanish,        // the line disappears once `after` transactions have been served
+};
+
+// A fault hits the transactions after the first `after`, every `every`-th of them.
+struct Fault {
+    FaultKind kind = FaultKind::NoReply;
+    int every = 1;
+    int after = 0;
+
+    // `n` counts the transactions addressed to this drive, from 1.
+    bool hits(int n) const;
+};
+
+// Parses "kind[:every=K][:after=N]", e.g. "checksum:every=3" or "silence:after=10".
+// Kinds: noreply, partial, trickle, echo, checksum, extra, late, garbage, silence, vanish.
+std::optional<Fault> ParseFault(const QString &spec, QString *error = nullptr);
+QString FaultName(FaultKind kind);
+QList<FaultKind> AllFaultKinds();
+
+} // namespace zr::sim
