@@ -1,0 +1,174 @@
+// Whole programs: zr3500-sim on a pseudo-terminal, zr3500-cli and the real serial port against it.
+
+#include "driveprotocol.h"
+#include "hardwareserialport.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zr;
+
+namespace {
+
+QString bin(const QString &name) {
+    return qEnvironmentVariable("ZR_BIN_DIR", QStringLiteral(".")) + QLatin1Char('/') + name;
+}
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &args) {
+    QProcess p;
+    p.start(bin(QStringLiteral("zr3500-cli")), args);
+    Run r;
+    if (!p.waitForFinished(30000))
+        return r;
+    r.code = p.exitCode();
+    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    r.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
+// A simulated drive process reachable through a symlink.
+class Sim {
+public:
+    bool start(const QString &link, const QStringList &extra = {}) {
+        proc_.start(bin(QStringLiteral("zr3500-sim")), QStringList{QStringLiteral("--link"), link} + extra);
+        if (!proc_.waitForReadyRead(10000))
+            return false;
+        device_ = QString::fromLocal8Bit(proc_.readLine()).trimmed();
+        return device_.startsWith(QLatin1Char('/'));
+    }
+    void stop() {
+        proc_.terminate();
+        proc_.waitForFinished(10000);
+    }
+    ~Sim() { stop(); }
+
+private:
+    QProcess proc_;
+    QString device_;
+};
+
+} // namespace
+
+class TestCliEndToEnd : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void commands_data();
+    void commands();
+    void writtenValueReadsBack();
+    void traceLogsEveryFrame();
+    void simulateHuntsForTheDrive();
+    void closedPseudoTerminalUnderAnOpenPort();
+
+private:
+    QTemporaryDir dir_;
+    QString link_;
+};
+
+void TestCliEndToEnd::init() { link_ = dir_.filePath(QStringLiteral("drive")); }
+
+void TestCliEndToEnd::commands_data() {
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<QStringList>("cliArgs");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");  // contained in stdout
+    QTest::addColumn<QString>("err");  // contained in stderr
+
+    QTest::newRow("probe in loader mode") << QStringList{"--status", "0"} << QStringList{"probe"} << 0
+                                          << "release 1.700" << "";
+    QTest::newRow("probe status clear") << QStringList{"--status", "0"} << QStringList{"probe"} << 0
+                                        << "status bit 14 clear" << "";
+    QTest::newRow("probe release") << QStringList{"--release", "1310"} << QStringList{"probe"} << 0
+                                   << "status bit 14 set" << "";
+    QTest::newRow("read release") << QStringList() << QStringList{"read", "0x0200"} << 0 << "1700\n" << "";
+    QTest::newRow("read &H form") << QStringList() << QStringList{"read", "&H0200"} << 0 << "1700\n" << "";
+    QTest::newRow("read ROM") << QStringList() << QStringList{"read", "--rom", "0x3C00"} << 0 << "1023\n" << "";
+    QTest::newRow("write hex") << QStringList() << QStringList{"write", "0xB800", "&HAAAA"} << 0 << "" << "";
+    QTest::newRow("other drive is silent") << QStringList() << QStringList{"--drive", "7", "read", "0x0200"} << 2
+                                           << "" << "Timeout error";
+    QTest::newRow("checksum fault") << QStringList{"--fault", "checksum:after=1"} << QStringList{"read", "0x0280"}
+                                    << 2 << "" << "Checksum error";
+    QTest::newRow("bad address") << QStringList() << QStringList{"read", "0x10000"} << 1 << "" << "no address";
+    QTest::newRow("bad value") << QStringList() << QStringList{"write", "0xB800", "12a"} << 1 << "" << "no value";
+}
+
+void TestCliEndToEnd::commands() {
+    QFETCH(QStringList, simArgs);
+    QFETCH(QStringList, cliArgs);
+    QFETCH(int, code);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    Sim sim;
+    QVERIFY(sim.start(link_, simArgs));
+    const Run r = cli(QStringList{"--port", link_} + cliArgs);
+    QVERIFY2(r.code == code, qPrintable(r.out + r.err));
+    QVERIFY2(r.out.contains(out), qPrintable(r.out));
+    QVERIFY2(r.err.contains(err), qPrintable(r.err));
+}
+
+void TestCliEndToEnd::writtenValueReadsBack() {
+    Sim sim;
+    QVERIFY(sim.start(link_));
+    QCOMPARE(cli({"--port", link_, "write", "0xB801", "-1234"}).code, 0);
+    const Run r = cli({"--port", link_, "read", "0xB801"});
+    QCOMPARE(r.out, QStringLiteral("-1234\n"));
+}
+
+void TestCliEndToEnd::traceLogsEveryFrame() {
+    Sim sim;
+    QVERIFY(sim.start(link_));
+    const QString trace = dir_.filePath(QStringLiteral("trace.txt"));
+    QCOMPARE(cli({"--port", link_, "--trace", trace, "session", "read", "0x0200", "write", "0x0315", "-21846"}).code, 0);
+    QFile f(trace);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString log = QString::fromLatin1(f.readAll());
+    for (const char *frame : {"> 01 02 00\n", "< 01 02 00 06 A4 AA\n", "> 81 03 15 AA AA ED\n", "< 81 03 15 AA AA ED\n"})
+        QVERIFY2(log.contains(QLatin1String(frame)), qPrintable(log));
+}
+
+void TestCliEndToEnd::simulateHuntsForTheDrive() {
+    const Run r = cli({"--simulate", "--sim-port", "3", "probe"});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains(QLatin1String("port 1: cannot open")), qPrintable(r.out));
+    QVERIFY2(r.out.contains(QLatin1String("drive 1 on port 3")), qPrintable(r.out));
+}
+
+void TestCliEndToEnd::closedPseudoTerminalUnderAnOpenPort() {
+    PortMap map;
+    map.setDevice(1, link_);
+    HardwareSerialPort port(map);
+    QString data;
+    QString result;
+    {
+        Sim sim;
+        QVERIFY(sim.start(link_));
+        QVERIFY2(port.Open(), qPrintable(port.lastError()));
+        DriveTransaction(port, 1, 0x0200, false, true, data, result);
+        QCOMPARE(result, kNoError);
+        sim.stop();
+    }
+    data = QStringLiteral("kept");
+    DriveTransaction(port, 1, 0x0200, false, true, data, result);
+    QCOMPARE(result, kTimeoutError);
+    QCOMPARE(data, QStringLiteral("kept"));
+    QVERIFY(!port.IsOpen());
+    QVERIFY(port.deviceVanished());
+
+    Sim back;
+    QVERIFY(back.start(link_));
+    QVERIFY2(port.Open(), qPrintable(port.lastError()));
+    DriveTransaction(port, 1, 0x0200, false, true, data, result);
+    QCOMPARE(result, kNoError);
+    QCOMPARE(data, QStringLiteral("1700"));
+}
+
+QTEST_GUILESS_MAIN(TestCliEndToEnd)
+#include "tst_cli_e2e.moc"
