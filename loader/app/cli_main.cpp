@@ -111,7 +111,8 @@ bool Cli::findDrive(bool quiet) {
             continue;
         QString text;
         DriveTransaction(port_, drive_, addr::kRelease, false, true, text, lastResult_);
-        const QString device = hw_.deviceName().isEmpty() ? hw_.portMap().device(n) : hw_.deviceName();
+        const QString device =
+            hw_.deviceName().isEmpty() ? hw_.portMap().device(n) : hw_.deviceName();
         if (!quiet)
             out() << "port " << n << " (" << device << "): " << lastResult_ << Qt::endl;
         if (lastResult_ == kNoError)
@@ -125,7 +126,8 @@ bool Cli::findDrive(bool quiet) {
 int Cli::probe() {
     if (!findDrive(false)) {
         err() << lastResult_ << Qt::endl;
-        err() << "no drive " << drive_ << " answers on " << (fixedDevice_ ? "this port" : "ports 1 to 4") << Qt::endl;
+        err() << "no drive " << drive_ << " answers on "
+              << (fixedDevice_ ? "this port" : "ports 1 to 4") << Qt::endl;
         return kExitDrive;
     }
     QString release;
@@ -138,9 +140,12 @@ int Cli::probe() {
         return kExitDrive;
     }
     const bool running = (status.toInt() & addr::kStatusBit14) != 0;
-    out() << "drive " << drive_ << " on port " << port_.GetPortNumber() << " (" << hw_.deviceName() << ")\n"
+    out() << "drive " << drive_ << " on port " << port_.GetPortNumber() << " (" << hw_.deviceName()
+          << ")\n"
           << "release " << FormatRelease(release) << "\n"
-          << "status bit 14 " << (running ? "set: drive program running" : "clear: loader mode, ready for a program download")
+          << "status bit 14 "
+          << (running ? "set: drive program running"
+                      : "clear: loader mode, ready for a program download")
           << Qt::endl;
     return kExitOk;
 }
@@ -168,14 +173,16 @@ int Cli::session(QStringList tokens, bool verbose) {
         const QString addrText = tokens.takeFirst();
         const auto address = ParseAddressText(addrText);
         if (!address)
-            return usage(QStringLiteral("\"%1\" is no address 0..65535 (decimal, 0x0280 or &H0280)").arg(addrText));
+            return usage(QStringLiteral("\"%1\" is no address 0..65535 (decimal, 0x0280 or &H0280)")
+                             .arg(addrText));
         QString data;
         if (isWrite) {
             if (tokens.isEmpty())
                 return usage(QStringLiteral("write needs a value"));
             data = tokens.takeFirst();
             if (!ParseValueText(data))
-                return usage(QStringLiteral("\"%1\" is no value (decimal or &H hexadecimal)").arg(data));
+                return usage(
+                    QStringLiteral("\"%1\" is no value (decimal or &H hexadecimal)").arg(data));
         }
         QString result;
         DriveTransaction(port_, drive_, *address, isWrite, ram, data, result);
@@ -185,9 +192,13 @@ int Cli::session(QStringList tokens, bool verbose) {
                 err() << hw_.lastError() << Qt::endl;
             return kExitDrive;
         }
-        const QString where = QStringLiteral("%1 0x%2").arg(ram ? QStringLiteral("RAM") : QStringLiteral("ROM")).arg(QString::number(*address, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        const QString where =
+            QStringLiteral("%1 0x%2")
+                .arg(ram ? QStringLiteral("RAM") : QStringLiteral("ROM"))
+                .arg(QString::number(*address, 16).toUpper().rightJustified(4, QLatin1Char('0')));
         if (verbose)
-            out() << verb << " " << where << (isWrite ? " <- " : " -> ") << data << ": " << result << Qt::endl;
+            out() << verb << " " << where << (isWrite ? " <- " : " -> ") << data << ": " << result
+                  << Qt::endl;
         else if (!isWrite)
             out() << data << Qt::endl;
     }
@@ -213,13 +224,27 @@ int main(int argc, char **argv) {
         "(the result text goes to stderr); 1 = bad command line."));
     p.addHelpOption();
     p.addVersionOption();
-    const QCommandLineOption portOpt(QStringLiteral("port"), QStringLiteral("A device to use (/dev/ttyUSB0), or N=DEVICE to map port N (repeatable)."), QStringLiteral("DEVICE"));
-    const QCommandLineOption driveOpt(QStringLiteral("drive"), QStringLiteral("Drive number 0..63 (default 1)."), QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption simOpt(QStringLiteral("simulate"), QStringLiteral("Start a simulated drive on a pseudo-terminal and use it."));
-    const QCommandLineOption simPortOpt(QStringLiteral("sim-port"), QStringLiteral("Port number 1..4 the simulated drive appears on (default 1)."), QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption traceOpt(QStringLiteral("trace"), QStringLiteral("Write a hex log of every frame sent and received to FILE."), QStringLiteral("FILE"));
+    const QCommandLineOption portOpt(
+        QStringLiteral("port"),
+        QStringLiteral("A device to use (/dev/ttyUSB0), or N=DEVICE to map port N (repeatable)."),
+        QStringLiteral("DEVICE"));
+    const QCommandLineOption driveOpt(QStringLiteral("drive"),
+                                      QStringLiteral("Drive number 0..63 (default 1)."),
+                                      QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption simOpt(
+        QStringLiteral("simulate"),
+        QStringLiteral("Start a simulated drive on a pseudo-terminal and use it."));
+    const QCommandLineOption simPortOpt(
+        QStringLiteral("sim-port"),
+        QStringLiteral("Port number 1..4 the simulated drive appears on (default 1)."),
+        QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption traceOpt(
+        QStringLiteral("trace"),
+        QStringLiteral("Write a hex log of every frame sent and received to FILE."),
+        QStringLiteral("FILE"));
     p.addOptions({portOpt, driveOpt, simOpt, simPortOpt, traceOpt});
-    p.addPositionalArgument(QStringLiteral("command"), QStringLiteral("probe, read, write or session"));
+    p.addPositionalArgument(QStringLiteral("command"),
+                            QStringLiteral("probe, read, write or session"));
     p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     p.process(app);
 
@@ -269,7 +294,8 @@ int main(int argc, char **argv) {
         if (!traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return usage(QStringLiteral("cannot write %1").arg(traceFile.fileName()));
         traceOut.setDevice(&traceFile);
-        tracer = std::make_unique<TracingSerialPort>(hw, [&](const QString &line) { traceOut << line << Qt::endl; });
+        tracer = std::make_unique<TracingSerialPort>(
+            hw, [&](const QString &line) { traceOut << line << Qt::endl; });
         port = tracer.get();
     }
 

@@ -13,7 +13,9 @@ namespace {
 
 constexpr qint64 kTimeoutNs = qint64(kReplyTimeoutMs) * 1000 * 1000;
 
-quint8 byteAt(const QByteArray &bytes, int i) { return static_cast<quint8>(bytes.at(i)); }
+quint8 byteAt(const QByteArray &bytes, int i) {
+    return static_cast<quint8>(bytes.at(i));
+}
 
 } // namespace
 

@@ -21,20 +21,20 @@ constexpr int kReplyLength = 6;
 
 // Drive memory map used by the link and the transfers.
 namespace addr {
-constexpr int kRelease = 0x0200;          // RAM, software release (1700 = 1.700)
-constexpr int kStatus = 0x0280;           // RAM, status word; bit 14 = program running
+constexpr int kRelease = 0x0200; // RAM, software release (1700 = 1.700)
+constexpr int kStatus = 0x0280;  // RAM, status word; bit 14 = program running
 constexpr quint16 kStatusBit14 = 0x4000;
-constexpr int kCompletion = 0x0315;       // RAM, completion word
-constexpr int kProgramRam = 0x9000;       // RAM 0x9000-0xB7FF, program image
-constexpr int kParamRam = 0xB800;         // RAM 0xB800-0xBBFF, parameter block
-constexpr int kSecondBlockRam = 0xBC00;   // RAM 0xBC00-0xBFFF, second block
-constexpr int kParamRom = 0x3800;         // ROM 0x3800-0x3BFF, parameter block
-constexpr int kSecondBlockRom = 0x3C00;   // ROM 0x3C00-0x3FFF, second block
+constexpr int kCompletion = 0x0315;     // RAM, completion word
+constexpr int kProgramRam = 0x9000;     // RAM 0x9000-0xB7FF, program image
+constexpr int kParamRam = 0xB800;       // RAM 0xB800-0xBBFF, parameter block
+constexpr int kSecondBlockRam = 0xBC00; // RAM 0xBC00-0xBFFF, second block
+constexpr int kParamRom = 0x3800;       // ROM 0x3800-0x3BFF, parameter block
+constexpr int kSecondBlockRom = 0x3C00; // ROM 0x3C00-0x3FFF, second block
 } // namespace addr
 
 // Drive numbers with a meaning of their own.
-constexpr int kAnyDrive = 0;    // answered by every drive
-constexpr int kBroadcast = 63;  // carried out by every drive, never answered
+constexpr int kAnyDrive = 0;   // answered by every drive
+constexpr int kBroadcast = 63; // carried out by every drive, never answered
 
 // Splits a number into bits 15-8 and 7-0 of its 32-bit two's complement, after rounding to the
 // nearest integer (halves to the even neighbour).

@@ -44,7 +44,9 @@ HardwareSerialPort::~HardwareSerialPort() {
         port_.close();
 }
 
-bool HardwareSerialPort::IsOpen() const { return port_.isOpen(); }
+bool HardwareSerialPort::IsOpen() const {
+    return port_.isOpen();
+}
 
 bool HardwareSerialPort::Open() {
     if (port_.isOpen())

@@ -7,7 +7,9 @@ TracingSerialPort::TracingSerialPort(SerialPort &inner, Sink sink)
     clock_.start();
 }
 
-TracingSerialPort::~TracingSerialPort() { flush(); }
+TracingSerialPort::~TracingSerialPort() {
+    flush();
+}
 
 QString TracingSerialPort::hex(const QByteArray &bytes) {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
@@ -15,7 +17,8 @@ QString TracingSerialPort::hex(const QByteArray &bytes) {
 
 void TracingSerialPort::emitLine(double at, char direction, const QByteArray &bytes,
                                  const char *note) {
-    QString line = QStringLiteral("%1 %2 %3").arg(at, 11, 'f', 6).arg(QLatin1Char(direction)).arg(hex(bytes));
+    QString line =
+        QStringLiteral("%1 %2 %3").arg(at, 11, 'f', 6).arg(QLatin1Char(direction)).arg(hex(bytes));
     if (note)
         line += QStringLiteral("  (%1)").arg(QLatin1String(note));
     sink_(line);
@@ -38,7 +41,11 @@ bool TracingSerialPort::forward(bool ok) {
 bool TracingSerialPort::Open() {
     flush();
     const bool ok = inner_.Open();
-    sink_(QStringLiteral("%1 port %2 %3").arg(clock_.nsecsElapsed() / 1e9, 11, 'f', 6).arg(GetPortNumber()).arg(ok ? QStringLiteral("opened") : QStringLiteral("failed to open: ") + inner_.lastError()));
+    sink_(QStringLiteral("%1 port %2 %3")
+              .arg(clock_.nsecsElapsed() / 1e9, 11, 'f', 6)
+              .arg(GetPortNumber())
+              .arg(ok ? QStringLiteral("opened")
+                      : QStringLiteral("failed to open: ") + inner_.lastError()));
     return forward(ok);
 }
 
@@ -47,7 +54,9 @@ bool TracingSerialPort::Close() {
     return forward(inner_.Close());
 }
 
-bool TracingSerialPort::SetPortNumber(int n) { return forward(inner_.SetPortNumber(n)); }
+bool TracingSerialPort::SetPortNumber(int n) {
+    return forward(inner_.SetPortNumber(n));
+}
 
 bool TracingSerialPort::Write(const QByteArray &bytes) {
     // What waits now was received before this frame: it belongs to the earlier exchange, or is

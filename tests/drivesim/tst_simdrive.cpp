@@ -18,13 +18,16 @@ struct Outcome {
     QString data;
 };
 
-Outcome transact(SerialPort &port, int drive, int address, bool isWrite, bool ram, QString data = {}) {
+Outcome transact(SerialPort &port, int drive, int address, bool isWrite, bool ram,
+                 QString data = {}) {
     Outcome o{{}, data};
     DriveTransaction(port, drive, address, isWrite, ram, o.data, o.result);
     return o;
 }
 
-Outcome readRam(SerialPort &port, int address) { return transact(port, 1, address, false, true); }
+Outcome readRam(SerialPort &port, int address) {
+    return transact(port, 1, address, false, true);
+}
 } // namespace
 
 class TestSimDrive : public QObject {
@@ -71,7 +74,8 @@ void TestSimDrive::faultModes_data() {
     QTest::newRow("extra write") << "extra" << true << kEchoError << "(sent value)";
     QTest::newRow("late read") << "late" << false << kTimeoutError << "before";
     QTest::newRow("late write") << "late" << true << kTimeoutError << "(sent value)";
-    QTest::newRow("garbage read (reply shifted by one)") << "garbage" << false << kChecksumError << "18";
+    QTest::newRow("garbage read (reply shifted by one)")
+        << "garbage" << false << kChecksumError << "18";
     QTest::newRow("garbage write") << "garbage" << true << kEchoError << "(sent value)";
 }
 
@@ -253,7 +257,8 @@ void TestSimDrive::faultSpecs_data() {
     QTest::addColumn<QList<int>>("hits"); // which of transactions 1..6 it hits
     QTest::newRow("every one") << "checksum" << true << QList<int>{1, 2, 3, 4, 5, 6};
     QTest::newRow("every third") << "checksum:every=3" << true << QList<int>{3, 6};
-    QTest::newRow("after two, every other") << "noreply:after=2:every=2" << true << QList<int>{4, 6};
+    QTest::newRow("after two, every other")
+        << "noreply:after=2:every=2" << true << QList<int>{4, 6};
     QTest::newRow("silence after 4") << "silence:after=4" << true << QList<int>{5, 6};
     QTest::newRow("unknown kind") << "meltdown" << false << QList<int>{};
     QTest::newRow("bad option") << "late:often=2" << false << QList<int>{};

@@ -38,7 +38,8 @@ Run cli(const QStringList &args) {
 class Sim {
 public:
     bool start(const QString &link, const QStringList &extra = {}) {
-        proc_.start(bin(QStringLiteral("zr3500-sim")), QStringList{QStringLiteral("--link"), link} + extra);
+        proc_.start(bin(QStringLiteral("zr3500-sim")),
+                    QStringList{QStringLiteral("--link"), link} + extra);
         if (!proc_.waitForReadyRead(10000))
             return false;
         device_ = QString::fromLocal8Bit(proc_.readLine()).trimmed();
@@ -73,31 +74,46 @@ private:
     QString link_;
 };
 
-void TestCliEndToEnd::init() { link_ = dir_.filePath(QStringLiteral("drive")); }
+void TestCliEndToEnd::init() {
+    link_ = dir_.filePath(QStringLiteral("drive"));
+}
 
 void TestCliEndToEnd::commands_data() {
     QTest::addColumn<QStringList>("simArgs");
     QTest::addColumn<QStringList>("cliArgs");
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("out");  // contained in stdout
-    QTest::addColumn<QString>("err");  // contained in stderr
+    QTest::addColumn<QString>("out"); // contained in stdout
+    QTest::addColumn<QString>("err"); // contained in stderr
 
-    QTest::newRow("probe in loader mode") << QStringList{"--status", "0"} << QStringList{"probe"} << 0
-                                          << "release 1.700" << "";
-    QTest::newRow("probe status clear") << QStringList{"--status", "0"} << QStringList{"probe"} << 0
-                                        << "status bit 14 clear" << "";
-    QTest::newRow("probe release") << QStringList{"--release", "1310"} << QStringList{"probe"} << 0
-                                   << "status bit 14 set" << "";
-    QTest::newRow("read release") << QStringList() << QStringList{"read", "0x0200"} << 0 << "1700\n" << "";
-    QTest::newRow("read &H form") << QStringList() << QStringList{"read", "&H0200"} << 0 << "1700\n" << "";
-    QTest::newRow("read ROM") << QStringList() << QStringList{"read", "--rom", "0x3C00"} << 0 << "1023\n" << "";
-    QTest::newRow("write hex") << QStringList() << QStringList{"write", "0xB800", "&HAAAA"} << 0 << "" << "";
-    QTest::newRow("other drive is silent") << QStringList() << QStringList{"--drive", "7", "read", "0x0200"} << 2
-                                           << "" << "Timeout error";
-    QTest::newRow("checksum fault") << QStringList{"--fault", "checksum:after=1"} << QStringList{"read", "0x0280"}
-                                    << 2 << "" << "Checksum error";
-    QTest::newRow("bad address") << QStringList() << QStringList{"read", "0x10000"} << 1 << "" << "no address";
-    QTest::newRow("bad value") << QStringList() << QStringList{"write", "0xB800", "12a"} << 1 << "" << "no value";
+    QTest::newRow("probe in loader mode")
+        << QStringList{"--status", "0"} << QStringList{"probe"} << 0 << "release 1.700"
+        << "";
+    QTest::newRow("probe status clear")
+        << QStringList{"--status", "0"} << QStringList{"probe"} << 0 << "status bit 14 clear"
+        << "";
+    QTest::newRow("probe release")
+        << QStringList{"--release", "1310"} << QStringList{"probe"} << 0 << "status bit 14 set"
+        << "";
+    QTest::newRow("read release") << QStringList() << QStringList{"read", "0x0200"} << 0 << "1700\n"
+                                  << "";
+    QTest::newRow("read &H form") << QStringList() << QStringList{"read", "&H0200"} << 0 << "1700\n"
+                                  << "";
+    QTest::newRow("read ROM") << QStringList() << QStringList{"read", "--rom", "0x3C00"} << 0
+                              << "1023\n"
+                              << "";
+    QTest::newRow("write hex") << QStringList() << QStringList{"write", "0xB800", "&HAAAA"} << 0
+                               << ""
+                               << "";
+    QTest::newRow("other drive is silent")
+        << QStringList() << QStringList{"--drive", "7", "read", "0x0200"} << 2 << ""
+        << "Timeout error";
+    QTest::newRow("checksum fault")
+        << QStringList{"--fault", "checksum:after=1"} << QStringList{"read", "0x0280"} << 2 << ""
+        << "Checksum error";
+    QTest::newRow("bad address") << QStringList() << QStringList{"read", "0x10000"} << 1 << ""
+                                 << "no address";
+    QTest::newRow("bad value") << QStringList() << QStringList{"write", "0xB800", "12a"} << 1 << ""
+                               << "no value";
 }
 
 void TestCliEndToEnd::commands() {
@@ -126,11 +142,15 @@ void TestCliEndToEnd::traceLogsEveryFrame() {
     Sim sim;
     QVERIFY(sim.start(link_));
     const QString trace = dir_.filePath(QStringLiteral("trace.txt"));
-    QCOMPARE(cli({"--port", link_, "--trace", trace, "session", "read", "0x0200", "write", "0x0315", "-21846"}).code, 0);
+    QCOMPARE(cli({"--port", link_, "--trace", trace, "session", "read", "0x0200", "write", "0x0315",
+                  "-21846"})
+                 .code,
+             0);
     QFile f(trace);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QString log = QString::fromLatin1(f.readAll());
-    for (const char *frame : {"> 01 02 00\n", "< 01 02 00 06 A4 AA\n", "> 81 03 15 AA AA ED\n", "< 81 03 15 AA AA ED\n"})
+    for (const char *frame : {"> 01 02 00\n", "< 01 02 00 06 A4 AA\n", "> 81 03 15 AA AA ED\n",
+                              "< 81 03 15 AA AA ED\n"})
         QVERIFY2(log.contains(QLatin1String(frame)), qPrintable(log));
 }
 

@@ -6,7 +6,9 @@
 using namespace zr;
 
 namespace {
-QByteArray hex(const char *h) { return QByteArray::fromHex(h); }
+QByteArray hex(const char *h) {
+    return QByteArray::fromHex(h);
+}
 } // namespace
 
 class TestDriveProtocol : public QObject {
@@ -86,7 +88,8 @@ void TestDriveProtocol::everyByteSurvivesJoinAndSplit() {
             int l = -1;
             SplitWord(JoinWord(high, low), h, l);
             if (h != high || l != low)
-                QFAIL(qPrintable(QStringLiteral("%1 %2 came back as %3 %4").arg(high).arg(low).arg(h).arg(l)));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 %2 came back as %3 %4").arg(high).arg(low).arg(h).arg(l)));
         }
     }
 }
@@ -150,7 +153,8 @@ void TestDriveProtocol::request_data() {
     QTest::addColumn<QByteArray>("frame");
     QTest::newRow("read RAM status") << 1 << 0x0280 << false << true << "" << hex("010280");
     QTest::newRow("read ROM param") << 1 << 0x3800 << false << false << "" << hex("413800");
-    QTest::newRow("write completion 5555") << 1 << 0x0315 << true << true << "21845" << hex("810315555543");
+    QTest::newRow("write completion 5555")
+        << 1 << 0x0315 << true << true << "21845" << hex("810315555543");
     QTest::newRow("write -21846") << 1 << 0x0315 << true << true << "-21846" << hex("810315AAAAED");
     QTest::newRow("write 43690") << 1 << 0x0315 << true << true << "43690" << hex("810315AAAAED");
     QTest::newRow("write &HAAAA") << 1 << 0x0315 << true << true << "&HAAAA" << hex("810315AAAAED");
@@ -184,15 +188,21 @@ void TestDriveProtocol::transaction_data() {
     QTest::newRow("read of FFFF") << false << L{hex("010280FFFFFE")} << kNoError << "-1";
     QTest::newRow("read of 8000") << false << L{hex("010280800080")} << kNoError << "-32768";
     QTest::newRow("read of 0000") << false << L{hex("010280000000")} << kNoError << "0";
-    QTest::newRow("wrong echo, right checksum") << false << L{hex("010281123446")} << kEchoError << "4660";
-    QTest::newRow("wrong echo and checksum") << false << L{hex("010281123447")} << kChecksumError << "4660";
+    QTest::newRow("wrong echo, right checksum")
+        << false << L{hex("010281123446")} << kEchoError << "4660";
+    QTest::newRow("wrong echo and checksum")
+        << false << L{hex("010281123447")} << kChecksumError << "4660";
     QTest::newRow("wrong checksum") << false << L{hex("010280123447")} << kChecksumError << "4660";
-    QTest::newRow("read surplus ignored") << false << L{hex("010280123446EEEE")} << kNoError << "4660";
-    QTest::newRow("trickled reply") << false << L{hex("01"), hex("0280"), QByteArray(), hex("12"), hex("3446")} << kNoError << "4660";
+    QTest::newRow("read surplus ignored")
+        << false << L{hex("010280123446EEEE")} << kNoError << "4660";
+    QTest::newRow("trickled reply")
+        << false << L{hex("01"), hex("0280"), QByteArray(), hex("12"), hex("3446")} << kNoError
+        << "4660";
     QTest::newRow("partial reply") << false << L{hex("0102801234")} << kTimeoutError << "keep";
     QTest::newRow("no reply") << false << L{} << kTimeoutError << "keep";
     QTest::newRow("write echoed") << true << L{hex("810315555543")} << kNoError << "21845";
-    QTest::newRow("write echoed in pieces") << true << L{hex("8103"), hex("15555543")} << kNoError << "21845";
+    QTest::newRow("write echoed in pieces")
+        << true << L{hex("8103"), hex("15555543")} << kNoError << "21845";
     QTest::newRow("write surplus") << true << L{hex("81031555554300")} << kEchoError << "21845";
     QTest::newRow("write echo differs") << true << L{hex("810315555544")} << kEchoError << "21845";
     QTest::newRow("write short echo") << true << L{hex("8103155555")} << kTimeoutError << "21845";
@@ -247,10 +257,14 @@ void TestDriveProtocol::unsendableWriteSendsNothing() {
 void TestDriveProtocol::formatRelease_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("1700") << "1700" << "1.700";
-    QTest::newRow("-1") << "-1" << "-.1";
-    QTest::newRow("blank around") << " 1310 " << "1.310";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("1700") << "1700"
+                          << "1.700";
+    QTest::newRow("-1") << "-1"
+                        << "-.1";
+    QTest::newRow("blank around") << " 1310 "
+                                  << "1.310";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestDriveProtocol::formatRelease() {

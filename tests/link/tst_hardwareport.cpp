@@ -31,7 +31,10 @@ public:
             ::close(master_);
         master_ = -1;
     }
-    void send(const QByteArray &b) { QCOMPARE(::write(master_, b.constData(), static_cast<size_t>(b.size())), static_cast<ssize_t>(b.size())); }
+    void send(const QByteArray &b) {
+        QCOMPARE(::write(master_, b.constData(), static_cast<size_t>(b.size())),
+                 static_cast<ssize_t>(b.size()));
+    }
     QByteArray receive(int want) {
         QByteArray got;
         char buf[512];
@@ -85,7 +88,9 @@ private:
     QString link_;
 };
 
-void TestHardwarePort::init() { link_ = dir_.filePath(QStringLiteral("line")); }
+void TestHardwarePort::init() {
+    link_ = dir_.filePath(QStringLiteral("line"));
+}
 
 void TestHardwarePort::everyByteValuePassesBothWays() {
     FarEnd far(link_);

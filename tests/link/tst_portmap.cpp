@@ -13,11 +13,14 @@ private Q_SLOTS:
 };
 
 void TestPortMap::usbAdaptersComeFirst() {
-    const QList<PortMap::Device> found{{"/dev/ttyS10", false}, {"/dev/ttyS2", false},
-                                       {"/dev/ttyUSB1", true}, {"/dev/ttyACM0", true},
+    const QList<PortMap::Device> found{{"/dev/ttyS10", false},
+                                       {"/dev/ttyS2", false},
+                                       {"/dev/ttyUSB1", true},
+                                       {"/dev/ttyACM0", true},
                                        {"/dev/ttyUSB0", true}};
-    QCOMPARE(PortMap::orderDevices(found),
-             QStringList({"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyS2", "/dev/ttyS10"}));
+    QCOMPARE(
+        PortMap::orderDevices(found),
+        QStringList({"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyS2", "/dev/ttyS10"}));
 }
 
 void TestPortMap::environmentAndOverrides_data() {
@@ -27,11 +30,14 @@ void TestPortMap::environmentAndOverrides_data() {
     QTest::addColumn<QStringList>("devices"); // ports 1..4 afterwards
 
     QTest::newRow("nothing") << "" << QStringList() << true << QStringList{"a", "b", "", ""};
-    QTest::newRow("env replaces given entries") << "x,,y" << QStringList() << true << QStringList{"x", "b", "y", ""};
+    QTest::newRow("env replaces given entries")
+        << "x,,y" << QStringList() << true << QStringList{"x", "b", "y", ""};
     QTest::newRow("override wins over env") << "x,y,z,w" << QStringList{"2=/dev/pts/7"} << true
                                             << QStringList{"x", "/dev/pts/7", "z", "w"};
-    QTest::newRow("port 5 refused") << "" << QStringList{"5=/dev/x"} << false << QStringList{"a", "b", "", ""};
-    QTest::newRow("no device refused") << "" << QStringList{"1="} << false << QStringList{"a", "b", "", ""};
+    QTest::newRow("port 5 refused")
+        << "" << QStringList{"5=/dev/x"} << false << QStringList{"a", "b", "", ""};
+    QTest::newRow("no device refused")
+        << "" << QStringList{"1="} << false << QStringList{"a", "b", "", ""};
 }
 
 void TestPortMap::environmentAndOverrides() {

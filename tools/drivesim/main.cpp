@@ -40,17 +40,45 @@ int main(int argc, char **argv) {
     p.setApplicationDescription(QStringLiteral("Simulated ZR3500 drive on a pseudo-terminal."));
     p.addHelpOption();
     p.addVersionOption();
-    const QCommandLineOption linkOpt(QStringLiteral("link"), QStringLiteral("Also reach the device through a symbolic link at PATH."), QStringLiteral("PATH"));
-    const QCommandLineOption driveOpt(QStringLiteral("drive"), QStringLiteral("Drive number (default 1)."), QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption releaseOpt(QStringLiteral("release"), QStringLiteral("Software release word, e.g. 1700."), QStringLiteral("N"));
-    const QCommandLineOption statusOpt(QStringLiteral("status"), QStringLiteral("Status word, e.g. 0x4000 (program running) or 0 (loader mode)."), QStringLiteral("VALUE"));
-    const QCommandLineOption paramsOpt(QStringLiteral("params"), QStringLiteral("Parameter file for the ROM block at 0x3800."), QStringLiteral("FILE"));
-    const QCommandLineOption secondOpt(QStringLiteral("second-block"), QStringLiteral("Parameter file for the ROM block at 0x3C00."), QStringLiteral("FILE"));
-    const QCommandLineOption baudOpt(QStringLiteral("baud"), QStringLiteral("Pace both directions at this rate (default: unpaced)."), QStringLiteral("RATE"), QStringLiteral("0"));
-    const QCommandLineOption turnOpt(QStringLiteral("turnaround-us"), QStringLiteral("Delay between request and reply in microseconds."), QStringLiteral("US"), QStringLiteral("0"));
-    const QCommandLineOption faultOpt(QStringLiteral("fault"), QStringLiteral("Misbehave: KIND[:every=K][:after=N]; kinds noreply, partial, trickle, echo, checksum, extra, late, garbage, silence, vanish. Repeatable."), QStringLiteral("SPEC"));
-    const QCommandLineOption traceOpt(QStringLiteral("trace"), QStringLiteral("Write a hex trace of every frame to FILE (- for stderr)."), QStringLiteral("FILE"));
-    p.addOptions({linkOpt, driveOpt, releaseOpt, statusOpt, paramsOpt, secondOpt, baudOpt, turnOpt, faultOpt, traceOpt});
+    const QCommandLineOption linkOpt(
+        QStringLiteral("link"),
+        QStringLiteral("Also reach the device through a symbolic link at PATH."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption driveOpt(QStringLiteral("drive"),
+                                      QStringLiteral("Drive number (default 1)."),
+                                      QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption releaseOpt(QStringLiteral("release"),
+                                        QStringLiteral("Software release word, e.g. 1700."),
+                                        QStringLiteral("N"));
+    const QCommandLineOption statusOpt(
+        QStringLiteral("status"),
+        QStringLiteral("Status word, e.g. 0x4000 (program running) or 0 (loader mode)."),
+        QStringLiteral("VALUE"));
+    const QCommandLineOption paramsOpt(
+        QStringLiteral("params"), QStringLiteral("Parameter file for the ROM block at 0x3800."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption secondOpt(
+        QStringLiteral("second-block"),
+        QStringLiteral("Parameter file for the ROM block at 0x3C00."), QStringLiteral("FILE"));
+    const QCommandLineOption baudOpt(
+        QStringLiteral("baud"),
+        QStringLiteral("Pace both directions at this rate (default: unpaced)."),
+        QStringLiteral("RATE"), QStringLiteral("0"));
+    const QCommandLineOption turnOpt(
+        QStringLiteral("turnaround-us"),
+        QStringLiteral("Delay between request and reply in microseconds."), QStringLiteral("US"),
+        QStringLiteral("0"));
+    const QCommandLineOption faultOpt(
+        QStringLiteral("fault"),
+        QStringLiteral("Misbehave: KIND[:every=K][:after=N]; kinds noreply, partial, trickle, "
+                       "echo, checksum, extra, late, garbage, silence, vanish. Repeatable."),
+        QStringLiteral("SPEC"));
+    const QCommandLineOption traceOpt(
+        QStringLiteral("trace"),
+        QStringLiteral("Write a hex trace of every frame to FILE (- for stderr)."),
+        QStringLiteral("FILE"));
+    p.addOptions({linkOpt, driveOpt, releaseOpt, statusOpt, paramsOpt, secondOpt, baudOpt, turnOpt,
+                  faultOpt, traceOpt});
     p.process(app);
 
     zr::sim::SimDrive drive;
@@ -88,8 +116,10 @@ int main(int argc, char **argv) {
     QTextStream traceOut;
     if (p.isSet(traceOpt)) {
         const QString path = p.value(traceOpt);
-        const bool opened = path == QLatin1String("-") ? traceFile.open(stderr, QIODevice::WriteOnly)
-                                                        : (traceFile.setFileName(path), traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        const bool opened = path == QLatin1String("-")
+                                ? traceFile.open(stderr, QIODevice::WriteOnly)
+                                : (traceFile.setFileName(path),
+                                   traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
         if (!opened)
             return fail(QStringLiteral("cannot write %1").arg(path));
         traceOut.setDevice(&traceFile);

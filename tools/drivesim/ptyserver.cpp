@@ -22,7 +22,8 @@ void closeFd(int &fd) {
 bool writeAll(int fd, const QByteArray &bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        const ssize_t n =
+            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -46,7 +47,8 @@ PtyServer::~PtyServer() {
 bool PtyServer::open(QString *error) {
     auto bad = [&](const char *what) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(strerror(errno)));
+            *error = QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                                  QString::fromLocal8Bit(strerror(errno)));
         shutdown();
         return false;
     };

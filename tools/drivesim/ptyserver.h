@@ -26,7 +26,10 @@ public:
     void run();
     void stop();
     // Closes the pseudo-terminal under the host's feet, as an unplugged adapter would.
-    void closeLine() { closeRequested_ = true; stop(); }
+    void closeLine() {
+        closeRequested_ = true;
+        stop();
+    }
 
 private:
     void shutdown();

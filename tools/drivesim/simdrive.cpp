@@ -13,7 +13,9 @@ constexpr auto kResyncGap = 100ms;
 constexpr auto kTrickleGap = 15ms;
 constexpr auto kLateBy = 400ms;
 
-quint8 u8(const QByteArray &b, int i) { return static_cast<quint8>(b.at(i)); }
+quint8 u8(const QByteArray &b, int i) {
+    return static_cast<quint8>(b.at(i));
+}
 } // namespace
 
 SimDrive::SimDrive() : ram_(65536, 0), rom_(65536, 0), epoch_(Clock::now()) {
@@ -112,7 +114,8 @@ QByteArray SimDrive::answer(const QByteArray &frame, bool &silent) {
     const bool ram = !(cmd & 0x40);
     const int address = u8(frame, 1) * 256 + u8(frame, 2);
     if (write) {
-        const int sum = (u8(frame, 0) + u8(frame, 1) + u8(frame, 2) + u8(frame, 3) + u8(frame, 4)) % 256;
+        const int sum =
+            (u8(frame, 0) + u8(frame, 1) + u8(frame, 2) + u8(frame, 3) + u8(frame, 4)) % 256;
         if (sum != u8(frame, 5)) {
             silent = true; // a damaged write is neither carried out nor answered
             return {};
