@@ -1,0 +1,192 @@
+#include "transfersequences.h"
+
+#include "driveprotocol.h"
+#include "serialport.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace zr {
+
+namespace {
+constexpr int kParamCompletion = -21846;  // 0xAAAA
+constexpr int kProgramCompletion = 21845; // 0x5555
+
+// The completion word goes out once, unguarded; its result is not examined.
+void sendCompletion(const TransferLink &link, int value) {
+    QString data = QString::number(value);
+    QString result;
+    DriveTransaction(link.port, link.drive, addr::kCompletion, true, true, data, result);
+}
+} // namespace
+
+bool GuardedTransfer(const TransferLink &link, int address, bool isWrite, bool ramSpace,
+                     QString &data) {
+    int errors = 0;
+    QString result;
+    do {
+        result.clear();
+        DriveTransaction(link.port, link.drive, address, isWrite, ramSpace, data, result);
+        if (result != kNoError)
+            ++errors;
+    } while (result != kNoError && errors < kMaxTriesPerWord);
+    return result == kNoError;
+}
+
+TransferOutcome UploadParameters(const TransferLink &link, const QString &destination,
+                                 TransferView &view) {
+    // The new file is written aside and takes the name only when complete.
+    QSaveFile file(destination);
+    if (!file.open(QIODevice::WriteOnly)) {
+        view.showFileProblem({FileProblem::CannotCreate, destination, 0, file.errorString()});
+        return TransferOutcome::BadFile;
+    }
+    view.setPollEnabled(false);
+    view.startUploadAnimation();
+    view.setLabel(QStringLiteral("Upload......."), true);
+    view.setProgressRange(0, kParameterWords);
+    view.setProgressValue(0);
+    view.setProgressVisible(true);
+
+    QString value;
+    for (int i = 0; i < kParameterWords; ++i) {
+        if (!GuardedTransfer(link, addr::kParamRom + i, false, false, value)) {
+            view.setProgressVisible(false);
+            file.cancelWriting();
+            view.unloadUploadClip();
+            view.setPollEnabled(true);
+            view.ShowCommError(link.language);
+            return TransferOutcome::CommError;
+        }
+        file.write(FormatParameterLine(value.toInt()));
+        view.setProgressValue(i + 1);
+        view.letEventsRun();
+    }
+
+    view.stopAnimation();
+    view.hidePictures();
+    view.setLabel(QString(), false);
+    view.setProgressVisible(false);
+    view.unloadUploadClip();
+    view.finished(true);
+    view.setPollEnabled(true);
+    if (!file.commit()) {
+        view.showFileProblem({FileProblem::CannotCreate, destination, 0, file.errorString()});
+        return TransferOutcome::BadFile;
+    }
+    return TransferOutcome::Done;
+}
+
+TransferOutcome DownloadParameters(const TransferLink &link, const QString &source,
+                                   TransferView &view) {
+    FileProblem problem;
+    const auto values = ReadParameterValues(source, &problem);
+    if (!values) {
+        view.showFileProblem(problem);
+        return TransferOutcome::BadFile;
+    }
+    view.setPollEnabled(false);
+    view.setProgressRange(0, 3 * kParameterWords);
+    view.setProgressValue(0);
+    view.setProgressVisible(true);
+    view.startDownloadAnimation();
+    view.setLabel(QStringLiteral("Download......."), true);
+
+    auto fail = [&] {
+        view.setProgressVisible(false);
+        view.ShowCommError(link.language);
+        return TransferOutcome::CommError;
+    };
+
+    std::vector<QString> secondBlock(kParameterWords);
+    QString value;
+    for (int i = 0; i < kParameterWords; ++i) {
+        if (!GuardedTransfer(link, addr::kSecondBlockRom + i, false, false, value))
+            return fail();
+        secondBlock[static_cast<size_t>(i)] = value;
+        view.setProgressValue(i + 1);
+        view.letEventsRun();
+    }
+    for (int i = 0; i < kParameterWords; ++i) {
+        QString text = secondBlock[static_cast<size_t>(i)];
+        if (!GuardedTransfer(link, addr::kSecondBlockRam + i, true, true, text))
+            return fail();
+        view.setProgressValue(kParameterWords + i + 1);
+        view.letEventsRun();
+    }
+    for (int i = 0; i < kParameterWords; ++i) {
+        QString text = QString::number((*values)[static_cast<size_t>(i)]);
+        if (!GuardedTransfer(link, addr::kParamRam + i, true, true, text))
+            return fail();
+        view.setProgressValue(2 * kParameterWords + i + 1);
+        view.letEventsRun();
+    }
+    sendCompletion(link, kParamCompletion);
+
+    view.stopAnimation();
+    view.hidePictures();
+    view.setLabel(QString(), false);
+    view.setProgressVisible(false);
+    view.setPollEnabled(true);
+    view.finished(false);
+    return TransferOutcome::Done;
+}
+
+TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
+                                TransferView &view) {
+    FileProblem problem;
+    if (!CheckProgramFile(source, &problem)) {
+        view.showFileProblem(problem);
+        return TransferOutcome::BadFile;
+    }
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly)) {
+        view.showFileProblem({FileProblem::CannotOpen, source, 0, file.errorString()});
+        return TransferOutcome::BadFile;
+    }
+    view.setPollEnabled(false);
+    view.startDownloadAnimation();
+    view.setLabel(QStringLiteral("Download......."), true);
+
+    HexPairReader reader(file);
+    char c = 0;
+    char d = 0;
+    while (reader.pairsRead() < kProgramSkipPairs)
+        reader.next(c, d);
+
+    view.setProgressRange(0, kProgramPairs);
+    view.setProgressValue(0);
+    view.setProgressVisible(true);
+    char h1 = 0;
+    char h2 = 0;
+    for (int count = 0; count < kProgramPairs; ++count) {
+        reader.next(c, d); // the file was checked: every pair is there
+        if (count % 2 == 0) {
+            h1 = c;
+            h2 = d;
+        } else {
+            QString text = QString::number(ProgramWord(h1, h2, c, d));
+            if (!GuardedTransfer(link, addr::kProgramRam + (count - 1) / 2, true, true, text)) {
+                view.unloadDownloadClip();
+                view.setProgressVisible(false);
+                file.close();
+                view.ShowCommError(link.language);
+                return TransferOutcome::CommError;
+            }
+        }
+        view.setProgressValue(count + 1);
+        view.letEventsRun();
+    }
+    sendCompletion(link, kProgramCompletion);
+
+    view.stopAnimation();
+    view.hidePictures();
+    view.setLabel(QString(), false);
+    view.setProgressVisible(false);
+    file.close();
+    view.setPollEnabled(true);
+    view.finished(false);
+    return TransferOutcome::Done;
+}
+
+} // namespace zr

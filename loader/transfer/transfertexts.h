@@ -1,0 +1,22 @@
+#pragma once
+
+#include "transferfiles.h"
+
+#include <QString>
+
+namespace zr {
+
+// Languages as the loader numbers them.
+constexpr int kItalian = 0;
+constexpr int kEnglish = 1;
+constexpr int kFrench = 2;
+
+// The communication error box: title and three lines joined by CR. Empty for another language.
+QString CommErrorTitle(int language);
+QString CommErrorText(int language);
+
+// Title and text telling the user why a file was refused (nothing was sent to the drive).
+QString FileProblemTitle(int language);
+QString FileProblemText(const FileProblem &problem, int language);
+
+} // namespace zr

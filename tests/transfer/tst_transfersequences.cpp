@@ -1,0 +1,309 @@
+// The transfer sequences frame by frame against the in-process simulated drive.
+
+#include "driveprotocol.h"
+#include "simdrive.h"
+#include "simserialport.h"
+#include "transfersequences.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zr;
+using namespace zr::sim;
+
+namespace {
+
+// Keeps every frame the host sends.
+class RecordingPort final : public SerialPort {
+public:
+    explicit RecordingPort(SerialPort &inner) : inner_(inner) {}
+    QList<QByteArray> frames;
+    bool IsOpen() const override { return inner_.IsOpen(); }
+    bool Open() override { return inner_.Open(); }
+    bool Close() override { return inner_.Close(); }
+    bool Write(const QByteArray &b) override {
+        frames << b;
+        return inner_.Write(b);
+    }
+    QByteArray ReadAvailable(bool *ok = nullptr) override { return inner_.ReadAvailable(ok); }
+    bool waitForData(int ms) override { return inner_.waitForData(ms); }
+
+private:
+    SerialPort &inner_;
+};
+
+struct RecordingView : TransferView {
+    int progressMax = -1;
+    int progressValue = -1;
+    int commErrors = 0;
+    int commErrorLanguage = -1;
+    int framesAtCommError = -1;
+    QList<FileProblem> problems;
+    bool pollEnabled = true;
+    QStringList labels;
+    RecordingPort *port = nullptr;
+    void setProgressRange(int, int max) override { progressMax = max; }
+    void setProgressValue(int v) override { progressValue = v; }
+    void setPollEnabled(bool on) override { pollEnabled = on; }
+    void setLabel(const QString &t, bool visible) override {
+        if (visible)
+            labels << t;
+    }
+    void showFileProblem(const FileProblem &p) override { problems << p; }
+    void ShowCommError(int language) override {
+        ++commErrors;
+        commErrorLanguage = language;
+        framesAtCommError = port ? int(port->frames.size()) : -1;
+    }
+};
+
+QByteArray frameRead(bool rom, int address) {
+    return BuildRequest(1, address, false, !rom, QString());
+}
+QByteArray frameWrite(int address, int value) {
+    return BuildRequest(1, address, true, true, QString::number(value));
+}
+
+QByteArray parameterFile(int count, int offset = 0) {
+    QByteArray b;
+    for (int i = 0; i < count; ++i)
+        b += QByteArray::number(i * 3 - 500 + offset) + "\r\n";
+    return b;
+}
+
+// 8192 filler pairs, then 10240 words: word k = k, except the last, which is FFFF.
+QByteArray programFile(bool separators) {
+    QByteArray b;
+    for (int i = 0; i < kProgramSkipPairs; ++i)
+        b += "EE";
+    for (int k = 0; k < kProgramWords; ++k) {
+        const int w = k == kProgramWords - 1 ? 0xFFFF : k;
+        b += QByteArray::number(w, 16).toUpper().rightJustified(4, '0');
+        if (separators)
+            b += (k % 8 == 7) ? "\r\n" : " ";
+    }
+    return b;
+}
+
+bool writeFile(const QString &path, const QByteArray &content) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+}
+
+QByteArray readFile(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestTransferSequences : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void uploadWritesTheBlockInLineForm();
+    void downloadParametersFrameByFrame();
+    void downloadUsesTheFirst1024Values();
+    void roundTripGivesIdenticalBytes();
+    void programDownload_data();
+    void programDownload();
+    void driveStopsAnswering_data();
+    void driveStopsAnswering();
+    void failedUploadKeepsTheOldFile();
+    void badFilesSendNothing_data();
+    void badFilesSendNothing();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<SimDrive> drive_;
+    std::unique_ptr<SimSerialPort> sim_;
+    std::unique_ptr<RecordingPort> port_;
+    RecordingView view_;
+    TransferLink link() { return TransferLink{*port_, 1, 1}; }
+    QString path(const char *name) { return dir_->filePath(QString::fromLatin1(name)); }
+};
+
+void TestTransferSequences::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    drive_ = std::make_unique<SimDrive>();
+    sim_ = std::make_unique<SimSerialPort>(*drive_);
+    port_ = std::make_unique<RecordingPort>(*sim_);
+    QVERIFY(port_->Open());
+    view_ = RecordingView();
+    view_.port = port_.get();
+}
+
+void TestTransferSequences::cleanup() {
+    port_.reset();
+    sim_.reset();
+    drive_.reset();
+    dir_.reset();
+}
+
+void TestTransferSequences::uploadWritesTheBlockInLineForm() {
+    drive_->setRom(0x3800, 0xFFFF);
+    drive_->setRom(0x3801, 1700);
+    drive_->setRom(0x3802, 0);
+    drive_->setRom(0x3BFF, 0x8000);
+    QCOMPARE(UploadParameters(link(), path("up.10d"), view_), TransferOutcome::Done);
+    const QByteArray file = readFile(path("up.10d"));
+    QCOMPARE(file.count("\r\n"), 1024);
+    QVERIFY(file.startsWith("-1 \r\n 1700 \r\n 0 \r\n"));
+    QVERIFY(file.endsWith("\r\n-32768 \r\n"));
+    QCOMPARE(port_->frames.size(), 1024);
+    QCOMPARE(port_->frames.first(), frameRead(true, 0x3800));
+    QCOMPARE(port_->frames.last(), frameRead(true, 0x3BFF));
+    QCOMPARE(view_.progressMax, 1024);
+    QCOMPARE(view_.progressValue, 1024);
+    QCOMPARE(view_.labels, QStringList{QStringLiteral("Upload.......")});
+    QVERIFY(view_.pollEnabled);
+}
+
+void TestTransferSequences::downloadParametersFrameByFrame() {
+    QVERIFY(writeFile(path("p.10d"), parameterFile(1024)));
+    QCOMPARE(DownloadParameters(link(), path("p.10d"), view_), TransferOutcome::Done);
+    const auto &f = port_->frames;
+    QCOMPARE(f.size(), 3073);
+    for (int i = 0; i < 1024; ++i) {
+        QCOMPARE(f.at(i), frameRead(true, 0x3C00 + i));
+        QCOMPARE(f.at(1024 + i), frameWrite(0xBC00 + i, static_cast<qint16>(1023 - i)));
+        QCOMPARE(f.at(2048 + i), frameWrite(0xB800 + i, i * 3 - 500));
+    }
+    QCOMPARE(f.last(), QByteArray::fromHex("810315AAAAED"));
+    QCOMPARE(view_.progressMax, 3072);
+    QCOMPARE(view_.progressValue, 3072);
+    QCOMPARE(view_.labels, QStringList{QStringLiteral("Download.......")});
+}
+
+void TestTransferSequences::downloadUsesTheFirst1024Values() {
+    QVERIFY(writeFile(path("p.10d"), parameterFile(1030)));
+    QCOMPARE(DownloadParameters(link(), path("p.10d"), view_), TransferOutcome::Done);
+    QCOMPARE(drive_->ram(0xBBFF), static_cast<quint16>(1023 * 3 - 500));
+    QCOMPARE(drive_->ram(0xBC00), static_cast<quint16>(1023)); // second block, not value 1024
+}
+
+void TestTransferSequences::roundTripGivesIdenticalBytes() {
+    QByteArray original;
+    for (int i = 0; i < 1024; ++i)
+        original += FormatParameterLine((i * 7919) % 65536 - 32768);
+    QVERIFY(writeFile(path("in.10d"), original));
+    QCOMPARE(DownloadParameters(link(), path("in.10d"), view_), TransferOutcome::Done);
+    QCOMPARE(UploadParameters(link(), path("out.10d"), view_), TransferOutcome::Done);
+    QCOMPARE(readFile(path("out.10d")), original);
+}
+
+void TestTransferSequences::programDownload_data() {
+    QTest::addColumn<bool>("separators");
+    QTest::newRow("pairs only") << false;
+    QTest::newRow("blanks and line ends between pairs") << true;
+}
+
+void TestTransferSequences::programDownload() {
+    QFETCH(bool, separators);
+    drive_->setStatus(0);
+    QVERIFY(writeFile(path("prog.hex"), programFile(separators)));
+    QCOMPARE(DownloadProgram(link(), path("prog.hex"), view_), TransferOutcome::Done);
+    const auto &f = port_->frames;
+    QCOMPARE(f.size(), 10241);
+    QCOMPARE(f.first(), frameWrite(0x9000, 0));
+    QCOMPARE(f.at(10239),
+             QByteArray::fromHex("81B7FFFFFF") + char((0x81 + 0xB7 + 0xFF + 0xFF + 0xFF) % 256));
+    QCOMPARE(f.last(), QByteArray::fromHex("810315555543"));
+    QCOMPARE(drive_->ram(0x9123), quint16(0x123));
+    QCOMPARE(drive_->ram(0xB7FF), quint16(0xFFFF));
+    QCOMPARE(drive_->ram(0x0280) & 0x4000, 0x4000);
+    QCOMPARE(view_.progressMax, 20480);
+    QCOMPARE(view_.progressValue, 20480);
+}
+
+void TestTransferSequences::driveStopsAnswering_data() {
+    QTest::addColumn<int>("sequence"); // 0 upload, 1 parameter download, 2 program download
+    QTest::addColumn<int>("language");
+    QTest::newRow("upload, Italian") << 0 << 0;
+    QTest::newRow("parameter download, English") << 1 << 1;
+    QTest::newRow("program download, French") << 2 << 2;
+}
+
+void TestTransferSequences::driveStopsAnswering() {
+    QFETCH(int, sequence);
+    QFETCH(int, language);
+    QVERIFY(writeFile(path("p.10d"), parameterFile(1024)));
+    QVERIFY(writeFile(path("prog.hex"), programFile(false)));
+    drive_->addFault(*ParseFault(QStringLiteral("silence:after=1500")));
+    TransferLink l{*port_, 1, language};
+    TransferOutcome outcome = TransferOutcome::Done;
+    if (sequence == 0) {
+        drive_->clearFaults();
+        drive_->addFault(*ParseFault(QStringLiteral("silence:after=700")));
+        outcome = UploadParameters(l, path("up.10d"), view_);
+    } else if (sequence == 1) {
+        outcome = DownloadParameters(l, path("p.10d"), view_);
+    } else {
+        outcome = DownloadProgram(l, path("prog.hex"), view_);
+    }
+    QCOMPARE(outcome, TransferOutcome::CommError);
+    QCOMPARE(view_.commErrors, 1);
+    QCOMPARE(view_.commErrorLanguage, language);
+    const int served = sequence == 0 ? 700 : 1500;
+    QCOMPARE(port_->frames.size(), served + kMaxTriesPerWord);    // five tries of the failing word
+    QCOMPARE(view_.framesAtCommError, int(port_->frames.size())); // nothing after the message
+    QVERIFY(!port_->frames.contains(QByteArray::fromHex("810315AAAAED")));
+    QVERIFY(!port_->frames.contains(QByteArray::fromHex("810315555543")));
+    QVERIFY(!QFile::exists(path("up.10d")));
+}
+
+void TestTransferSequences::failedUploadKeepsTheOldFile() {
+    const QByteArray old = parameterFile(1024, 1);
+    QVERIFY(writeFile(path("keep.10d"), old));
+    drive_->addFault(*ParseFault(QStringLiteral("silence:after=10")));
+    QCOMPARE(UploadParameters(link(), path("keep.10d"), view_), TransferOutcome::CommError);
+    QCOMPARE(readFile(path("keep.10d")), old);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.10d")});
+}
+
+void TestTransferSequences::badFilesSendNothing_data() {
+    QTest::addColumn<int>("sequence");
+    QTest::addColumn<QByteArray>("content"); // empty = no file at all
+    QTest::addColumn<int>("problem");
+    QTest::newRow("parameters: missing file") << 1 << QByteArray() << int(FileProblem::CannotOpen);
+    QTest::newRow("parameters: 1000 values")
+        << 1 << parameterFile(1000) << int(FileProblem::TooFewValues);
+    QTest::newRow("parameters: word")
+        << 1 << QByteArray("abc\r\n") + parameterFile(1024) << int(FileProblem::NotANumber);
+    QTest::newRow("parameters: 70000")
+        << 1 << QByteArray("70000\r\n") + parameterFile(1024) << int(FileProblem::OutOfRange);
+    QTest::newRow("program: missing file") << 2 << QByteArray() << int(FileProblem::CannotOpen);
+    QTest::newRow("program: ends early")
+        << 2 << programFile(false).chopped(2) << int(FileProblem::TooShort);
+    QByteArray bad = programFile(false);
+    bad[2 * kProgramSkipPairs + 401] = 'x';
+    QTest::newRow("program: broken pair") << 2 << bad << int(FileProblem::BadPair);
+    QTest::newRow("upload: cannot create") << 0 << QByteArray() << int(FileProblem::CannotCreate);
+}
+
+void TestTransferSequences::badFilesSendNothing() {
+    QFETCH(int, sequence);
+    QFETCH(QByteArray, content);
+    QFETCH(int, problem);
+    const QString file = path("f");
+    if (!content.isEmpty())
+        QVERIFY(writeFile(file, content));
+    TransferOutcome outcome = TransferOutcome::Done;
+    if (sequence == 0)
+        outcome = UploadParameters(link(), path("no-such-dir/f"), view_);
+    else if (sequence == 1)
+        outcome = DownloadParameters(link(), file, view_);
+    else
+        outcome = DownloadProgram(link(), file, view_);
+    QCOMPARE(outcome, TransferOutcome::BadFile);
+    QVERIFY(port_->frames.isEmpty());
+    QCOMPARE(view_.problems.size(), 1);
+    QCOMPARE(int(view_.problems.first().kind), problem);
+    QVERIFY(view_.pollEnabled);
+    QCOMPARE(view_.commErrors, 0);
+}
+
+QTEST_GUILESS_MAIN(TestTransferSequences)
+#include "tst_transfersequences.moc"
