@@ -1,5 +1,6 @@
 // zr3500-cli: the drive link from the command line (probe, read and write words).
 
+#include "cli_transfer.h"
 #include "driveprotocol.h"
 #include "hardwareserialport.h"
 #include "ptyserver.h"
@@ -66,6 +67,7 @@ public:
 
     int probe();
     int session(QStringList tokens, bool verbose);
+    int transfer(const QString &command, const QStringList &args);
 
 private:
     bool openPort(int n, bool quiet);
@@ -150,6 +152,14 @@ int Cli::probe() {
     return kExitOk;
 }
 
+int Cli::transfer(const QString &command, const QStringList &args) {
+    if (!findDrive(true)) {
+        err() << lastResult_ << Qt::endl;
+        return kExitDrive;
+    }
+    return RunTransferCommand(command, args, port_, drive_);
+}
+
 // Runs "read [--rom] ADDR" and "write [--rom] ADDR VALUE" commands in one connection.
 int Cli::session(QStringList tokens, bool verbose) {
     if (tokens.isEmpty())
@@ -220,6 +230,9 @@ int main(int argc, char **argv) {
         "  read [--rom] ADDR            print the word at ADDR (RAM unless --rom)\n"
         "  write [--rom] ADDR VALUE     write VALUE (decimal or &H hexadecimal) to ADDR\n"
         "  session CMD...               several read/write commands on one connection\n"
+        "  upload-params FILE           save the drive's parameter set into FILE\n"
+        "  download-params [--verify] FILE  send FILE's 1024 values into the drive\n"
+        "  download-program FILE        send a .hex drive program\n"
         "ADDR: decimal, 0x0280 or &H0280. Exit code 0 = No error; 2 = the drive link failed\n"
         "(the result text goes to stderr); 1 = bad command line."));
     p.addHelpOption();
@@ -305,6 +318,8 @@ int main(int argc, char **argv) {
         code = args.isEmpty() ? cli.probe() : usage(QStringLiteral("probe takes no arguments"));
     else if (command == QLatin1String("read") || command == QLatin1String("write"))
         code = cli.session(QStringList{command} + args, false);
+    else if (IsTransferCommand(command))
+        code = cli.transfer(command, args);
     else if (command == QLatin1String("session"))
         code = cli.session(args, true);
     else

@@ -1,0 +1,103 @@
+// zr3500-cli's transfer commands against zr3500-sim on a pseudo-terminal.
+
+#include "transferfiles.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zr;
+
+namespace {
+QString bin(const QString &name) {
+    return qEnvironmentVariable("ZR_BIN_DIR", QStringLiteral(".")) + QLatin1Char('/') + name;
+}
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Run run(const QString &program, const QStringList &args) {
+    QProcess p;
+    p.start(bin(program), args);
+    Run r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.code = p.exitCode();
+    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    r.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
+bool writeFile(const QString &path, const QByteArray &content) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+}
+} // namespace
+
+class TestCliTransfer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void transfers_data();
+    void transfers();
+};
+
+void TestCliTransfer::transfers_data() {
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("file"); // written to FILE first unless empty
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("says"); // in stdout or stderr
+
+    QByteArray params;
+    for (int i = 0; i < 1024; ++i)
+        params += FormatParameterLine(1000 - i * 5);
+    QByteArray program;
+    for (int i = 0; i < kProgramSkipPairs + kProgramPairs; ++i)
+        program += (i % 32 == 31) ? "5A\r\n" : "5A";
+
+    QTest::newRow("download and verify")
+        << QStringList() << "download-params --verify" << params << 0 << "holds all 1024 values";
+    QTest::newRow("program download")
+        << QStringList{"--status", "0"} << "download-program" << program << 0 << "";
+    QTest::newRow("short parameter file") << QStringList() << "download-params" << params.left(100)
+                                          << 2 << "Nothing was sent to the drive.";
+    QTest::newRow("drive falls silent")
+        << QStringList{"--fault", "silence:after=300"} << "download-params" << params << 2
+        << "Communication error between ZR3500 and PC.";
+    QTest::newRow("upload") << QStringList() << "upload-params" << QByteArray() << 0 << "";
+}
+
+void TestCliTransfer::transfers() {
+    QFETCH(QStringList, simArgs);
+    QFETCH(QString, command);
+    QFETCH(QByteArray, file);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("drive"));
+    const QString path = dir.filePath(QStringLiteral("file"));
+    if (!file.isEmpty())
+        QVERIFY(writeFile(path, file));
+    QProcess sim;
+    sim.start(bin(QStringLiteral("zr3500-sim")),
+              QStringList{QStringLiteral("--link"), link} + simArgs);
+    QVERIFY(sim.waitForReadyRead(10000));
+    const Run r =
+        run(QStringLiteral("zr3500-cli"), QStringList{QStringLiteral("--port"), link} +
+                                              command.split(QLatin1Char(' ')) + QStringList{path});
+    sim.terminate();
+    sim.waitForFinished();
+    QVERIFY2(r.code == code, qPrintable(r.out + r.err));
+    QVERIFY2((r.out + r.err).contains(says), qPrintable(r.out + r.err));
+    if (command == QLatin1String("upload-params")) {
+        QFile up(path);
+        QVERIFY(up.open(QIODevice::ReadOnly));
+        QCOMPARE(up.readAll().count("\r\n"), 1024);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCliTransfer)
+#include "tst_cli_transfer_e2e.moc"
