@@ -1,0 +1,66 @@
+#include "glosskit.h"
+#include "../screen/glossscreen.h"
+#include "../sphere/glosssphere.h"
+
+#include <functional>
+#include <utility>
+
+namespace glosskit {
+
+namespace {
+
+using Maker = std::function<GlossControl *(QWidget *)>;
+
+const std::vector<std::pair<QString, Maker>> &makers() {
+    static const std::vector<std::pair<QString, Maker>> list = {
+        {QStringLiteral("GlossKit.GlossSphere"), [](QWidget *p) { return new GlossSphere(p); }},
+        {QStringLiteral("GlossKit.GlossScreen"), [](QWidget *p) { return new GlossScreen(p); }},
+    };
+    return list;
+}
+
+} // namespace
+
+QWidget *createControl(const QString &progId, QWidget *parent) {
+    for (const auto &[id, make] : makers()) {
+        if (id.compare(progId, Qt::CaseInsensitive) == 0) {
+            try {
+                return make(parent);
+            } catch (...) {
+                return nullptr;
+            }
+        }
+    }
+    return nullptr;
+}
+
+QStringList availableControls() {
+    QStringList out;
+    for (const auto &entry : makers())
+        out << entry.first;
+    return out;
+}
+
+bool loadControl(QWidget *control, const PropertyBag &bag) {
+    auto *c = qobject_cast<GlossControl *>(control);
+    if (!c)
+        return false;
+    try {
+        c->ReadProperties(bag);
+    } catch (...) {
+    }
+    return true;
+}
+
+bool saveControl(QWidget *control, PropertyBag &bag) {
+    auto *c = qobject_cast<GlossControl *>(control);
+    if (!c)
+        return false;
+    try {
+        c->WriteProperties(bag);
+    } catch (...) {
+    }
+    return true;
+}
+
+} // namespace glosskit
