@@ -1,0 +1,302 @@
+#include "serialstatewindow.h"
+
+#include "driveprotocol.h"
+#include "glosscontrols.h"
+#include "hardwareserialport.h"
+#include "serialport.h"
+#include "shell.h"
+#include "toggleswitch.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+namespace zr::shell {
+
+namespace {
+
+QRect twipRect(int left, int top, int width, int height) {
+    return QRect(TwipsToPx(left), TwipsToPx(top), TwipsToPx(width), TwipsToPx(height));
+}
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, QRect r) {
+    auto *g = new QGroupBox(caption, parent);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setGeometry(r);
+    return g;
+}
+
+QLabel *valueLabel(QWidget *parent, const char *name) {
+    auto *l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setAlignment(Qt::AlignCenter);
+    l->setGeometry(TwipsToPx(120), TwipsToPx(300), TwipsToPx(1200), TwipsToPx(330));
+    QFont f = l->font();
+    f.setPointSize(12);
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+// The number a text holds, as the poll reads it: leading blanks skipped, an empty or
+// non-numeric text gives 0.
+qint32 numberIn(const QString &text) {
+    bool ok = false;
+    const qint32 v = text.trimmed().toInt(&ok);
+    return ok ? v : 0;
+}
+
+} // namespace
+
+SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
+    : Form(shell, kLinkWindow, parent) {
+    setWindowTitle(QStringLiteral("Serial state ZR3500 Loader"));
+    setFont(QFont(QStringLiteral("Arial"), 9));
+    setFixedSize(TwipsToPx(5400), TwipsToPx(3660));
+    setAutoFillBackground(true);
+
+    if (QWidget *screen = CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
+                                             QStringLiteral("GlossScreen1"))) {
+        screen->setGeometry(rect());
+        screen->lower();
+    }
+
+    Frame1 = frame(this, "Frame1", QStringLiteral("Numero Drive"), twipRect(240, 240, 2280, 780));
+    Combo1 = new QComboBox(Frame1);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
+    for (int i = 1; i <= 62; ++i)
+        Combo1->addItem(QString::number(i));
+    Combo1->setEditText(QStringLiteral("1"));
+    Combo1->setGeometry(twipRect(240, 300, 1800, 360));
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+
+    CWButton1 = new ToggleSwitch(this);
+    CWButton1->setObjectName(QStringLiteral("CWButton1"));
+    CWButton1->setToolTip(QStringLiteral("Disable"));
+    CWButton1->setGeometry(TwipsToPx(3240), TwipsToPx(420), TwipsToPx(1200), TwipsToPx(480));
+    connect(CWButton1, &ToggleSwitch::ValueChanged, this,
+            [this](bool on) { CWButton1_ValueChanged(on); });
+
+    Frame3 = frame(this, "Frame3", QStringLiteral("Com"), twipRect(240, 1140, 1440, 780));
+    numcom = valueLabel(Frame3, "numcom");
+    numcom->setGeometry(twipRect(120, 300, 1200, 360));
+
+    Frame2 =
+        frame(this, "Frame2", QStringLiteral("Release Program"), twipRect(1800, 1140, 3360, 780));
+    SOFTREL = valueLabel(Frame2, "SOFTREL");
+    SOFTREL->setGeometry(twipRect(120, 300, 3120, 360));
+
+    Frame5 = frame(this, "Frame5", QStringLiteral(" Stato comunicazione"),
+                   twipRect(240, 2040, 4920, 780));
+    Stato = new QLineEdit(QStringLiteral("Seriale"), Frame5);
+    Stato->setObjectName(QStringLiteral("Stato"));
+    Stato->setReadOnly(true);
+    Stato->setAlignment(Qt::AlignCenter);
+    Stato->setGeometry(twipRect(120, 300, 4680, 380));
+    connect(Stato, &QLineEdit::textChanged, this, [this] { Stato_Change(); });
+
+    linkHint = new QLabel(this);
+    linkHint->setObjectName(QStringLiteral("linkHint"));
+    linkHint->setWordWrap(true);
+    linkHint->setGeometry(twipRect(240, 2880, 4920, 660));
+    QFont small = linkHint->font();
+    small.setPointSize(8);
+    linkHint->setFont(small);
+    linkHint->setStyleSheet(QStringLiteral("color: #505050"));
+
+    for (QGroupBox *g : {Frame1, Frame2, Frame3, Frame5})
+        g->setFont(QFont(QStringLiteral("Arial"), 9));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+void SerialStateWindow::ApplyLanguage(int lang) {
+    const CaptionTable &t = shell_.state.Captions;
+    Frame5->setTitle(CaptionText(t.capCommState, lang));
+    Frame1->setTitle(CaptionText(t.capDriveNumber, lang));
+}
+
+void SerialStateWindow::Form_Load() {
+    shell_.forms().unload(kDownloadClip);
+    Combo1->setCurrentIndex(shell_.state.DriveAddress - 1);
+    if (shell_.state.DriveAddress < 1)
+        Combo1->setEditText(QString());
+    ApplyLanguage(shell_.state.CurrentLanguage);
+    Stato->setText(QStringLiteral(" "));
+}
+
+void SerialStateWindow::Form_Activate() {
+    Combo1_Click();
+}
+
+void SerialStateWindow::Combo1_Click() {
+    shell_.state.DriveAddress = qint16(numberIn(Combo1->currentText()));
+}
+
+void SerialStateWindow::Form_Unload() {
+    Timer1->stop();
+    shell_.state.TransferDone = kFalse;
+}
+
+void SerialStateWindow::callstatus() {
+    LoaderRoutine &st = shell_.state;
+    QPointer<SerialStateWindow> self(this);
+    QString text;
+    for (int round = 0; round < 2; ++round) {
+        if (!Timer1->isActive())
+            Timer1->start();
+        DriveTransaction(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text,
+                         st.CommResult);
+        st.StatusFlag14 = numberIn(text) & addr::kStatusBit14;
+        QCoreApplication::processEvents();
+        if (!self)
+            return;
+    }
+}
+
+void SerialStateWindow::CWButton1_ValueChanged(bool on) {
+    LoaderRoutine &st = shell_.state;
+    QPointer<SerialStateWindow> self(this);
+    callstatus();
+    if (!self)
+        return;
+    QString text2;
+    DriveTransaction(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text2,
+                     st.CommResult);
+    st.StatusFlag14 = numberIn(text2) & addr::kStatusBit14;
+    QCoreApplication::processEvents();
+    if (!self)
+        return;
+    if (st.StatusFlag14 == addr::kStatusBit14 && on) {
+        if (!Timer1->isActive())
+            Timer1->start();
+        CWButton1->setToolTip(QStringLiteral("Enable"));
+        shell_.enableToolbarButton(1, true);
+        shell_.enableToolbarButton(2, true);
+        shell_.enableToolbarButton(3, true);
+    }
+    if (st.StatusFlag14 == 0 && on) {
+        if (!Timer1->isActive())
+            Timer1->start();
+        CWButton1->setToolTip(QStringLiteral("Enable"));
+        shell_.enableToolbarButton(1, true);
+        shell_.enableToolbarButton(2, true);
+        shell_.enableToolbarButton(3, false);
+    }
+    if (!on) {
+        CWButton1->setToolTip(QStringLiteral("Disable"));
+        shell_.enableToolbarButton(1, false);
+        shell_.enableToolbarButton(2, false);
+        shell_.enableToolbarButton(3, false);
+        Timer1->stop();
+        Stato->setText(QStringLiteral(" "));
+        if (!self)
+            return;
+        SOFTREL->setText(QStringLiteral("0"));
+        numcom->setText(QStringLiteral("0"));
+        st.LinkOk = kFalse;
+        linkHint->clear();
+    }
+    st.LinkEnabledSaved = Flag(CWButton1->Value());
+}
+
+void SerialStateWindow::Stato_Change() {
+    if (IsSet(shell_.state.TransferDone))
+        CWButton1_ValueChanged(IsSet(shell_.state.LinkEnabledSaved));
+}
+
+void SerialStateWindow::Timer1_Timer() {
+    LoaderRoutine &st = shell_.state;
+    QPointer<SerialStateWindow> self(this);
+    if (PortNumber > 4)
+        PortNumber = 4;
+    if (PortNumber < 1)
+        PortNumber = 1;
+
+    SerialPort &port = shell_.port();
+    bool ok = true;
+    bool portFailed = false;
+    if (port.IsOpen())
+        ok = port.Close();
+    ok = ok && port.SetPortNumber(PortNumber);
+    if (ok) {
+        QCoreApplication::processEvents();
+        if (!self)
+            return;
+    }
+    if (ok && !port.IsOpen()) {
+        ok = port.Open();
+        portFailed = !ok;
+    }
+    ok = ok && port.DiscardInput();
+    if (ok) {
+        QString text;
+        DriveTransaction(port, st.DriveAddress, addr::kRelease, false, true, text, st.CommResult);
+        st.DriveRelease = qint16(numberIn(text));
+        if (text.trimmed().isEmpty())
+            ok = false;
+        else
+            SOFTREL->setText(FormatRelease(text));
+    }
+    if (ok && st.CommResult == kNoError) {
+        numcom->setText(QString::number(PortNumber));
+        QPalette pal = Stato->palette();
+        pal.setColor(QPalette::Text, QColor(0, 255, 1));
+        Stato->setPalette(pal);
+        Stato->setText(st.CommResult);
+        if (!self)
+            return;
+        st.LinkOk = kTrue;
+        showLatencyWarning();
+        return;
+    }
+
+    PortNumber = PortNumber >= 4 ? 1 : qint16(PortNumber + 1);
+    QPalette pal = Stato->palette();
+    pal.setColor(QPalette::Text, QColor(255, 1, 0));
+    Stato->setPalette(pal);
+    numcom->setText(QString::number(PortNumber));
+    Stato->setText(st.CommResult);
+    if (!self)
+        return;
+    SOFTREL->setText(QStringLiteral("X"));
+    st.LinkOk = kFalse;
+    if (portFailed)
+        explainPortFailure();
+    else
+        linkHint->clear();
+}
+
+void SerialStateWindow::explainPortFailure() {
+    const SerialPort &port = shell_.port();
+    const QString why = port.lastError();
+    QString hint = QStringLiteral("Port %1 does not open: %2").arg(port.GetPortNumber()).arg(why);
+    if (why.contains(QLatin1String("ermission")))
+        hint += QStringLiteral(" (add your user to the dialout group, then log in again)");
+    else if (why.contains(QLatin1String("busy"), Qt::CaseInsensitive) ||
+             why.contains(QLatin1String("lock"), Qt::CaseInsensitive))
+        hint += QStringLiteral(" (another program is using it)");
+    linkHint->setText(hint);
+}
+
+void SerialStateWindow::showLatencyWarning() {
+    auto *hw = dynamic_cast<HardwareSerialPort *>(&shell_.port());
+    const int ms = hw ? hw->latencyTimerMs() : 0;
+    if (ms > 2)
+        linkHint->setText(QStringLiteral("The USB adapter's latency timer is %1 ms: set it to 1 ms "
+                                         "(/sys/bus/usb-serial/devices/<tty>/latency_timer).")
+                              .arg(ms));
+    else
+        linkHint->clear();
+}
+
+} // namespace zr::shell

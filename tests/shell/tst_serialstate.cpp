@@ -1,0 +1,195 @@
+// The link settings page on the in-process simulated drive: the port hunt, the release shown,
+// the on/off switch and the toolbar rules.
+
+#include "shellfixture.h"
+#include "toggleswitch.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+using namespace zr::shell;
+
+class TestSerialState : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadAppliesLanguage_data();
+    void loadAppliesLanguage();
+    void huntCyclesPortsWithoutDrive();
+    void huntSettlesOnDrivePort();
+    void release_data();
+    void release();
+    void switchOn_data();
+    void switchOn();
+    void switchOffClearsEvenWithDriveAnswering();
+    void transferDoneReevaluatesOnStatoChange();
+    void unloadStopsPoll();
+};
+
+void TestSerialState::loadAppliesLanguage_data() {
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("frame5");
+    QTest::addColumn<QString>("frame1");
+    QTest::newRow("before any choice: Italian") << 0 << "Stato comunicazione"
+                                                << "Numero drive:";
+    QTest::newRow("English") << 1 << "Communication Error"
+                             << "Address drive:";
+    QTest::newRow("French") << 2 << "Communication Serie"
+                            << "Addresse drive";
+}
+
+void TestSerialState::loadAppliesLanguage() {
+    QFETCH(int, lang);
+    QFETCH(QString, frame5);
+    QFETCH(QString, frame1);
+    ShellFixture f;
+    f.state.CurrentLanguage = qint16(lang);
+    f.state.DriveAddress = 3;
+    SerialStateWindow *w = f.link();
+    QCOMPARE(w->Frame5->title(), frame5);
+    QCOMPARE(w->Frame1->title(), frame1);
+    QCOMPARE(w->Stato->text(), QStringLiteral(" "));
+    QCOMPARE(w->Combo1->currentText(), QStringLiteral("3"));
+    QCOMPARE(w->Combo1->count(), 62);
+    QCOMPARE(w->CWButton1->toolTip(), QStringLiteral("Disable"));
+    QCOMPARE(w->Timer1->interval(), 200);
+    QVERIFY(!w->Timer1->isActive());
+}
+
+void TestSerialState::huntCyclesPortsWithoutDrive() {
+    ShellFixture f;
+    for (int n = 1; n <= 4; ++n)
+        f.port.setPortPresent(n, false);
+    SerialStateWindow *w = f.link();
+    QStringList seen;
+    for (int i = 0; i < 5; ++i) {
+        w->Timer1_Timer();
+        seen << w->numcom->text();
+        QCOMPARE(w->SOFTREL->text(), QStringLiteral("X"));
+        QCOMPARE(f.state.LinkOk, kFalse);
+    }
+    QCOMPARE(seen, (QStringList{"2", "3", "4", "1", "2"}));
+    QVERIFY(w->linkHint->text().contains(QLatin1String("does not open")));
+}
+
+void TestSerialState::huntSettlesOnDrivePort() {
+    ShellFixture f;
+    f.port.setPortPresent(1, false);
+    f.port.setDrivePort(2);
+    f.state.DriveAddress = 1;
+    SerialStateWindow *w = f.link();
+    w->Timer1_Timer(); // port 1 absent
+    QCOMPARE(w->numcom->text(), QStringLiteral("2"));
+    QCOMPARE(w->Stato->palette().color(QPalette::Text), QColor(255, 1, 0));
+    for (int i = 0; i < 3; ++i) {
+        w->Timer1_Timer();
+        QCOMPARE(w->numcom->text(), QStringLiteral("2"));
+        QCOMPARE(w->Stato->text(), QStringLiteral("No error"));
+        QCOMPARE(f.state.LinkOk, kTrue);
+    }
+    QCOMPARE(w->Stato->palette().color(QPalette::Text), QColor(0, 255, 1));
+    QCOMPARE(w->SOFTREL->text(), QStringLiteral("1.700"));
+    QCOMPARE(f.state.DriveRelease, qint16(1700));
+    QCOMPARE(f.port.GetPortNumber(), 2);
+    QVERIFY(f.port.IsOpen());
+}
+
+void TestSerialState::release_data() {
+    QTest::addColumn<int>("word");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<qint16>("release");
+    QTest::newRow("1700") << 1700 << "1.700" << qint16(1700);
+    QTest::newRow("0xFFFF reads -1") << 0xFFFF << "-.1" << qint16(-1);
+    QTest::newRow("single digit") << 7 << "7." << qint16(7);
+}
+
+void TestSerialState::release() {
+    QFETCH(int, word);
+    QFETCH(QString, shown);
+    QFETCH(qint16, release);
+    ShellFixture f;
+    f.drive.setRelease(word);
+    f.state.DriveAddress = 1;
+    SerialStateWindow *w = f.link();
+    w->Timer1_Timer();
+    QCOMPARE(w->SOFTREL->text(), shown);
+    QCOMPARE(f.state.DriveRelease, release);
+}
+
+void TestSerialState::switchOn_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("buttons");
+    QTest::newRow("bit 14 set: buttons 1 to 3") << 0x4000 << "111";
+    QTest::newRow("bit 14 clear: buttons 1 and 2") << 0x0000 << "110";
+    QTest::newRow("other bits only") << 0xBFFF << "110";
+}
+
+void TestSerialState::switchOn() {
+    QFETCH(int, status);
+    QFETCH(QString, buttons);
+    ShellFixture f;
+    f.drive.setStatus(quint16(status));
+    f.state.DriveAddress = 1;
+    SerialStateWindow *w = f.link();
+    w->Timer1_Timer(); // opens the port on the drive
+    w->CWButton1->setValue(true);
+    QCOMPARE(f.toolbar.pattern(), buttons);
+    QVERIFY(w->Timer1->isActive());
+    QCOMPARE(w->CWButton1->toolTip(), QStringLiteral("Enable"));
+    QCOMPARE(f.state.LinkEnabledSaved, kTrue);
+    QCOMPARE(f.state.StatusFlag14, status & 0x4000);
+}
+
+void TestSerialState::switchOffClearsEvenWithDriveAnswering() {
+    ShellFixture f;
+    f.drive.setStatus(0x4000);
+    f.state.DriveAddress = 1;
+    SerialStateWindow *w = f.link();
+    w->Timer1_Timer();
+    w->CWButton1->setValue(true);
+    QCOMPARE(f.toolbar.pattern(), QStringLiteral("111"));
+    w->CWButton1->setValue(false);
+    QCOMPARE(f.toolbar.pattern(), QStringLiteral("000"));
+    QCOMPARE(w->Stato->text(), QStringLiteral(" "));
+    QCOMPARE(w->SOFTREL->text(), QStringLiteral("0"));
+    QCOMPARE(w->numcom->text(), QStringLiteral("0"));
+    QCOMPARE(f.state.LinkOk, kFalse);
+    QCOMPARE(f.state.LinkEnabledSaved, kFalse);
+    QVERIFY(!w->Timer1->isActive());
+    QCOMPARE(w->CWButton1->toolTip(), QStringLiteral("Disable"));
+}
+
+void TestSerialState::transferDoneReevaluatesOnStatoChange() {
+    ShellFixture f;
+    f.drive.setStatus(0x4000);
+    f.state.DriveAddress = 1;
+    SerialStateWindow *w = f.link();
+    w->Timer1_Timer();
+    w->CWButton1->setValue(true);
+    f.toolbar.enabled.fill(false);
+    w->Stato->setText(QStringLiteral("Timeout error")); // no TransferDone: toolbar untouched
+    QCOMPARE(f.toolbar.pattern(), QStringLiteral("000"));
+    f.state.TransferDone = kTrue;
+    w->Stato->setText(QStringLiteral("No error"));
+    QCOMPARE(f.toolbar.pattern(), QStringLiteral("111"));
+}
+
+void TestSerialState::unloadStopsPoll() {
+    ShellFixture f;
+    f.state.DriveAddress = 1;
+    SerialStateWindow *w = f.link();
+    w->Timer1_Timer();
+    w->CWButton1->setValue(true);
+    f.state.TransferDone = kTrue;
+    QTimer *t = w->Timer1;
+    f.shell.forms().unload(kLinkWindow);
+    QVERIFY(!t->isActive());
+    QCOMPARE(f.state.TransferDone, kFalse);
+}
+
+QTEST_MAIN(TestSerialState)
+#include "tst_serialstate.moc"

@@ -1,0 +1,331 @@
+// Caption table, file dialog filters, the forms registry and the page switcher.
+
+#include "captions.h"
+#include "dialogs.h"
+#include "form.h"
+#include "formsregistry.h"
+#include "loaderroutine.h"
+#include "pageswitcher.h"
+#include "shell.h"
+#include "simdrive.h"
+#include "simserialport.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+using namespace zr::shell;
+
+Q_DECLARE_METATYPE(MainFrame)
+
+namespace {
+
+// A working window that records its handlers in a shared log.
+class LogForm final : public Form {
+public:
+    LogForm(Shell &s, const QString &name, QStringList &log, QWidget *parent)
+        : Form(s, name, parent), log_(log) {
+        resize(200, 134); // 3000 x 2010 twips
+    }
+    void Form_Load() override {
+        log_ << objectName() + QStringLiteral(":load");
+        if (onLoad)
+            onLoad();
+    }
+    void Form_Unload() override { log_ << objectName() + QStringLiteral(":unload"); }
+    std::function<void()> onLoad;
+
+private:
+    QStringList &log_;
+};
+
+} // namespace
+
+class TestShellCore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captions_data();
+    void captions();
+    void captionOutsideSlots();
+    void fileDialogFilter_data();
+    void fileDialogFilter();
+    void scriptedDialogs();
+
+    void registryLoadsOnFirstUse();
+    void registryUnloadRunsHandlerAndDestroys();
+    void registryGiveUpWhileLoading();
+
+    void placement_data();
+    void placement();
+    void switcher_data();
+    void switcher();
+    void switcherNestedCallEndsOnLinkPage();
+};
+
+void TestShellCore::captions_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("ita");
+    QTest::addColumn<QString>("eng");
+    QTest::addColumn<QString>("fra");
+    QTest::newRow("trailing blank") << "capParameters"
+                                    << "Parametri "
+                                    << "Parameters"
+                                    << "Parametres";
+    QTest::newRow("runs of blanks") << "capVariables"
+                                    << "VARIABILI<    KEST"
+                                    << "KEST<  VARIABLES"
+                                    << "VARIABLES<    KEST";
+    QTest::newRow("English on the comm frame") << "capCommState"
+                                               << "Stato comunicazione"
+                                               << "Communication Error"
+                                               << "Communication Serie";
+    QTest::newRow("drive number") << "capDriveNumber"
+                                  << "Numero drive:"
+                                  << "Address drive:"
+                                  << "Addresse drive";
+    QTest::newRow("languages") << "capFrench"
+                               << "Francese"
+                               << "French"
+                               << "Francais";
+    QTest::newRow("never shown") << "capDriveStatus"
+                                 << "Stato azionamento"
+                                 << "Status"
+                                 << "Status";
+    QTest::newRow("save") << "capSaveFile"
+                          << "Salva file:"
+                          << "Save file as:"
+                          << "Sauvegarder:";
+}
+
+void TestShellCore::captions() {
+    QFETCH(QString, entry);
+    QFETCH(QString, ita);
+    QFETCH(QString, eng);
+    QFETCH(QString, fra);
+    CaptionTable t;
+    FillCaptionTable(t);
+    FillCaptionTable(t); // a second fill is harmless
+    const QHash<QString, const CaptionEntry *> byName{
+        {"capParameters", &t.capParameters}, {"capVariables", &t.capVariables},
+        {"capCommState", &t.capCommState},   {"capDriveNumber", &t.capDriveNumber},
+        {"capFrench", &t.capFrench},         {"capDriveStatus", &t.capDriveStatus},
+        {"capSaveFile", &t.capSaveFile}};
+    const CaptionEntry &e = *byName.value(entry);
+    QCOMPARE(CaptionText(e, kItalian), ita);
+    QCOMPARE(CaptionText(e, kEnglish), eng);
+    QCOMPARE(CaptionText(e, kFrench), fra);
+}
+
+void TestShellCore::captionOutsideSlots() {
+    LoaderRoutine st;
+    FillCaptionTable(st.Captions);
+    QCOMPARE(st.CurrentLanguage, qint16(kItalian)); // Italian until the user chooses
+    QCOMPARE(st.caption(st.Captions.capLanguage), QStringLiteral("Lingua"));
+    QCOMPARE(CaptionText(st.Captions.capLanguage, 4), QString());
+    QCOMPARE(CaptionText(st.Captions.capLanguage, -1), QString());
+}
+
+void TestShellCore::fileDialogFilter_data() {
+    QTest::addColumn<QString>("pipe");
+    QTest::addColumn<QString>("qt");
+    QTest::newRow("one pair") << "Text (*.txt)|*.txt"
+                              << "Text (*.txt)";
+    QTest::newRow("bare description") << "Hex file|*.hex"
+                                      << "Hex file (*.hex)";
+    QTest::newRow("two pairs") << "Parameter (*.17d)|*.17d|All|*.*"
+                               << "Parameter (*.17d);;All (*.*)";
+    QTest::newRow("several patterns") << "Files|*.a;*.b"
+                                      << "Files (*.a *.b)";
+}
+
+void TestShellCore::fileDialogFilter() {
+    QFETCH(QString, pipe);
+    QFETCH(QString, qt);
+    QCOMPARE(FileDialogFilter(pipe), qt);
+}
+
+void TestShellCore::scriptedDialogs() {
+    ScriptedDialogs d;
+    QCOMPARE(d.MsgBox(nullptr, "a", kYesNo | kQuestion, "t"),
+             int(kYes)); // unscripted: first button
+    d.answerButton(kNo);
+    QCOMPARE(d.MsgBox(nullptr, "b", kYesNo, "t"), int(kNo));
+    QCOMPARE(d.GetOpenFileName(nullptr, "open", "Text (*.txt)|*.txt", {}), QString()); // cancelled
+    d.answerFile("/tmp/x.txt");
+    QCOMPARE(d.GetSaveFileName(nullptr, "save", "Text (*.txt)|*.txt", {}),
+             QStringLiteral("/tmp/x.txt"));
+    QCOMPARE(d.shown().size(), 4);
+    QCOMPARE(d.shown()[0].style, int(kYesNo | kQuestion));
+    QCOMPARE(d.shown()[3].kind, QStringLiteral("save"));
+}
+
+struct Env {
+    LoaderRoutine st;
+    ScriptedDialogs dlg;
+    zr::sim::SimDrive drive;
+    zr::sim::SimSerialPort port{drive};
+    Shell shell{st, dlg, port};
+    QStringList log;
+    QWidget host;
+    Env() {
+        host.resize(480, 421); // 7200 x 6315 twips
+        shell.forms().setPageHost(&host);
+        shell.mainFrame = [] { return MainFrame{0, 0, 7200, 6315, 555}; };
+        for (const QString &n :
+             {kLinkWindow, kTransferWindow, kFrontWindow, kAboutWindow, kUploadClip, kDownloadClip})
+            add(n);
+    }
+    LogForm *add(const QString &name) {
+        shell.forms().registerForm(
+            name, [this, name](QWidget *p) { return new LogForm(shell, name, log, p); }, true);
+        return nullptr;
+    }
+    QStringList loaded() {
+        QStringList l;
+        for (const QString &n :
+             {kLinkWindow, kTransferWindow, kFrontWindow, kAboutWindow, kUploadClip, kDownloadClip})
+            if (shell.forms().isLoaded(n))
+                l << n;
+        return l;
+    }
+};
+
+void TestShellCore::registryLoadsOnFirstUse() {
+    Env e;
+    FormsRegistry &r = e.shell.forms();
+    QVERIFY(!r.isLoaded(kAboutWindow));
+    Form *a = r.form(kAboutWindow);
+    QVERIFY(a);
+    QCOMPARE(r.form(kAboutWindow), a);
+    QCOMPARE(r.loads(kAboutWindow), 1);
+    QCOMPARE(a->parentWidget(), &e.host);
+    QVERIFY(!r.form(QStringLiteral("ZR_LOADER_NOSUCH")));
+    r.unload(QStringLiteral("ZR_LOADER_NOSUCH")); // no effect
+    QCOMPARE(e.log, QStringList{"ZR_LOADER_INFO:load"});
+}
+
+void TestShellCore::registryUnloadRunsHandlerAndDestroys() {
+    Env e;
+    FormsRegistry &r = e.shell.forms();
+    QPointer<Form> a = r.form(kAboutWindow);
+    r.unload(kAboutWindow);
+    QVERIFY(!r.isLoaded(kAboutWindow));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(a.isNull());
+    r.unload(kAboutWindow); // unloading twice: nothing more
+    QVERIFY(r.form(kAboutWindow));
+    QCOMPARE(e.log,
+             (QStringList{"ZR_LOADER_INFO:load", "ZR_LOADER_INFO:unload", "ZR_LOADER_INFO:load"}));
+}
+
+void TestShellCore::registryGiveUpWhileLoading() {
+    Env e;
+    FormsRegistry &r = e.shell.forms();
+    r.registerForm(kFrontWindow, [&](QWidget *p) {
+        auto *f = new LogForm(e.shell, kFrontWindow, e.log, p);
+        f->onLoad = [&] { r.unload(kFrontWindow); };
+        return f;
+    });
+    QVERIFY(!r.form(kFrontWindow));
+    QVERIFY(!r.isLoaded(kFrontWindow));
+    QCOMPARE(e.log, (QStringList{"ZR_LOADER_FRONT:load", "ZR_LOADER_FRONT:unload"}));
+}
+
+void TestShellCore::placement_data() {
+    QTest::addColumn<MainFrame>("main");
+    QTest::addColumn<QSizeF>("window");
+    QTest::addColumn<QPointF>("leftTop");
+    QTest::newRow("below the toolbar")
+        << MainFrame{0, 0, 7200, 6315, 555} << QSizeF(3000, 2000) << QPointF(2100, 2435);
+    QTest::newRow("main window moved")
+        << MainFrame{1500, 300, 7200, 6315, 555} << QSizeF(3000, 2000) << QPointF(3600, 2735);
+    QTest::newRow("window wider than main")
+        << MainFrame{0, 0, 7200, 6315, 555} << QSizeF(9000, 6315) << QPointF(-900, 277.5);
+}
+
+void TestShellCore::placement() {
+    QFETCH(MainFrame, main);
+    QFETCH(QSizeF, window);
+    QFETCH(QPointF, leftTop);
+    QCOMPARE(PlacementInMain(main, float(window.width()), float(window.height())), leftTop);
+}
+
+void TestShellCore::switcher_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<qint16>("downloadActive");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("front panel already shown")
+        << QStringList{kFrontWindow, kLinkWindow, kAboutWindow} << 2 << kFalse
+        << QStringList{kFrontWindow} << kFrontWindow;
+    QTest::newRow("transfer, no download: clip removed, upload clip placed")
+        << QStringList{kLinkWindow, kDownloadClip} << 1 << kFalse
+        << QStringList{kTransferWindow, kUploadClip} << kTransferWindow;
+    QTest::newRow("transfer during a download keeps its clip")
+        << QStringList{kLinkWindow, kDownloadClip} << 1 << kTrue
+        << QStringList{kTransferWindow, kUploadClip, kDownloadClip} << kTransferWindow;
+    QTest::newRow("link page") << QStringList{kTransferWindow, kFrontWindow, kAboutWindow} << 0
+                               << kFalse << QStringList{kLinkWindow} << kLinkWindow;
+    QTest::newRow("About") << QStringList{kLinkWindow} << 3 << kFalse << QStringList{kAboutWindow}
+                           << kAboutWindow;
+    QTest::newRow("page 5 changes nothing") << QStringList{kLinkWindow, kFrontWindow} << 5 << kFalse
+                                            << QStringList{kLinkWindow, kFrontWindow} << QString();
+}
+
+void TestShellCore::switcher() {
+    QFETCH(QStringList, before);
+    QFETCH(int, page);
+    QFETCH(qint16, downloadActive);
+    QFETCH(QStringList, after);
+    QFETCH(QString, shown);
+    Env e;
+    for (const QString &n : before)
+        e.shell.forms().form(n);
+    e.st.CurrentPage = qint16(page);
+    e.st.DownloadActive = downloadActive;
+    e.log.clear();
+    PageSwitcher(e.shell);
+    QStringList got = e.loaded();
+    got.sort();
+    after.sort();
+    QCOMPARE(got, after);
+    if (!shown.isEmpty()) {
+        Form *w = e.shell.forms().find(shown);
+        QVERIFY(w->isVisibleTo(&e.host));
+        QCOMPARE(w->pos(), QPoint(140, 162)); // 2100 / 2430 twips
+    }
+    if (page == 1) {
+        Form *clip = e.shell.forms().find(kUploadClip);
+        QCOMPARE(clip->y(), e.shell.forms().find(kTransferWindow)->y());
+        QCOMPARE(clip->x(), 140);
+    }
+    for (const QString &n : before)
+        if (after.contains(n) && n != shown)
+            QVERIFY(!e.log.contains(n + ":load"));
+}
+
+void TestShellCore::switcherNestedCallEndsOnLinkPage() {
+    Env e;
+    FormsRegistry &r = e.shell.forms();
+    r.registerForm(
+        kFrontWindow,
+        [&](QWidget *p) {
+            auto *f = new LogForm(e.shell, kFrontWindow, e.log, p);
+            f->onLoad = [&] { // the drive does not answer: back to the link page
+                e.st.CurrentPage = kPageLink;
+                PageSwitcher(e.shell);
+            };
+            return f;
+        },
+        true);
+    e.st.CurrentPage = kPageFront;
+    PageSwitcher(e.shell);
+    QCOMPARE(e.loaded(), QStringList{kLinkWindow});
+    QVERIFY(r.find(kLinkWindow)->isVisibleTo(&e.host));
+    QCOMPARE(e.log.count("ZR_LOADER_FRONT:load"), 1);
+    QCOMPARE(e.log.count("ZR_LOADER_FRONT:unload"), 1);
+}
+
+QTEST_MAIN(TestShellCore)
+#include "tst_shellcore.moc"
