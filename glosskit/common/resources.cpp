@@ -9,6 +9,7 @@ namespace {
 
 struct BitmapStore {
     QHash<int, QPixmap> cache;
+    QHash<int, QPixmap> replaced;
     QPixmap scratch; // holds the last uncached decode
     bool enabled = true;
     int decodes = 0;
@@ -35,6 +36,8 @@ QString logoPath() {
 
 const QPixmap &resourceBitmap(int id) {
     BitmapStore &s = store();
+    if (auto r = s.replaced.constFind(id); r != s.replaced.constEnd())
+        return *r;
     if (s.enabled) {
         auto it = s.cache.find(id);
         if (it != s.cache.end())
@@ -70,6 +73,13 @@ QBitmap maskFromPicture(const QPixmap &picture) {
 
 QBitmap resourceMask(int id) {
     return maskFromPicture(resourceBitmap(id));
+}
+
+void setResourceBitmap(int id, const QPixmap &pixmap) {
+    if (pixmap.isNull())
+        store().replaced.remove(id);
+    else
+        store().replaced.insert(id, pixmap);
 }
 
 void setBitmapCacheEnabled(bool enabled) {

@@ -21,6 +21,10 @@ GLOSSKIT_EXPORT QString resourceBitmapPath(int id);
 GLOSSKIT_EXPORT QString resourceSoundPath(int id);
 GLOSSKIT_EXPORT QString logoPath();
 
+// Replaces a built-in bitmap for this process (a program that re-skins the controls); a null
+// pixmap restores the built-in one.
+GLOSSKIT_EXPORT void setResourceBitmap(int id, const QPixmap &pixmap);
+
 GLOSSKIT_EXPORT void setBitmapCacheEnabled(bool enabled);
 GLOSSKIT_EXPORT bool bitmapCacheEnabled();
 // Number of times a bitmap was decoded since start-up.

@@ -1,0 +1,198 @@
+// The property bag: keys without regard to case, typed reads with defaults, writes that leave
+// defaults out, pictures none vs empty, and the text form a host keeps.
+
+#include "common/propertybag.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTest>
+
+using glosskit::Picture;
+using glosskit::PropertyBag;
+
+class TestPropertyBag : public QObject {
+    Q_OBJECT
+private slots:
+    void keysIgnoreCase_data();
+    void keysIgnoreCase();
+    void missingKeyGivesDefault();
+    void writesLeaveDefaultsOut_data();
+    void writesLeaveDefaultsOut();
+    void writeOfDefaultRemovesStaleEntry();
+    void pictureNoneEmptyAndImage();
+    void textRoundTrip_data();
+    void textRoundTrip();
+    void textKeepsWriteOrder();
+    void badTextIsSkipped_data();
+    void badTextIsSkipped();
+    void mismatchedKindsFallBackToDefault();
+};
+
+void TestPropertyBag::keysIgnoreCase_data() {
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("host lower case") << "spheretype"
+                                     << "SphereType";
+    QTest::newRow("upper case") << "SPHERETYPE"
+                                << "SphereType";
+    QTest::newRow("read differs from write") << "AllowMultiLine"
+                                             << "AllowMultiline";
+}
+
+void TestPropertyBag::keysIgnoreCase() {
+    QFETCH(QString, written);
+    QFETCH(QString, asked);
+    PropertyBag bag;
+    bag.setValue(written, 7);
+    QCOMPARE(bag.readInt(asked, 0), 7);
+    QVERIFY(bag.contains(asked));
+    bag.writeInt(asked, 9, 0); // replaces, does not add a second entry
+    QCOMPARE(bag.count(), 1);
+    QCOMPARE(bag.readInt(written, 0), 9);
+}
+
+void TestPropertyBag::missingKeyGivesDefault() {
+    PropertyBag bag;
+    QCOMPARE(bag.readBool(QStringLiteral("UseAnimation"), true), true);
+    QCOMPARE(bag.readInt(QStringLiteral("SphereType"), 4), 4);
+    QCOMPARE(bag.readString(QStringLiteral("ContentLetter"), QStringLiteral("0")),
+             QStringLiteral("0"));
+    QCOMPARE(bag.readColor(QStringLiteral("ForeColor"), 0x80000012u), 0x80000012u);
+    QVERIFY(bag.readPicture(QStringLiteral("PictureNormal"), Picture()).isNone());
+}
+
+void TestPropertyBag::writesLeaveDefaultsOut_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("def");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("equal") << 0 << 0 << false;
+    QTest::newRow("different") << 3 << 0 << true;
+    QTest::newRow("negative") << -1 << 0 << true;
+}
+
+void TestPropertyBag::writesLeaveDefaultsOut() {
+    QFETCH(int, value);
+    QFETCH(int, def);
+    QFETCH(bool, stored);
+    PropertyBag bag;
+    bag.writeInt(QStringLiteral("K"), value, def);
+    QCOMPARE(bag.contains(QStringLiteral("K")), stored);
+    QCOMPARE(bag.readInt(QStringLiteral("K"), def), value);
+}
+
+void TestPropertyBag::writeOfDefaultRemovesStaleEntry() {
+    // Saving into a bag that still holds an old value must not let the old value come back.
+    PropertyBag bag;
+    bag.writeBool(QStringLiteral("UseOnTop"), false, true);
+    bag.writeBool(QStringLiteral("UseOnTop"), true, true);
+    QVERIFY(!bag.contains(QStringLiteral("useontop")));
+    QCOMPARE(bag.readBool(QStringLiteral("UseOnTop"), true), true);
+}
+
+void TestPropertyBag::pictureNoneEmptyAndImage() {
+    QImage img(4, 3, QImage::Format_ARGB32);
+    img.fill(QColor(10, 200, 30));
+    PropertyBag bag;
+    bag.writePicture(QStringLiteral("None"), Picture(), Picture());
+    bag.writePicture(QStringLiteral("Empty"), Picture::empty(), Picture());
+    bag.writePicture(QStringLiteral("Image"), Picture(img), Picture());
+    QVERIFY(!bag.contains(QStringLiteral("None")));
+
+    const PropertyBag back = PropertyBag::fromText(bag.toText());
+    QVERIFY(back.readPicture(QStringLiteral("None"), Picture()).isNone());
+    QVERIFY(back.readPicture(QStringLiteral("Empty"), Picture()).isEmpty());
+    const Picture image = back.readPicture(QStringLiteral("Image"), Picture());
+    QVERIFY(image.hasImage());
+    QCOMPARE(image.size(), QSize(4, 3));
+    QCOMPARE(image.pixmap().toImage().pixelColor(2, 1), QColor(10, 200, 30));
+}
+
+void TestPropertyBag::textRoundTrip_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("plain") << "A";
+    QTest::newRow("empty") << "";
+    QTest::newRow("quotes and backslash") << "say \"hi\" \\ now";
+    QTest::newRow("line breaks and tab") << "one\ntwo\r\tthree";
+    QTest::newRow("looks like a number") << "42";
+    QTest::newRow("looks like a colour") << "&H00FF00&";
+    QTest::newRow("equals sign") << "a = b";
+    QTest::newRow("accents") << QString::fromUtf8("très ±Ω");
+    QTest::newRow("spaces around") << "  padded  ";
+}
+
+void TestPropertyBag::textRoundTrip() {
+    QFETCH(QString, text);
+    PropertyBag bag;
+    bag.writeString(QStringLiteral("Caption"), text, QStringLiteral("\x01"));
+    bag.writeInt(QStringLiteral("Big"), -2147483647 - 1, 0);
+    bag.writeSingle(QStringLiteral("Size"), 8.25, 0);
+    bag.writeSingle(QStringLiteral("Whole"), 20, 0);
+    bag.writeColor(QStringLiteral("ForeColor"), 0x80000012u, 0);
+    bag.writeColor(QStringLiteral("FocusColor"), 0x00FF00u, 0);
+    bag.writeBool(QStringLiteral("UseSound"), true, false);
+    QFont font(QStringLiteral("Liberation Serif"), 13);
+    font.setItalic(true);
+    bag.writeFont(QStringLiteral("Font"), font, QFont());
+
+    bool ok = false;
+    const PropertyBag back = PropertyBag::fromText(bag.toText(), &ok);
+    QVERIFY(ok);
+    QCOMPARE(back.keys(), bag.keys());
+    QCOMPARE(back.readString(QStringLiteral("Caption"), QString()), text);
+    QCOMPARE(back.readInt(QStringLiteral("Big"), 0), -2147483647 - 1);
+    QCOMPARE(back.readSingle(QStringLiteral("Size"), 0), 8.25);
+    QCOMPARE(back.readSingle(QStringLiteral("Whole"), 0), 20.0);
+    QCOMPARE(back.readColor(QStringLiteral("ForeColor"), 0), 0x80000012u);
+    QCOMPARE(back.readColor(QStringLiteral("FocusColor"), 0), 0x00FF00u);
+    QCOMPARE(back.readBool(QStringLiteral("UseSound"), false), true);
+    QCOMPARE(back.readFont(QStringLiteral("Font"), QFont()).family(), font.family());
+    QVERIFY(back.readFont(QStringLiteral("Font"), QFont()).italic());
+    QVERIFY(back == bag);
+}
+
+void TestPropertyBag::textKeepsWriteOrder() {
+    PropertyBag bag;
+    bag.writeInt(QStringLiteral("Zeta"), 1, 0);
+    bag.writeInt(QStringLiteral("Alpha"), 2, 0);
+    bag.writeInt(QStringLiteral("Mid"), 3, 0);
+    QCOMPARE(PropertyBag::fromText(bag.toText()).keys(),
+             QStringList({QStringLiteral("Zeta"), QStringLiteral("Alpha"), QStringLiteral("Mid")}));
+}
+
+void TestPropertyBag::badTextIsSkipped_data() {
+    QTest::addColumn<QString>("line");
+    QTest::newRow("no equals") << "SphereType 3";
+    QTest::newRow("no key") << "= 3";
+    QTest::newRow("open quote") << "ContentLetter = \"A";
+    QTest::newRow("bad colour") << "ForeColor = &HZZ&";
+    QTest::newRow("bad picture") << "PictureNormal = png:%%%";
+    QTest::newRow("not a picture") << "PictureNormal = png:aGVsbG8=";
+    QTest::newRow("word") << "UseSound = maybe";
+    QTest::newRow("not finite") << "FontSize = inf";
+}
+
+void TestPropertyBag::badTextIsSkipped() {
+    QFETCH(QString, line);
+    bool ok = true;
+    const PropertyBag bag = PropertyBag::fromText(
+        QStringLiteral("Before = 1\n") + line + QStringLiteral("\nAfter = 2\n"), &ok);
+    QVERIFY(!ok);
+    QCOMPARE(bag.keys(), QStringList({QStringLiteral("Before"), QStringLiteral("After")}));
+}
+
+void TestPropertyBag::mismatchedKindsFallBackToDefault() {
+    PropertyBag bag;
+    bag.setValue(QStringLiteral("Font"), 12);
+    bag.setValue(QStringLiteral("PictureNormal"), QStringLiteral("text"));
+    bag.setValue(QStringLiteral("SphereType"), QStringLiteral("three"));
+    bag.setValue(QStringLiteral("UseAnimation"), QStringLiteral("True"));
+    QCOMPARE(
+        bag.readFont(QStringLiteral("Font"), QFont(QStringLiteral("Liberation Mono"))).family(),
+        QStringLiteral("Liberation Mono"));
+    QVERIFY(bag.readPicture(QStringLiteral("PictureNormal"), Picture()).isNone());
+    QCOMPARE(bag.readInt(QStringLiteral("SphereType"), 5), 5);
+    QCOMPARE(bag.readBool(QStringLiteral("UseAnimation"), false), true);
+}
+
+QTEST_MAIN(TestPropertyBag)
+#include "tst_propertybag.moc"

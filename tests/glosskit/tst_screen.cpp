@@ -1,0 +1,255 @@
+// GlossScreen: which piece lands where for each screen type and size, the thresholds as the
+// frames have always been drawn, border and cursor settings, events and persistence.
+
+#include "common/glosskit.h"
+#include "common/resources.h"
+#include "screen/glossscreen.h"
+
+#include <QTest>
+
+#include <memory>
+
+using namespace glosskit;
+
+namespace {
+
+// Every piece of the three frames gets a colour of its own, so that each pixel tells its piece.
+QColor pieceColour(int id) {
+    return QColor(id % 256, (id * 7) % 256, 255 - id % 100);
+}
+
+QPixmap solidPiece(int id) {
+    static const QMap<int, QSize> sizes = {
+        {500, {189, 197}}, {501, {54, 49}},   {502, {66, 50}}, {503, {37, 38}},   {504, {1, 35}},
+        {505, {1, 34}},    {506, {37, 1}},    {507, {38, 1}},  {510, {189, 175}}, {511, {55, 52}},
+        {512, {65, 51}},   {513, {133, 114}}, {514, {1, 40}},  {515, {1, 34}},    {516, {36, 1}},
+        {517, {34, 1}},    {520, {249, 197}}, {521, {50, 47}}, {522, {61, 47}},   {523, {46, 42}},
+        {524, {1, 36}},    {525, {1, 33}},    {526, {37, 1}},  {527, {36, 1}}};
+    QPixmap p(sizes.value(id));
+    p.fill(pieceColour(id));
+    return p;
+}
+
+const int kPieces[] = {500, 501, 502, 503, 504, 505, 506, 507, 510, 511, 512, 513,
+                       514, 515, 516, 517, 520, 521, 522, 523, 524, 525, 526, 527};
+
+// The piece (its id) or the face colour (0) at a point; -1 for anything else.
+int pieceAt(const GlossScreen &s, int x, int y) {
+    const QColor c = s.surface().toImage().pixelColor(x, y);
+    if (c == GlossScreen::faceColor(s.ScreenType()))
+        return 0;
+    for (int id : kPieces)
+        if (c == pieceColour(id))
+            return id;
+    return -1;
+}
+
+// The extent of one piece's colour.
+QRect extentOf(const GlossScreen &s, int id) {
+    const QImage img = s.surface().toImage();
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixelColor(x, y) == pieceColour(id))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+class TestScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void typeZero300();
+    void piecesBySize_data();
+    void piecesBySize();
+    void mirroredRightStrip_data();
+    void mirroredRightStrip();
+    void faceColours_data();
+    void faceColours();
+    void unknownTypeDrawsNothing();
+    void borderRepaintsPointerDoesNot();
+    void eventsPassThrough();
+    void persistence();
+};
+
+void TestScreen::initTestCase() {
+    for (int id : kPieces)
+        setResourceBitmap(id, solidPiece(id));
+}
+
+void TestScreen::cleanupTestCase() {
+    for (int id : kPieces)
+        setResourceBitmap(id, QPixmap());
+}
+
+void TestScreen::typeZero300() {
+    GlossScreen s;
+    s.resize(300, 300);
+    s.setScreenType(GlossScreen::GKGreenScreen);
+    QCOMPARE(pieceAt(s, 240, 230), 0);
+    QCOMPARE(extentOf(s, 500), QRect(0, 0, 189, 197));
+    QCOMPARE(extentOf(s, 504), QRect(189, 0, 45, 35));   // top strip, 45 wide
+    QCOMPARE(extentOf(s, 505), QRect(54, 266, 209, 34)); // bottom strip, 209 wide
+    QCOMPARE(extentOf(s, 506), QRect(0, 197, 36, 54));   // left strip, 54 high, from x = -1
+    QCOMPARE(extentOf(s, 507), QRect(262, 50, 38, 212)); // right strip, 212 high
+    QCOMPARE(pieceAt(s, 0, 299), 501);
+    QCOMPARE(pieceAt(s, 299, 0), 502);
+    QCOMPARE(pieceAt(s, 299, 299), 503);
+    QCOMPARE(pieceAt(s, 100, 100), 500);
+}
+
+void TestScreen::piecesBySize_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("piece");
+    QTest::addColumn<QRect>("extent"); // empty: not drawn
+    QTest::newRow("0: 240 wide, no top strip") << 0 << QSize(240, 300) << 504 << QRect();
+    QTest::newRow("0: 240 wide, bottom strip 149")
+        << 0 << QSize(240, 300) << 505 << QRect(54, 266, 149, 34);
+    QTest::newRow("0: 255 wide, top strip of width 0") << 0 << QSize(255, 300) << 504 << QRect();
+    QTest::newRow("0: 245 high, no left strip") << 0 << QSize(300, 245) << 506 << QRect();
+    QTest::newRow("0: 84 high, no right strip") << 0 << QSize(300, 84) << 507 << QRect();
+    QTest::newRow("1: 300 x 300 top strip") << 1 << QSize(300, 300) << 514 << QRect(189, 0, 46, 40);
+    QTest::newRow("1: bottom strip") << 1 << QSize(300, 300) << 515 << QRect(55, 266, 112, 34);
+    QTest::newRow("1: left strip") << 1 << QSize(300, 300) << 516 << QRect(0, 175, 35, 73);
+    QTest::newRow("1: right strip") << 1 << QSize(300, 300) << 517 << QRect(266, 51, 34, 135);
+    QTest::newRow("1: top right is 52 high")
+        << 1 << QSize(300, 300) << 512 << QRect(235, 0, 65, 52);
+    QTest::newRow("1: 187 wide, no bottom strip") << 1 << QSize(187, 300) << 515 << QRect();
+    QTest::newRow("2: top strip") << 2 << QSize(400, 300) << 524 << QRect(249, 0, 90, 36);
+    QTest::newRow("2: 309 wide, no top strip") << 2 << QSize(309, 300) << 524 << QRect();
+    QTest::newRow("2: bottom strip") << 2 << QSize(400, 300) << 525 << QRect(50, 267, 304, 33);
+    QTest::newRow("2: left strip") << 2 << QSize(400, 300) << 526 << QRect(0, 197, 36, 56);
+    QTest::newRow("2: right strip") << 2 << QSize(400, 300) << 527 << QRect(364, 47, 36, 211);
+}
+
+void TestScreen::piecesBySize() {
+    QFETCH(int, type);
+    QFETCH(QSize, size);
+    QFETCH(int, piece);
+    QFETCH(QRect, extent);
+    GlossScreen s;
+    s.resize(size);
+    s.setScreenType(GlossScreen::GKScreenTypes(type));
+    QCOMPARE(extentOf(s, piece), extent);
+}
+
+void TestScreen::mirroredRightStrip_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("piece");
+    QTest::addColumn<QRect>("extent");
+    // Between the threshold and the full height the strip's height is negative: it is drawn
+    // upward from its top end, over the top-right piece.
+    QTest::newRow("0 at 86: 2 rows above y 50") << 0 << 86 << 507 << QRect(262, 48, 38, 2);
+    QTest::newRow("0 at 85: 3 rows") << 0 << 85 << 507 << QRect(262, 47, 38, 3);
+    QTest::newRow("0 at 88: nothing") << 0 << 88 << 507 << QRect();
+    QTest::newRow("1 at 160") << 1 << 160 << 517 << QRect(266, 46, 34, 5);
+    QTest::newRow("1 at 152: not drawn") << 1 << 152 << 517 << QRect();
+    QTest::newRow("2 at 80") << 2 << 80 << 527 << QRect(264, 38, 36, 9);
+    QTest::newRow("2 at 78: not drawn") << 2 << 78 << 527 << QRect();
+}
+
+void TestScreen::mirroredRightStrip() {
+    QFETCH(int, type);
+    QFETCH(int, height);
+    QFETCH(int, piece);
+    QFETCH(QRect, extent);
+    GlossScreen s;
+    s.resize(300, height);
+    s.setScreenType(GlossScreen::GKScreenTypes(type));
+    QCOMPARE(extentOf(s, piece), extent);
+}
+
+void TestScreen::faceColours_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("green") << 0 << QColor(0, 137, 0);
+    QTest::newRow("cyan") << 1 << QColor(0, 138, 128);
+    QTest::newRow("blue") << 2 << QColor(0, 0, 133);
+}
+
+void TestScreen::faceColours() {
+    QFETCH(int, type);
+    QFETCH(QColor, colour);
+    GlossScreen s;
+    s.resize(600, 500);
+    s.setScreenType(GlossScreen::GKScreenTypes(type));
+    QCOMPARE(s.surface().toImage().pixelColor(300, 250), colour);
+}
+
+void TestScreen::unknownTypeDrawsNothing() {
+    GlossScreen s;
+    s.resize(300, 300);
+    const int before = s.refreshCount();
+    s.setScreenType(GlossScreen::GKScreenTypes(3));
+    QCOMPARE(s.refreshCount(), before);
+    // What type 0 drew stays.
+    QCOMPARE(s.surface().toImage().pixelColor(240, 230), GlossScreen::faceColor(0));
+    s.resize(400, 400); // the new area gets no face colour
+    QVERIFY(s.surface().toImage().pixelColor(350, 350) != GlossScreen::faceColor(0));
+}
+
+void TestScreen::borderRepaintsPointerDoesNot() {
+    GlossScreen s;
+    s.resize(300, 300);
+    s.show();
+    QStringList changed;
+    connect(&s, &GlossControl::propertyChanged, this, [&](const QString &n) { changed << n; });
+    int before = s.refreshCount();
+    s.setMousePointer(2);
+    QCOMPARE(s.refreshCount(), before);
+    QCOMPARE(s.cursor().shape(), Qt::CrossCursor);
+    s.setBorderStyle(1);
+    QVERIFY(s.refreshCount() > before);
+    QCOMPARE(s.surface().size(), QSize(298, 298)); // the line takes a pixel on each side
+    QCOMPARE(s.grab().toImage().pixelColor(0, 150), QColor(Qt::black));
+    QCOMPARE(changed, (QStringList{"MousePointer", "BorderStyle"}));
+}
+
+void TestScreen::eventsPassThrough() {
+    GlossScreen s;
+    s.resize(300, 300);
+    QStringList log;
+    connect(&s, &GlossControl::Click, this, [&] { log << "Click"; });
+    connect(&s, &GlossControl::DblClick, this, [&] { log << "DblClick"; });
+    connect(&s, &GlossControl::MouseDown, this, [&](short b, short sh, float x, float y) {
+        log << QStringLiteral("MouseDown %1 %2 %3 %4").arg(b).arg(sh).arg(x).arg(y);
+    });
+    connect(&s, &GlossControl::MouseUp, this,
+            [&](short b, short, float, float) { log << QStringLiteral("MouseUp %1").arg(b); });
+    connect(&s, &GlossControl::KeyDown, this,
+            [&](short &k, short sh) { log << QStringLiteral("KeyDown %1 %2").arg(k).arg(sh); });
+    const int before = s.refreshCount();
+    QTest::mouseClick(&s, Qt::LeftButton, Qt::ShiftModifier, QPoint(40, 50));
+    QTest::keyPress(&s, Qt::Key_F1, Qt::ControlModifier);
+    // Ctrl goes down first (17), then F1 (112) with Ctrl held.
+    QCOMPARE(log, (QStringList{"MouseDown 1 1 40 50", "MouseUp 1", "Click", "KeyDown 17 2",
+                               "KeyDown 112 2"}));
+    QCOMPARE(s.refreshCount(), before); // nothing else happens
+}
+
+void TestScreen::persistence() {
+    std::unique_ptr<QWidget> w(createControl(QStringLiteral("GlossKit.GlossScreen")));
+    auto *s = qobject_cast<GlossScreen *>(w.get());
+    PropertyBag fresh;
+    s->WriteProperties(fresh);
+    QVERIFY(fresh.isEmpty()); // all four at their defaults
+    s->setScreenType(GlossScreen::GKBlueScreen);
+    s->setBorderStyle(1);
+    s->setMousePointer(11);
+    PropertyBag bag;
+    s->WriteProperties(bag);
+    QCOMPARE(bag.keys(), (QStringList{"BorderStyle", "MousePointer", "ScreenType"}));
+    GlossScreen back;
+    back.ReadProperties(PropertyBag::fromText(bag.toText().toLower()));
+    QCOMPARE(back.ScreenType(), GlossScreen::GKBlueScreen);
+    QCOMPARE(back.BorderStyle(), 1);
+    QCOMPARE(back.MousePointer(), 11);
+}
+
+QTEST_MAIN(TestScreen)
+#include "tst_screen.moc"
