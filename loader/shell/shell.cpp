@@ -1,6 +1,8 @@
 #include "shell.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace zr::shell {
 
@@ -15,6 +17,11 @@ Shell::Shell(LoaderRoutine &s, Dialogs &d, SerialPort &port) : state(s), dialogs
     };
     programDir = QCoreApplication::applicationDirPath();
     endProgram = [] { QCoreApplication::quit(); };
+    waitLettingEventsRun = [](int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
 }
 
 SerialPort &Shell::port() {

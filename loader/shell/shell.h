@@ -59,6 +59,12 @@ public:
     // Directory of the program, where the shipped data lies.
     QString programDir;
 
+    // Waits ms milliseconds while window events keep running. Replaced by tests.
+    std::function<void(int ms)> waitLettingEventsRun;
+
+    // Opens the help file of the chosen language (F1). Nothing while unset.
+    std::function<void()> showHelp;
+
     // Ends the program: quits the event loop. Replaced by tests.
     std::function<void()> endProgram;
 

@@ -1,0 +1,102 @@
+#include "languagewindow.h"
+
+#include "glosscontrols.h"
+#include "makerframe.h"
+#include "shell.h"
+#include "twips.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMovie>
+#include <QPushButton>
+
+namespace zr::shell {
+
+QString HelpFileName(int lang) {
+    switch (lang) {
+    case kFrench:
+        return QStringLiteral("helpRel131fra.qch");
+    case kEnglish:
+        return QStringLiteral("helpRel131eng.qch");
+    default:
+        return QStringLiteral("helpRel131ita.qch");
+    }
+}
+
+LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
+    : Form(shell, kLanguageWindow, parent) {
+    setWindowTitle(QStringLiteral("Language ZR3500 Loader"));
+    setFixedSize(TwipsToPx(6600), TwipsToPx(4200));
+    if (QWidget *screen = CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
+                                             QStringLiteral("GlossScreen1"))) {
+        screen->setGeometry(rect());
+        screen->lower();
+    }
+    Frame2 = new QGroupBox(QStringLiteral("Language"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFont(QFont(QStringLiteral("Comic Sans MS"), 9));
+    Frame2->setGeometry(TwipsToPx(240), TwipsToPx(240), TwipsToPx(2700), TwipsToPx(3600));
+    const char *design[] = {"Italiano", "English", "Francais"};
+    const char *handlers[] = {SLOT(GlossSphere1_Click()), SLOT(GlossSphere2_Click()),
+                           SLOT(GlossSphere3_Click())};
+    const char *letters[] = {"I", "F", "E"};
+    for (int i = 0; i < 3; ++i) {
+        const QString name = QStringLiteral("GlossSphere%1").arg(i + 1);
+        const QRect r(TwipsToPx(300), TwipsToPx(420 + i * 1080), TwipsToPx(900), TwipsToPx(900));
+        if (QWidget *s = CreateGlossControl(QStringLiteral("GlossKit.GlossSphere"), Frame2, name)) {
+            s->setGeometry(r);
+            s->setProperty("ContentLetter", QString::fromLatin1(letters[i]));
+            connect(s, SIGNAL(Click()), this, handlers[i]);
+        } else {
+            auto *b = new QPushButton(QString::fromLatin1(letters[i]), Frame2);
+            b->setObjectName(name);
+            b->setGeometry(r);
+            connect(b, SIGNAL(clicked()), this, handlers[i]);
+        }
+        // The labels follow the spheres' order: Italian, English, French.
+        LINGUA[i] = new QLabel(QString::fromLatin1(design[i]), Frame2);
+        LINGUA[i]->setObjectName(QStringLiteral("LINGUA_%1").arg(i));
+        LINGUA[i]->setFont(QFont(QStringLiteral("Arial"), 10));
+        LINGUA[i]->setGeometry(TwipsToPx(1320), TwipsToPx(660 + i * 1080), TwipsToPx(1300),
+                               TwipsToPx(400));
+    }
+    anmAVI = new QLabel(this);
+    anmAVI->setObjectName(QStringLiteral("anmAVI"));
+    anmAVI->setAlignment(Qt::AlignCenter);
+    anmAVI->setGeometry(TwipsToPx(3180), TwipsToPx(240), TwipsToPx(3180), TwipsToPx(1200));
+    CreateMakerFrame(this,
+                     QRect(TwipsToPx(3180), TwipsToPx(1560), TwipsToPx(3180), TwipsToPx(2280)));
+}
+
+void LanguageWindow::Form_Load() {
+    FillCaptionTable(shell_.state.Captions);
+    shell_.state.TransferDone = kFalse;
+    clip_ = new QMovie(shell_.programDir + QStringLiteral("/logozr3500.gif"), QByteArray(), this);
+    anmAVI->setMovie(clip_);
+    clip_->start();
+    update();
+    QCoreApplication::processEvents();
+}
+
+void LanguageWindow::ApplyLanguage(int lang) {
+    const CaptionTable &t = shell_.state.Captions;
+    Frame2->setTitle(CaptionText(t.capLanguage, lang));
+    LINGUA[0]->setText(CaptionText(t.capItalian, lang));
+    LINGUA[1]->setText(CaptionText(t.capEnglish, lang));
+    LINGUA[2]->setText(CaptionText(t.capFrench, lang));
+}
+
+void LanguageWindow::choose(Sphere sphere) {
+    const int lang = sphere == kItalianSphere  ? kItalian
+                     : sphere == kFrenchSphere ? kFrench
+                                               : kEnglish;
+    ApplyLanguage(lang);
+    shell_.state.HelpFilePath = shell_.programDir + QLatin1Char('/') + HelpFileName(lang);
+    shell_.state.CurrentLanguage = qint16(lang);
+    if (Form *main = shell_.forms().form(kMainWindow))
+        main->show();
+    shell_.forms().unload(kLanguageWindow);
+}
+
+} // namespace zr::shell

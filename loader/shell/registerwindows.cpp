@@ -1,0 +1,35 @@
+#include "registerwindows.h"
+
+#include "aboutwindow.h"
+#include "languagewindow.h"
+#include "mainwindow.h"
+#include "serialhost.h"
+#include "serialstatewindow.h"
+#include "shell.h"
+
+namespace zr::shell {
+
+namespace {
+// Stands in for the parameter editor until it exists.
+class EditorPlaceholder final : public Form {
+public:
+    EditorPlaceholder(Shell &s, QWidget *p) : Form(s, kEditorWindow, p) {
+        setWindowTitle(QStringLiteral("ZR3500 Loader Editor"));
+        resize(640, 420);
+    }
+};
+} // namespace
+
+void RegisterWindows(Shell &shell) {
+    FormsRegistry &f = shell.forms();
+    f.registerForm(kLanguageWindow, [&shell](QWidget *p) { return new LanguageWindow(shell, p); });
+    f.registerForm(kMainWindow, [&shell](QWidget *p) { return new MainWindow(shell, p); });
+    f.registerForm(kSerialHost, [&shell](QWidget *p) { return new SerialHostWindow(shell, p); });
+    f.registerForm(
+        kLinkWindow, [&shell](QWidget *p) { return new SerialStateWindow(shell, p); }, true);
+    f.registerForm(
+        kAboutWindow, [&shell](QWidget *p) { return new AboutWindow(shell, p); }, true);
+    f.registerForm(kEditorWindow, [&shell](QWidget *p) { return new EditorPlaceholder(shell, p); });
+}
+
+} // namespace zr::shell
