@@ -1,0 +1,123 @@
+#include "paramtexts.h"
+
+#include <QDir>
+
+#include <array>
+
+namespace zr::params {
+
+namespace {
+using Texts = std::array<const char *, 3>;
+
+QString pick(const Texts &t, int lang) {
+    return QString::fromUtf8(t[size_t(lang >= 0 && lang <= 2 ? lang : 1)]);
+}
+} // namespace
+
+bool SaveQuestion(int lang, QString &caption, QString &text) {
+    static const Texts captions = {"Save File Parameter", "Save File Parameters",
+                                   "Sauvegarderle le Fichier"};
+    static const std::array<Texts, 3> lines = {
+        Texts{"File dei parametri ancora da salvare.",
+              "Nel caso non si salvi il file i dati andranno persi completamente.",
+              "Salvare il file?"},
+        Texts{"Parameters file still to be saved.",
+              "Data will be lost if the file will not be saved.", "Save file?"},
+        Texts{"Fichier des parametres a sauvegarder.",
+              "Dans le cas ou le fichier ne sera sauvegarder,les données se perdront "
+              "completement.",
+              "Sauvegarder le fichier?"}};
+    if (lang < 0 || lang > 2)
+        return false;
+    caption = QString::fromUtf8(captions[size_t(lang)]);
+    const Texts &l = lines[size_t(lang)];
+    text = QString::fromUtf8(l[0]) + QLatin1Char('\r') + QString::fromUtf8(l[1]) +
+           QLatin1Char('\r') + QString::fromUtf8(l[2]);
+    return true;
+}
+
+QString ProblemCaption(int lang) {
+    return pick({"File dei parametri", "Parameter File", "Fichier des paramètres"}, lang);
+}
+
+QString ProblemText(const ParamProblem &p, int lang) {
+    const QString path = QDir::toNativeSeparators(p.path);
+    QString text;
+    switch (p.kind) {
+    case ParamProblem::DescriptionUnreadable:
+        text = pick({"Manca il file di descrizione di questa release e lingua, o non si può "
+                     "leggere:\n%1",
+                     "The description file for this release and language is missing or cannot "
+                     "be read:\n%1",
+                     "Le fichier de description de cette version et de cette langue manque ou "
+                     "ne peut pas être lu :\n%1"},
+                    lang)
+                   .arg(path);
+        break;
+    case ParamProblem::DescriptionEmpty:
+        text = pick({"Il file di descrizione è vuoto:\n%1", "The description file is empty:\n%1",
+                     "Le fichier de description est vide :\n%1"},
+                    lang)
+                   .arg(path);
+        break;
+    case ParamProblem::DescriptionTooLong:
+        text = pick({"Il file di descrizione ha %2 righe di dati, al massimo 256:\n%1",
+                     "The description file has %2 data lines, at most 256 are allowed:\n%1",
+                     "Le fichier de description a %2 lignes de données, 256 au plus :\n%1"},
+                    lang)
+                   .arg(path)
+                   .arg(p.line);
+        break;
+    case ParamProblem::StatusTooShort:
+        text = pick({"La descrizione degli stati non descrive tutti i 16 bit:\n%1",
+                     "The status description does not describe all 16 bits:\n%1",
+                     "La description de l'état ne décrit pas les 16 bits :\n%1"},
+                    lang)
+                   .arg(path);
+        break;
+    case ParamProblem::DescriptionChanged:
+        text = pick({"Il file di descrizione è cambiato dopo l'apertura del file:\n%1",
+                     "The description file changed after the file was opened:\n%1",
+                     "Le fichier de description a changé après l'ouverture du fichier :\n%1"},
+                    lang)
+                   .arg(path);
+        break;
+    case ParamProblem::SourceUnreadable:
+        text = pick({"Il file dei parametri non si può leggere:\n%1\n%2",
+                     "The parameter file cannot be read:\n%1\n%2",
+                     "Le fichier des paramètres ne peut pas être lu :\n%1\n%2"},
+                    lang)
+                   .arg(path, p.detail);
+        break;
+    case ParamProblem::SourceTooShort:
+        text = pick({"Il file dei parametri ha solo %2 righe, ne servono almeno %3:\n%1",
+                     "The parameter file has only %2 lines, at least %3 are needed:\n%1",
+                     "Le fichier des paramètres n'a que %2 lignes, il en faut au moins %3 :\n%1"},
+                    lang)
+                   .arg(path)
+                   .arg(p.line)
+                   .arg(p.detail);
+        break;
+    case ParamProblem::NotANumber:
+        text = pick({"Il valore \"%1\" della riga %2 non è un numero. Il file non è stato "
+                     "salvato.",
+                     "The value \"%1\" on line %2 is not a number. The file was not saved.",
+                     "La valeur \"%1\" de la ligne %2 n'est pas un nombre. Le fichier n'a pas "
+                     "été sauvegardé."},
+                    lang)
+                   .arg(p.detail)
+                   .arg(p.line + 1);
+        break;
+    case ParamProblem::CannotWrite:
+        text = pick({"Il file non si può scrivere; il file precedente è rimasto com'era:\n%1\n%2",
+                     "The file cannot be written; the previous file was left as it was:\n%1\n%2",
+                     "Le fichier ne peut pas être écrit ; le fichier précédent est resté tel "
+                     "quel :\n%1\n%2"},
+                    lang)
+                   .arg(path, p.detail);
+        break;
+    }
+    return text;
+}
+
+} // namespace zr::params

@@ -1,0 +1,19 @@
+#pragma once
+
+// The editor's own texts in the three languages (0 Italian, 1 English, 2 French).
+
+#include "paramfile.h"
+
+#include <QString>
+
+namespace zr::params {
+
+// The save question: caption and the three lines joined by a single CR. False for a language
+// outside 0..2 (nothing is asked).
+bool SaveQuestion(int lang, QString &caption, QString &text);
+
+// Why an open or a save did not happen, for a message box; the caption is ProblemCaption.
+QString ProblemText(const ParamProblem &problem, int lang);
+QString ProblemCaption(int lang);
+
+} // namespace zr::params

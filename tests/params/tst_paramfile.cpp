@@ -1,0 +1,223 @@
+#include "descriptions.h"
+#include "paramfile.h"
+#include "paramfixture.h"
+#include "paramtexts.h"
+
+#include <QTest>
+
+using namespace zr::params;
+using namespace zr::params::test;
+
+class TestParamFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void loadFollowsMarkers();
+    void savePatternOverFourBlocks_data();
+    void savePatternOverFourBlocks();
+    void saveOntoOpenedFile();
+    void openRefused_data();
+    void openRefused();
+    void saveRefusedLeavesFile_data();
+    void saveRefusedLeavesFile();
+    void problemTexts_data();
+    void problemTexts();
+
+private:
+    void prepare(const QStringList &description, const QStringList &source);
+    std::unique_ptr<Files> files_;
+    std::unique_ptr<TextGrid> g1_, g2_;
+    std::unique_ptr<ParamFileContext> ctx_;
+};
+
+void TestParamFile::init() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    files_ = std::make_unique<Files>();
+    g1_ = std::make_unique<TextGrid>(kParamColumns);
+    g2_ = std::make_unique<TextGrid>(kStatusColumns);
+    ctx_ = std::make_unique<ParamFileContext>(*g1_, *g2_);
+}
+
+void TestParamFile::prepare(const QStringList &description, const QStringList &source) {
+    ctx_->DataDescriptionPath = files_->write("dataRel13eng.txt", description);
+    ctx_->StatusDescriptionPath = files_->write("statusRel13eng.txt", StatusDescription());
+    ctx_->source = files_->write("pump.13d", source);
+    ctx_->destination = files_->path("copy.13d");
+}
+
+void TestParamFile::loadFollowsMarkers() {
+    prepare(FortyLineDescription(), ParameterLines());
+    QVERIFY(!openfilezr5(*ctx_));
+    QCOMPARE(ctx_->ParameterRowCount, 30);
+    QCOMPARE(g1_->Rows(), 31);
+    QCOMPARE(g1_->TextMatrix(0, 0), "Parameter"); // header without its first character
+    QCOMPARE(g1_->TextMatrix(0, 7), "Mul");
+    // Rows follow the marked lines: 0 1 2 4 5 6 8 ...; the unmarked lines still count.
+    QCOMPARE(g1_->TextMatrix(1, kRaw), "1000");
+    QCOMPARE(g1_->TextMatrix(4, kRaw), "1004");
+    QCOMPARE(g1_->TextMatrix(4, kName), "P4");
+    QCOMPARE(g1_->TextMatrix(30, kRaw), "1038");
+    QCOMPARE(g1_->TextMatrix(30, kShown), "1038");
+    QCOMPARE(g2_->Rows(), 17);
+    QCOMPARE(g2_->TextMatrix(16, 0), "Bit 15");
+}
+
+void TestParamFile::savePatternOverFourBlocks_data() {
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    // Grid row 1 (line 0) edited to 7; line 3 unmarked, kept as read; line 7 unmarked -1.
+    QTest::newRow("block 0 from the grid") << 0 << "7";
+    QTest::newRow("block 0 unmarked as read") << 3 << " 1003 ";
+    QTest::newRow("block 0 unmarked -1") << 7 << "-1";
+    QTest::newRow("block 0 last described, unmarked") << 39 << " 1039 ";
+    QTest::newRow("block 0 last marked") << 38 << "1038";
+    QTest::newRow("block 0 beyond the description") << 40 << "-1";
+    QTest::newRow("block 0 end") << 255 << "-1";
+    QTest::newRow("block 1 edited + 1") << 256 << " 8 ";
+    QTest::newRow("block 1 unmarked + 1") << 259 << " 1004 ";
+    QTest::newRow("block 1 of -1") << 263 << " 0 ";
+    QTest::newRow("block 1 beyond") << 296 << "-1";
+    QTest::newRow("block 2 edited + 2") << 512 << " 9 ";
+    QTest::newRow("block 2 of -1") << 519 << " 1 ";
+    QTest::newRow("block 2 last described") << 551 << " 1041 ";
+    QTest::newRow("block 2 beyond") << 552 << "-1";
+    QTest::newRow("block 3") << 768 << "-1";
+    QTest::newRow("last line") << 1023 << "-1";
+}
+
+void TestParamFile::savePatternOverFourBlocks() {
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QStringList source = ParameterLines();
+    source[7] = "-1";
+    prepare(FortyLineDescription(), source);
+    QVERIFY(!openfilezr5(*ctx_));
+    g1_->SetTextMatrix(1, kRaw, " 7 ");
+    QVERIFY(!salvafile(*ctx_));
+    const QStringList saved = files_->lines("copy.13d");
+    QCOMPARE(saved.size(), 1024);
+    QCOMPARE(saved[line], text);
+    QVERIFY(files_->bytes("copy.13d").endsWith("-1\r\n-1\r\n"));
+    QCOMPARE(ctx_->ParameterRowCount, 30);
+}
+
+void TestParamFile::saveOntoOpenedFile() {
+    prepare(FortyLineDescription(), ParameterLines());
+    QVERIFY(!openfilezr5(*ctx_));
+    g1_->SetTextMatrix(2, kRaw, "5");
+    ctx_->destination = ctx_->source;
+    QVERIFY(!salvafile(*ctx_));
+    const QStringList saved = files_->lines("pump.13d");
+    QCOMPARE(saved.size(), 1024);
+    QCOMPARE(saved[1], "5");
+    QCOMPARE(saved[3], " 1003 ");
+    QCOMPARE(saved[257], " 6 ");
+}
+
+void TestParamFile::openRefused_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("missing description")
+        << "no data description" << int(ParamProblem::DescriptionUnreadable);
+    QTest::newRow("missing status description")
+        << "no status description" << int(ParamProblem::DescriptionUnreadable);
+    QTest::newRow("missing source") << "no source" << int(ParamProblem::SourceUnreadable);
+    QTest::newRow("short file") << "short source" << int(ParamProblem::SourceTooShort);
+    QTest::newRow("empty description")
+        << "empty description" << int(ParamProblem::DescriptionEmpty);
+    QTest::newRow("257 description lines")
+        << "long description" << int(ParamProblem::DescriptionTooLong);
+    QTest::newRow("15 status bits") << "short status" << int(ParamProblem::StatusTooShort);
+}
+
+void TestParamFile::openRefused() {
+    QFETCH(QString, fault);
+    QFETCH(int, kind);
+    // A previous file is on show; a refused open leaves both grids empty, not half filled.
+    prepare(FortyLineDescription(), ParameterLines());
+    QVERIFY(!openfilezr5(*ctx_));
+    if (fault == "no data description")
+        ctx_->DataDescriptionPath = files_->path("dataRel99eng.txt");
+    if (fault == "no status description")
+        ctx_->StatusDescriptionPath = files_->path("statusRel99eng.txt");
+    if (fault == "no source")
+        ctx_->source = files_->path("gone.13d");
+    if (fault == "short source")
+        files_->write("pump.13d", ParameterLines(39));
+    if (fault == "empty description")
+        files_->write("dataRel13eng.txt", {});
+    if (fault == "long description") {
+        QStringList d{DescriptionHeader()};
+        for (int k = 0; k < 257; ++k)
+            d << DescriptionRow("*", "P", 0, 1, 1, "1");
+        files_->write("dataRel13eng.txt", d);
+    }
+    if (fault == "short status")
+        files_->write("statusRel13eng.txt", StatusDescription().mid(0, 16));
+    const auto problem = openfilezr5(*ctx_);
+    QVERIFY(problem);
+    QCOMPARE(int(problem->kind), kind);
+    QCOMPARE(g1_->Rows(), 0);
+    QCOMPARE(g2_->Rows(), 0);
+    QCOMPARE(ctx_->ParameterRowCount, 0);
+}
+
+void TestParamFile::saveRefusedLeavesFile_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("value not a number") << "letters" << int(ParamProblem::NotANumber);
+    QTest::newRow("value with a comma on a point locale")
+        << "comma" << int(ParamProblem::NotANumber);
+    QTest::newRow("missing description")
+        << "no description" << int(ParamProblem::DescriptionUnreadable);
+    QTest::newRow("unreadable source") << "no source" << int(ParamProblem::SourceUnreadable);
+    QTest::newRow("source shortened meanwhile")
+        << "short source" << int(ParamProblem::SourceTooShort);
+    QTest::newRow("destination folder missing") << "no folder" << int(ParamProblem::CannotWrite);
+}
+
+void TestParamFile::saveRefusedLeavesFile() {
+    QFETCH(QString, fault);
+    QFETCH(int, kind);
+    prepare(FortyLineDescription(), ParameterLines());
+    QVERIFY(!openfilezr5(*ctx_));
+    const QByteArray old = "old contents\r\n";
+    QFile f(ctx_->destination);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(old);
+    f.close();
+    if (fault == "letters")
+        g1_->SetTextMatrix(5, kRaw, "12a");
+    if (fault == "comma")
+        g1_->SetTextMatrix(5, kRaw, "12,5");
+    if (fault == "no description")
+        QFile::remove(ctx_->DataDescriptionPath);
+    if (fault == "no source")
+        QFile::remove(ctx_->source);
+    if (fault == "short source")
+        files_->write("pump.13d", ParameterLines(10));
+    if (fault == "no folder")
+        ctx_->destination = files_->path("missing/copy.13d");
+    const auto problem = salvafile(*ctx_);
+    QVERIFY(problem);
+    QCOMPARE(int(problem->kind), kind);
+    QCOMPARE(files_->bytes("copy.13d"), old);
+}
+
+void TestParamFile::problemTexts_data() {
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("italian") << 0 << "non è un numero";
+    QTest::newRow("english") << 1 << "\"12a\" on line 6 is not a number";
+    QTest::newRow("french") << 2 << "n'est pas un nombre";
+}
+
+void TestParamFile::problemTexts() {
+    QFETCH(int, lang);
+    QFETCH(QString, expected);
+    const ParamProblem p{ParamProblem::NotANumber, "/x/pump.13d", 5, "12a"};
+    QVERIFY2(ProblemText(p, lang).contains(expected), qPrintable(ProblemText(p, lang)));
+}
+
+QTEST_GUILESS_MAIN(TestParamFile)
+#include "tst_paramfile.moc"
