@@ -1,6 +1,7 @@
 // zr3500-sim: a simulated ZR3500 drive on a pseudo-terminal. Prints the device path on its
 // first line and serves until interrupted.
 
+#include "frontpanelmenu.h"
 #include "ptyserver.h"
 #include "simdrive.h"
 
@@ -77,8 +78,12 @@ int main(int argc, char **argv) {
         QStringLiteral("trace"),
         QStringLiteral("Write a hex trace of every frame to FILE (- for stderr)."),
         QStringLiteral("FILE"));
+    const QCommandLineOption panelLangOpt(
+        QStringLiteral("panel-language"),
+        QStringLiteral("Language of the drive's front-panel menu: ita, eng or fra (default eng)."),
+        QStringLiteral("LANG"), QStringLiteral("eng"));
     p.addOptions({linkOpt, driveOpt, releaseOpt, statusOpt, paramsOpt, secondOpt, baudOpt, turnOpt,
-                  faultOpt, traceOpt});
+                  faultOpt, traceOpt, panelLangOpt});
     p.process(app);
 
     zr::sim::SimDrive drive;
@@ -111,6 +116,12 @@ int main(int argc, char **argv) {
             return fail(error);
         drive.addFault(*fault);
     }
+
+    const auto panelLanguage = zr::sim::FrontPanelMenu::ParseLanguage(p.value(panelLangOpt));
+    if (!panelLanguage)
+        return fail(QStringLiteral("--panel-language wants ita, eng or fra"));
+    zr::sim::FrontPanelMenu panel(drive, *panelLanguage);
+    panel.attach();
 
     QFile traceFile;
     QTextStream traceOut;

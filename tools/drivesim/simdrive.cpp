@@ -146,6 +146,10 @@ void SimDrive::handleFrame(const QByteArray &frame, TimePoint done) {
         if (f.kind == FaultKind::Silence && f.hits(n))
             return;
     }
+    if (requestHook_) {
+        const int cmd = u8(frame, 0);
+        requestHook_(cmd & 0x80, !(cmd & 0x40), u8(frame, 1) * 256 + u8(frame, 2), done);
+    }
     bool silent = false;
     QByteArray reply = answer(frame, silent);
     if (silent || drive == 63)

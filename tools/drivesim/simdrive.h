@@ -66,6 +66,11 @@ public:
     void setWriteHook(std::function<void(bool ram, int address, quint16 value)> hook) {
         writeHook_ = std::move(hook);
     }
+    // Called for every request addressed to this drive, before it is carried out, with the time
+    // its last byte arrived (so extensions can bring memory up to date before a read).
+    void setRequestHook(std::function<void(bool write, bool ram, int address, TimePoint at)> hook) {
+        requestHook_ = std::move(hook);
+    }
 
 private:
     struct Scheduled {
@@ -97,6 +102,7 @@ private:
     TimePoint epoch_;
     std::function<void(const QString &)> trace_;
     std::function<void(bool, int, quint16)> writeHook_;
+    std::function<void(bool, bool, int, TimePoint)> requestHook_;
 };
 
 } // namespace zr::sim
