@@ -1,0 +1,62 @@
+#pragma once
+
+// A fresh shell with the parameter editor, scripted dialogs, a stand-in main window and the
+// shipped description files; parameter files are copied into a temporary directory.
+
+#include "dialogs.h"
+#include "editorwindow.h"
+#include "form.h"
+#include "loaderroutine.h"
+#include "shell.h"
+#include "simdrive.h"
+#include "simserialport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+struct EditorFixture {
+    zr::shell::LoaderRoutine state;
+    zr::shell::ScriptedDialogs dialogs;
+    zr::sim::SimDrive drive;
+    zr::sim::SimSerialPort port{drive};
+    zr::shell::Shell shell{state, dialogs, port};
+    QTemporaryDir dir;
+
+    EditorFixture() {
+        using namespace zr::shell;
+        shell.programDir = QStringLiteral(ZR_DATA_DIR);
+        shell.endProgram = [] {};
+        FillCaptionTable(state.Captions);
+        state.CurrentLanguage = kEnglish;
+        shell.forms().registerForm(kMainWindow,
+                                   [this](QWidget *p) { return new Form(shell, kMainWindow, p); });
+        zr::params::RegisterParameterEditor(shell);
+    }
+    zr::params::ParameterEditor *editor() {
+        return shell.forms().formAs<zr::params::ParameterEditor>(zr::shell::kEditorWindow);
+    }
+    // A copy of the shipped example of release code.
+    QString example(const QString &code, const QString &name = QStringLiteral("pump")) {
+        const QString path = dir.filePath(name + QLatin1Char('.') + code + QLatin1Char('d'));
+        QFile::remove(path);
+        QFile::copy(QStringLiteral(ZR_DATA_DIR "/examples/demo.") + code + QLatin1Char('d'), path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        return path;
+    }
+    static QByteArray bytes(const QString &path) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+    // Opens path through the toolbar (no file open before).
+    void open(const QString &path) {
+        dialogs.answerFile(path);
+        editor()->tbropen_ButtonClick(QStringLiteral("btnOpen"));
+    }
+    int count(const QString &kind) const {
+        int n = 0;
+        for (const auto &s : dialogs.shown())
+            n += s.kind == kind;
+        return n;
+    }
+};
