@@ -1,0 +1,294 @@
+#include "toggleswitch.h"
+// ZR_LOADER_FRONT on a fresh shell over the in-process simulated drive with its front-panel menu:
+// what the cells show, the Enter guard from the mouse and the keyboard, the Scope button, and the
+// way back to the link page when the link fails.
+
+#include "dialogs.h"
+#include "driveprotocol.h"
+#include "frontpanelmenu.h"
+#include "frontwindow.h"
+#include "loaderroutine.h"
+#include "pageswitcher.h"
+#include "serialhost.h"
+#include "serialstatewindow.h"
+#include "shell.h"
+#include "simdrive.h"
+#include "simserialport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace zr;
+using namespace zr::shell;
+using zr::front::FrontWindow;
+
+namespace {
+struct Rig {
+    LoaderRoutine state;
+    ScriptedDialogs dialogs;
+    sim::SimDrive drive;
+    sim::SimSerialPort port{drive};
+    Shell shell{state, dialogs, port};
+    sim::FrontPanelMenu menu;
+    QWidget host;
+
+    explicit Rig(int language = kEnglish, int panelLanguage = -1)
+        : menu(drive, panelLanguage < 0 ? language : panelLanguage) {
+        menu.attach();
+        state.CurrentLanguage = static_cast<qint16>(language);
+        state.DriveAddress = 1;
+        state.DriveRelease = 1700;
+        host.resize(800, 600);
+        shell.forms().setPageHost(&host);
+        shell.mainFrame = [] { return MainFrame{0, 0, 12000, 9000, 600}; };
+        shell.endProgram = [] {};
+        shell.waitLettingEventsRun = [](int) {};
+        shell.forms().registerForm(kSerialHost,
+                                   [this](QWidget *p) { return new SerialHostWindow(shell, p); });
+        shell.forms().registerForm(
+            kLinkWindow, [this](QWidget *p) { return new SerialStateWindow(shell, p); }, true);
+        front::RegisterFrontWindow(shell);
+        shell.port().Open();
+    }
+    FrontWindow *open() {
+        state.CurrentPage = kPageFront;
+        PageSwitcher(shell);
+        return shell.forms().formAs<FrontWindow>(kFrontWindow);
+    }
+    static QString row(const QList<QLabel *> &cells) {
+        QString s;
+        for (QLabel *c : cells)
+            s += c->text().isEmpty() ? QStringLiteral(" ") : c->text();
+        return s;
+    }
+    void keys(int code, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            menu.key(code);
+    }
+};
+} // namespace
+
+class TestFrontWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void controls();
+    void showsTheDriveDisplay();
+    void enterGuard_data();
+    void enterGuard();
+    void spaceOnAFocusedKeyIsAGuardedEnter();
+    void heldPlusThroughTheMouse();
+    void scopeButton_data();
+    void scopeButton();
+    void failureAtLoad();
+    void failureInATick();
+    void unloadSwitchesTheLinkOn();
+};
+
+void TestFrontWindow::controls() {
+    Rig rig;
+    FrontWindow *w = rig.open();
+    QVERIFY(w);
+    QCOMPARE(w->objectName(), QStringLiteral("ZR_LOADER_FRONT"));
+    auto *cell = w->findChild<QLabel *>(QStringLiteral("Label4_15"));
+    QVERIFY(cell);
+    QCOMPARE(cell->geometry(), QRect(64 + 120, 104, 10, 17)); // 960 + 120 * 15, 1560 twips
+    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("Label3_0"))->geometry().topLeft(),
+             QPoint(64, 80));
+    for (const char *name : {"Label1", "Label2", "Label5", "Label6", "Label7"})
+        QVERIFY(w->findChild<QLabel *>(QLatin1String(name))->isHidden());
+    QCOMPARE(w->Timer1->interval(), 20);
+    QVERIFY(w->Timer1->isActive());
+    QCOMPARE(w->Label7->text(), QStringLiteral("KEST<  VARIABLES"));
+    for (int i = 0; i < 7; ++i) {
+        QWidget *key = w->findChild<QWidget *>(QStringLiteral("GlossSphere1_%1").arg(i));
+        QVERIFY(key);
+        QCOMPARE(key->property("SphereType").toInt(), 8);
+        QCOMPARE(key->property("ContentType").toInt(), 1);
+        QCOMPARE(key->property("UseSound").toBool(), i == 2);
+    }
+    QCOMPARE(w->findChild<QWidget *>(QStringLiteral("GlossSphere1_2"))->pos(), QPoint(136, 144));
+    QCOMPARE(w->findChild<QWidget *>(QStringLiteral("GlossSphere1_2"))
+                 ->property("ContentLetter")
+                 .toString(),
+             QStringLiteral("Enter"));
+}
+
+void TestFrontWindow::showsTheDriveDisplay() {
+    Rig rig;
+    rig.drive.setRelease(1812);
+    FrontWindow *w = rig.open();
+    w->Timer1->stop();
+    w->Timer1_Timer();
+    QCOMPARE(Rig::row(w->Label3), QStringLiteral("ZR3500  Rel1.812"));
+    QCOMPARE(w->shapeColour(), front::kLitColour);
+    QCOMPARE(w->Text3->text(), QStringLiteral("0"));
+    // The test screen: the symbol cells switch font.
+    rig.keys(32, 7);
+    w->Timer1_Timer();
+    QCOMPARE(Rig::row(w->Label4),
+             QStringLiteral(" \u00E9<>\u00B1\u00B2\u00BA \u03A9 \u00AE\u00A9 <> "));
+    QVERIFY(w->Label4.at(8)->font().pointSize() < w->Label4.at(1)->font().pointSize());
+    if (qEnvironmentVariableIsSet("ZR_SCREENSHOT_DIR"))
+        w->grab().save(qEnvironmentVariable("ZR_SCREENSHOT_DIR") + QStringLiteral("/front.png"));
+    // An alarm darkens the display.
+    rig.keys(64); // the alarm test page
+    rig.keys(8);
+    w->Timer1_Timer();
+    QCOMPARE(w->shapeColour(), front::kDarkColour);
+    QCOMPARE(w->Text4->text(), QStringLiteral("7"));
+}
+
+void TestFrontWindow::enterGuard_data() {
+    QTest::addColumn<int>("language"); // the loader's
+    QTest::addColumn<int>("panel");    // the drive's display
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("message"); // empty: Enter goes to the drive
+
+    QTest::newRow("it, autophasing") << 0 << 0 << 8 << "Funzione non disponibile.";
+    QTest::newRow("en, autophasing shown by an Italian drive") << 1 << 0 << 8 << "";
+    QTest::newRow("en, phasing") << 1 << 1 << 8 << "Not avaible.";
+    QTest::newRow("fr, current offset") << 2 << 2 << 9 << "Fonction non disponible.";
+    QTest::newRow("it, variables over both rows") << 0 << 0 << 10 << "Funzione non disponibile.";
+    QTest::newRow("en, variables") << 1 << 1 << 10 << "Not avaible.";
+    QTest::newRow("en, parameter page") << 1 << 1 << 1 << "";
+}
+
+void TestFrontWindow::enterGuard() {
+    QFETCH(int, language);
+    QFETCH(int, panel);
+    QFETCH(int, screen);
+    QFETCH(QString, message);
+    Rig rig(language, panel);
+    FrontWindow *w = rig.open();
+    w->Timer1->stop();
+    rig.keys(32, screen);
+    w->Timer1_Timer();
+    w->GlossSphere1_MouseDown(2);
+    if (message.isEmpty()) {
+        QVERIFY(rig.dialogs.shown().isEmpty());
+        QCOMPARE(w->panelState().pendingKey, 4);
+    } else {
+        QCOMPARE(rig.dialogs.shown().size(), 1);
+        QCOMPARE(rig.dialogs.shown().at(0).text, message);
+        QCOMPARE(rig.dialogs.shown().at(0).style, kOkOnly | kExclamation);
+        QCOMPARE(w->panelState().pendingKey, 0);
+    }
+}
+
+void TestFrontWindow::spaceOnAFocusedKeyIsAGuardedEnter() {
+    Rig rig(kItalian);
+    FrontWindow *w = rig.open();
+    w->Timer1->stop();
+    QWidget *esc = w->GlossSphere1.at(3);
+    QVERIFY(esc);
+    rig.keys(32, 8);
+    w->Timer1_Timer();
+    QTest::keyClick(esc, Qt::Key_Space);
+    QCOMPARE(rig.dialogs.shown().size(), 1);
+    QCOMPARE(w->panelState().pendingKey, 0);
+    rig.keys(2); // back to the status screen: Space now sends Enter
+    w->Timer1_Timer();
+    QTest::keyClick(esc, Qt::Key_Space);
+    QCOMPARE(w->panelState().pendingKey, 4);
+    QTest::keyClick(esc, Qt::Key_Greater);
+    QCOMPARE(w->panelState().pendingKey, 32);
+    QTest::keyClick(esc, Qt::Key_Plus);
+    QCOMPARE(w->panelState().pendingKey, 32);
+}
+
+void TestFrontWindow::heldPlusThroughTheMouse() {
+    Rig rig;
+    FrontWindow *w = rig.open();
+    w->Timer1->stop();
+    rig.keys(32); // first parameter page, 1500
+    QWidget *plus = w->GlossSphere1.at(1);
+    QVERIFY(plus);
+    const QPoint centre = plus->rect().center();
+    QTest::mousePress(plus, Qt::LeftButton, {}, centre);
+    for (int t = 0; t < 12; ++t)
+        w->Timer1_Timer();
+    QTest::mouseRelease(plus, Qt::LeftButton, {}, centre);
+    w->Timer1_Timer();
+    QCOMPARE(rig.menu.parameter(0), 1500 + 10 + 2 * 10);
+    QCOMPARE(w->panelState().holdTicks, qint16(0));
+}
+
+void TestFrontWindow::scopeButton_data() {
+    QTest::addColumn<int>("release");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("title"); // empty: no notice
+
+    QTest::newRow("1699, Italian") << 1699 << 0 << "ZR3500 Loader";
+    QTest::newRow("1699, English") << 1699 << 1 << "ZR350 Loader";
+    QTest::newRow("1700") << 1700 << 1 << "";
+}
+
+void TestFrontWindow::scopeButton() {
+    QFETCH(int, release);
+    QFETCH(int, language);
+    QFETCH(QString, title);
+    Rig rig(language);
+    FrontWindow *w = rig.open();
+    rig.state.DriveRelease = static_cast<qint16>(release);
+    rig.state.ScopePort = 0;
+    QTest::keyClick(w->Command1, Qt::Key_S); // "s" on the focused button
+    if (title.isEmpty()) {
+        QVERIFY(rig.dialogs.shown().isEmpty());
+        QCOMPARE(rig.state.ScopePort, qint16(1));
+    } else {
+        QCOMPARE(rig.dialogs.shown().size(), 1);
+        QCOMPARE(rig.dialogs.shown().at(0).title, title);
+        QCOMPARE(rig.dialogs.shown().at(0).style, kOkOnly | kCritical);
+        QCOMPARE(rig.state.ScopePort, qint16(0));
+    }
+    QVERIFY(w->Command1->isEnabled());
+}
+
+void TestFrontWindow::failureAtLoad() {
+    Rig rig;
+    rig.drive.addFault(*sim::ParseFault(QStringLiteral("checksum")));
+    rig.state.CurrentPage = kPageFront;
+    PageSwitcher(rig.shell);
+    QVERIFY(!rig.shell.forms().form(kFrontWindow) ||
+            !rig.shell.forms().find(kFrontWindow)->isVisible());
+    QCOMPARE(rig.state.CommResult, kChecksumError);
+    QCOMPARE(rig.state.CurrentPage, qint16(kPageLink));
+    QVERIFY(rig.shell.forms().isLoaded(kLinkWindow));
+}
+
+void TestFrontWindow::failureInATick() {
+    Rig rig;
+    FrontWindow *w = rig.open();
+    w->Timer1->stop();
+    w->Timer1_Timer();
+    const QString row1 = Rig::row(w->Label3);
+    const QString row2 = Rig::row(w->Label4);
+    rig.drive.addFault(*sim::ParseFault(QStringLiteral("echo")));
+    QPointer<FrontWindow> alive(w);
+    w->Timer1_Timer();
+    QCOMPARE(rig.state.CommResult, kEchoError);
+    QVERIFY(alive);
+    QCOMPARE(Rig::row(w->Label3), QStringLiteral("Echo error") + row1.mid(10));
+    QCOMPARE(w->Label1->text(), kEchoError);
+    QCOMPARE(w->Label2->text(), QString());
+    QCOMPARE(Rig::row(w->Label4), row2); // an empty row leaves the cells as they were
+    QVERIFY(!w->Timer1->isActive());
+    QCOMPARE(rig.state.CurrentPage, qint16(kPageLink));
+    QVERIFY(rig.shell.forms().isLoaded(kLinkWindow));
+}
+
+void TestFrontWindow::unloadSwitchesTheLinkOn() {
+    Rig rig;
+    rig.open();
+    rig.state.CurrentPage = kPageLink;
+    PageSwitcher(rig.shell);
+    auto *link = rig.shell.forms().formAs<SerialStateWindow>(kLinkWindow);
+    QVERIFY(link);
+    QVERIFY(link->CWButton1->Value());
+}
+
+QTEST_MAIN(TestFrontWindow)
+#include "tst_frontwindow.moc"
