@@ -1,0 +1,450 @@
+#include "transferwindow.h"
+
+#include "clipwindows.h"
+#include "dialogs.h"
+#include "driveprotocol.h"
+#include "glosscontrols.h"
+#include "pageswitcher.h"
+#include "serialport.h"
+#include "serialstatewindow.h"
+#include "shell.h"
+#include "toggleswitch.h"
+#include "transferpictures.h"
+#include "transfertexts.h"
+#include "twips.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMovie>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zr::transfer {
+
+using shell::IsSet;
+using shell::kFalse;
+using shell::kTrue;
+using shell::TwipsToPx;
+
+int ParamFileCodeOf(int release) {
+    const int r = release;
+    return 10 * (r / 1000) + r / 10 - 10 * (r / 100);
+}
+
+QString ParameterFilter(int code) {
+    const QString ext = QStringLiteral("*.%1d").arg(code);
+    return QStringLiteral("Parametri (%1)|%1").arg(ext);
+}
+
+namespace {
+
+QRect px(int x, int y, int w, int h) {
+    return QRect(x, y, w, h);
+}
+
+template <class T> T *named(T *w, const char *name, QRect geometry) {
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    return w;
+}
+
+} // namespace
+
+TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
+    : Form(shell, shell::kTransferWindow, parent) {
+    setWindowTitle(QStringLiteral("Download/upload file ZR3500 Loader "));
+    setFont(QFont(QStringLiteral("Arial"), 9));
+    setFixedSize(TwipsToPx(6900), TwipsToPx(4800));
+    setAutoFillBackground(true);
+
+    if (QWidget *screen = shell::CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
+                                                    QStringLiteral("GlossScreen1"))) {
+        screen->setGeometry(rect());
+        screen->lower();
+    }
+    auto *shape = named(new QFrame(this), "Shape1", px(6, 6, width() - 12, height() - 12));
+    shape->setFrameShape(QFrame::Box);
+    shape->setStyleSheet(
+        QStringLiteral("QFrame#Shape1 { border: 1px solid #4a5a78; border-radius: 6px; }"));
+
+    Frame4 =
+        named(new QGroupBox(QStringLiteral("Operazione"), this), "Frame4", px(16, 14, 130, 124));
+    download = named(new QToolButton(Frame4), "download", px(25, 22, 80, 88));
+    upload = named(new QToolButton(Frame4), "upload", px(25, 22, 80, 88));
+    for (QToolButton *b : {download, upload}) {
+        b->setAutoRaise(true);
+        b->setIconSize(QSize(72, 72));
+        b->setCursor(Qt::PointingHandCursor);
+    }
+    download->setIcon(QIcon(TransferPicture(true, 72)));
+    upload->setIcon(QIcon(TransferPicture(false, 72)));
+    download->setToolTip(QStringLiteral("Download"));
+    upload->setToolTip(QStringLiteral("Upload"));
+    upload->hide();
+    connect(download, &QToolButton::clicked, this, [this] { download_Click(); });
+    connect(upload, &QToolButton::clicked, this, [this] { upload_Click(); });
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Opzione"), this), "Frame1", px(158, 14, 130, 124));
+    opzione_0 = named(new QRadioButton(QStringLiteral(" Programma"), Frame1), "opzione_0",
+                      px(12, 34, 112, 24));
+    opzione_1 = named(new QRadioButton(QStringLiteral("  Parametri"), Frame1), "opzione_1",
+                      px(12, 72, 112, 24));
+    opzione_0->setChecked(true);
+    opzione_0->installEventFilter(this);
+    opzione_1->installEventFilter(this);
+    connect(opzione_0, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !upload->isVisible() && download->isVisible())
+            destination->hide();
+    });
+
+    anmAVI = named(new QLabel(this), "anmAVI", px(272, 20, 160, 72));
+    anmAVI->setAlignment(Qt::AlignCenter);
+    Picture1 = named(new QLabel(this), "Picture1", px(330, 96, 44, 44));
+    Picture2 = named(new QLabel(this), "Picture2", px(330, 96, 44, 44));
+    Picture1->setPixmap(TransferPicture(true, 44));
+    Picture2->setPixmap(TransferPicture(false, 44));
+    Picture1->hide();
+    Picture2->hide();
+
+    Frame6 = named(new QGroupBox(QStringLiteral("File"), this), "Frame6", px(16, 146, 428, 88));
+    Label6 = named(new QLabel(QStringLiteral("Ouvrir:"), Frame6), "Label6", px(10, 24, 92, 22));
+    source = named(new QLineEdit(Frame6), "source", px(104, 22, 314, 24));
+    Label7 =
+        named(new QLabel(QStringLiteral("Sauvegarder:"), Frame6), "Label7", px(10, 56, 92, 22));
+    destination = named(new QLineEdit(Frame6), "destination", px(104, 54, 314, 24));
+    source->setReadOnly(true);
+    destination->setReadOnly(true);
+    destination->hide();
+
+    Label1 = named(new QLabel(this), "Label1", px(18, 240, 300, 18));
+    Label1->hide();
+    ProgressBar1 = named(new QProgressBar(this), "ProgressBar1", px(16, 260, 310, 22));
+    ProgressBar1->setTextVisible(true);
+    ProgressBar1->hide();
+
+    Command1 =
+        named(new QPushButton(QStringLiteral("Cancel"), this), "Command1", px(344, 250, 100, 34));
+    Command1->setFont(QFont(QStringLiteral("Comic Sans MS"), 10));
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    tempo = new QTimer(this);
+    tempo->setObjectName(QStringLiteral("tempo"));
+    tempo->setInterval(500);
+    connect(tempo, &QTimer::timeout, this, [this] { tempo_Timer(); });
+}
+
+void TransferWindow::ApplyLanguage(int lang) {
+    const shell::CaptionTable &c = shell_.state.Captions;
+    Frame1->setTitle(shell::CaptionText(c.capOption, lang));
+    opzione_0->setText(shell::CaptionText(c.capProgram, lang));
+    opzione_1->setText(shell::CaptionText(c.capParameter, lang));
+    Frame4->setTitle(shell::CaptionText(c.capOperation, lang));
+    Label6->setText(shell::CaptionText(c.capOpenFile, lang));
+    Label7->setText(shell::CaptionText(c.capSaveFile, lang));
+    Frame6->setTitle(shell::CaptionText(c.capFile, lang));
+}
+
+void TransferWindow::Form_Load() {
+    shell::LoaderRoutine &st = shell_.state;
+    shell::FillCaptionTable(st.Captions);
+    ApplyLanguage(st.CurrentLanguage);
+    st.DownloadActive = kFalse;
+    st.UploadActive = kFalse;
+    if (shell::Form *host = shell_.forms().form(shell::kSerialHost))
+        host->hide();
+    QString text;
+    DriveTransaction(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text,
+                     st.CommResult);
+    if (st.CommResult != kNoError) {
+        st.CurrentPage = shell::kPageLink;
+        shell::PageSwitcher(shell_);
+        return;
+    }
+    tempo->start();
+}
+
+void TransferWindow::Form_Unload() {
+    shell::LoaderRoutine &st = shell_.state;
+    st.DriveAddress = st.SavedDriveAddress;
+    tempo->stop();
+    // Switching the link on again loads the link page if needed and restarts its poll.
+    if (auto *link = shell_.forms().formAs<shell::SerialStateWindow>(shell::kLinkWindow))
+        link->CWButton1->setValue(true);
+}
+
+void TransferWindow::tempo_Timer() {
+    shell::LoaderRoutine &st = shell_.state;
+    QPointer<TransferWindow> self(this);
+    QString text;
+    DriveTransaction(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text,
+                     st.CommResult);
+    QCoreApplication::processEvents();
+    if (!self)
+        return;
+    if (st.CommResult != kNoError) {
+        upload->hide();
+        download->hide();
+        opzione_0->setEnabled(false);
+        opzione_1->setEnabled(false);
+        upload->setEnabled(false);
+        download->setEnabled(false);
+        st.CurrentPage = shell::kPageLink;
+        shell::PageSwitcher(shell_);
+        return;
+    }
+    st.StatusFlag14 = text.trimmed().toInt() & addr::kStatusBit14;
+    QCoreApplication::processEvents();
+    if (!self)
+        return;
+    if (st.StatusFlag14 == 0) {
+        opzione_0->setEnabled(true);
+        opzione_1->setEnabled(true);
+        upload->setEnabled(false);
+        upload->hide();
+        download->setEnabled(true);
+        download->show();
+        if (opzione_0->isChecked())
+            destination->hide();
+    } else {
+        opzione_0->setEnabled(false);
+        opzione_1->setEnabled(true);
+        opzione_1->setChecked(true);
+        upload->setEnabled(true);
+        upload->show();
+        download->setEnabled(false);
+        download->hide();
+        destination->show();
+    }
+}
+
+TransferOutcome TransferWindow::runSequence(TransferOutcome (*sequence)(const TransferLink &,
+                                                                        const QString &,
+                                                                        TransferView &),
+                                            const QString &file) {
+    const TransferLink link{shell_.port(), shell_.state.DriveAddress, shell_.state.CurrentLanguage};
+    setRunning(true);
+    const TransferOutcome outcome = sequence(link, file, *this);
+    if (outcome != TransferOutcome::CommError)
+        setRunning(false);
+    return outcome;
+}
+
+void TransferWindow::download_Click() {
+    shell::LoaderRoutine &st = shell_.state;
+    if (running_ || !source->text().isEmpty())
+        return;
+    tempo->stop();
+    QString file;
+    TransferOutcome (*sequence)(const TransferLink &, const QString &, TransferView &) = nullptr;
+    if (opzione_0->isChecked()) {
+        file = shell_.dialogs.GetOpenFileName(this, QStringLiteral("Download Program"),
+                                              QStringLiteral("Programma (*.hex)|*.hex"), QString());
+        if (file.isEmpty())
+            return; // cancelled: the poll stays stopped
+        source->setText(file);
+        sequence = &DownloadProgram;
+    } else {
+        const int code = ParamFileCodeOf(st.DriveRelease);
+        st.ParamFileCode = QString::number(code);
+        file = shell_.dialogs.GetOpenFileName(this, QStringLiteral("Download Parameter"),
+                                              ParameterFilter(code), QString());
+        if (file.isEmpty())
+            return;
+        st.ParamFileName = file;
+        source->setText(st.ParamFileName);
+        sequence = &DownloadParameters;
+    }
+    st.DownloadActive = kTrue;
+    QPointer<TransferWindow> self(this);
+    const TransferOutcome outcome = runSequence(sequence, file);
+    if (!self || outcome == TransferOutcome::CommError)
+        return;
+    if (outcome == TransferOutcome::BadFile) {
+        // Nothing was sent: the window is as before the click, ready for another file.
+        source->clear();
+        st.DownloadActive = kFalse;
+        tempo->start();
+        return;
+    }
+    st.TransferDone = kTrue;
+    tempo->start();
+}
+
+void TransferWindow::upload_Click() {
+    shell::LoaderRoutine &st = shell_.state;
+    if (running_)
+        return;
+    tempo->stop();
+    const int code = ParamFileCodeOf(st.DriveRelease);
+    st.ParamFileCode = QString::number(code);
+    const QString file = shell_.dialogs.GetSaveFileName(this, QStringLiteral("Upload Parameter"),
+                                                        ParameterFilter(code), QString());
+    if (file.isEmpty())
+        return;
+    destination->setText(file);
+    st.UploadActive = kTrue;
+    QPointer<TransferWindow> self(this);
+    const TransferOutcome outcome = runSequence(&UploadParameters, file);
+    if (!self || outcome == TransferOutcome::CommError)
+        return;
+    if (outcome == TransferOutcome::BadFile) {
+        st.UploadActive = kFalse;
+        tempo->start();
+        return;
+    }
+    st.TransferDone = kTrue;
+}
+
+void TransferWindow::opzione_KeyPress(int keyAscii) {
+    if (download->isVisible() && !upload->isVisible() && keyAscii == 100)
+        download_Click();
+    if (upload->isVisible() && !download->isVisible() && keyAscii == 117)
+        upload_Click();
+}
+
+bool TransferWindow::eventFilter(QObject *watched, QEvent *event) {
+    if ((watched == opzione_0 || watched == opzione_1) && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        if (text.size() == 1)
+            opzione_KeyPress(text.at(0).unicode());
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void TransferWindow::Command1_Click() {
+    if (running_)
+        return;
+    shell_.state.CurrentPage = shell::kPageLink;
+    shell::PageSwitcher(shell_);
+    QCoreApplication::processEvents();
+}
+
+void TransferWindow::setRunning(bool on) {
+    running_ = on;
+    Command1->setEnabled(!on);
+    Frame1->setEnabled(!on);
+}
+
+// --- what the sequences show ---
+
+void TransferWindow::setPollEnabled(bool on) {
+    if (on)
+        tempo->start();
+    else
+        tempo->stop();
+}
+
+void TransferWindow::playClip() {
+    if (!clip_) {
+        clip_ = new QMovie(ClipPath(shell_.programDir), QByteArray(), this);
+        anmAVI->setMovie(clip_);
+    }
+    clip_->start();
+    anmAVI->show();
+}
+
+void TransferWindow::StartDownloadAnimation() {
+    Picture1->show();
+    Picture2->hide();
+    playClip();
+    Picture1->show();
+    repaint();
+    letEventsRun();
+}
+
+void TransferWindow::StartUploadAnimation() {
+    Picture1->hide();
+    Picture2->show();
+    playClip();
+    Picture2->show();
+    repaint();
+    letEventsRun();
+}
+
+void TransferWindow::stopAnimation() {
+    if (clip_)
+        clip_->stop();
+}
+
+void TransferWindow::setLabel(const QString &text, bool visible) {
+    if (!text.isEmpty())
+        Label1->setText(text);
+    Label1->setVisible(visible);
+}
+
+void TransferWindow::setProgressRange(int min, int max) {
+    ProgressBar1->setRange(min, max);
+}
+void TransferWindow::setProgressValue(int value) {
+    ProgressBar1->setValue(value);
+}
+void TransferWindow::setProgressVisible(bool visible) {
+    ProgressBar1->setVisible(visible);
+}
+
+void TransferWindow::hidePictures() {
+    Picture1->hide();
+    Picture2->hide();
+}
+
+void TransferWindow::unloadUploadClip() {
+    shell_.forms().unload(shell::kUploadClip);
+}
+void TransferWindow::unloadDownloadClip() {
+    shell_.forms().unload(shell::kDownloadClip);
+}
+
+void TransferWindow::letEventsRun() {
+    // Paint and timers run; clicks, keys and close requests wait until the transfer is over,
+    // so nothing can unload this window or start another transaction between two words.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TransferWindow::finished(bool wasUpload) {
+    if (wasUpload)
+        shell_.state.UploadActive = kFalse;
+    else
+        shell_.state.DownloadActive = kFalse;
+}
+
+void TransferWindow::showFileProblem(const FileProblem &problem) {
+    const int lang = shell_.state.CurrentLanguage;
+    shell_.dialogs.MsgBox(this, FileProblemText(problem, lang),
+                          shell::kOkOnly | shell::kExclamation, FileProblemTitle(lang));
+}
+
+void TransferWindow::ShowCommError(int language) {
+    if (CommErrorTitle(language).isEmpty())
+        return;
+    tempo->stop();
+    shell_.dialogs.MsgBox(this, CommErrorText(language), shell::kOkOnly | shell::kCritical,
+                          CommErrorTitle(language));
+    // The program ends here: no transaction follows, the port is released.
+    if (shell_.port().IsOpen())
+        shell_.port().Close();
+    if (shell_.endProgram)
+        shell_.endProgram();
+}
+
+void RegisterTransferWindows(shell::Shell &shell) {
+    shell::FormsRegistry &f = shell.forms();
+    f.registerForm(
+        shell::kTransferWindow, [&shell](QWidget *p) { return new TransferWindow(shell, p); },
+        true);
+    f.registerForm(
+        shell::kUploadClip,
+        [&shell](QWidget *p) { return new ClipWindow(shell, shell::kUploadClip, p); }, true);
+    f.registerForm(
+        shell::kDownloadClip,
+        [&shell](QWidget *p) { return new ClipWindow(shell, shell::kDownloadClip, p); }, true);
+}
+
+} // namespace zr::transfer

@@ -1,0 +1,102 @@
+#pragma once
+
+// ZR_LOADER_DOWN, the transfer page: watches the drive's status every 500 ms and offers what it
+// allows: with the drive program stopped a program or parameter download, with it running the
+// parameter upload. A click on the picture asks for the file and runs the transfer sequence.
+
+#include "form.h"
+#include "transfersequences.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMovie;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QToolButton;
+
+namespace zr::transfer {
+
+// The parameter file type of a drive release: 10 x thousands digit + tens digit
+// (1310 -> 11, 1700 -> 10, 2130 -> 23, 0 -> 0).
+int ParamFileCodeOf(int release);
+// "Parametri (*.11d)|*.11d" for code 11.
+QString ParameterFilter(int code);
+
+class TransferWindow final : public shell::Form, public TransferView {
+    Q_OBJECT
+public:
+    explicit TransferWindow(shell::Shell &shell, QWidget *parent = nullptr);
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    void ApplyLanguage(int lang) override;
+
+    void tempo_Timer();
+    void download_Click();
+    void upload_Click();
+    void Command1_Click();
+    void opzione_KeyPress(int keyAscii);
+
+    // True while a transfer sequence runs: the page must not be left or closed meanwhile.
+    bool transferRunning() const { return running_; }
+
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame4 = nullptr;
+    QGroupBox *Frame6 = nullptr;
+    QToolButton *download = nullptr;
+    QToolButton *upload = nullptr;
+    QRadioButton *opzione_0 = nullptr;
+    QRadioButton *opzione_1 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLineEdit *source = nullptr;
+    QLineEdit *destination = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Picture1 = nullptr;
+    QLabel *Picture2 = nullptr;
+    QLabel *anmAVI = nullptr;
+    QPushButton *Command1 = nullptr;
+    QTimer *tempo = nullptr;
+
+    // TransferView
+    void setPollEnabled(bool on) override;
+    void startUploadAnimation() override { StartUploadAnimation(); }
+    void startDownloadAnimation() override { StartDownloadAnimation(); }
+    void stopAnimation() override;
+    void setLabel(const QString &text, bool visible) override;
+    void setProgressRange(int min, int max) override;
+    void setProgressValue(int value) override;
+    void setProgressVisible(bool visible) override;
+    void hidePictures() override;
+    void unloadUploadClip() override;
+    void unloadDownloadClip() override;
+    void letEventsRun() override;
+    void finished(bool upload) override;
+    void showFileProblem(const FileProblem &problem) override;
+    void ShowCommError(int language) override;
+
+    void StartDownloadAnimation();
+    void StartUploadAnimation();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    TransferOutcome runSequence(TransferOutcome (*sequence)(const TransferLink &, const QString &,
+                                                            TransferView &),
+                                const QString &file);
+    void playClip();
+    void setRunning(bool on);
+
+    QMovie *clip_ = nullptr;
+    bool running_ = false;
+};
+
+// Registers ZR_LOADER_DOWN and the two clip windows with the shell's forms registry.
+void RegisterTransferWindows(shell::Shell &shell);
+
+} // namespace zr::transfer
