@@ -2,61 +2,17 @@
 
 #include "driveprotocol.h"
 #include "hardwareserialport.h"
+#include "programs.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace zr;
 
-namespace {
-
-QString bin(const QString &name) {
-    return qEnvironmentVariable("ZR_BIN_DIR", QStringLiteral(".")) + QLatin1Char('/') + name;
-}
-
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args) {
-    QProcess p;
-    p.start(bin(QStringLiteral("zr3500-cli")), args);
-    Run r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.code = p.exitCode();
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    r.err = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
-}
-
-// A simulated drive process reachable through a symlink.
-class Sim {
-public:
-    bool start(const QString &link, const QStringList &extra = {}) {
-        proc_.start(bin(QStringLiteral("zr3500-sim")),
-                    QStringList{QStringLiteral("--link"), link} + extra);
-        if (!proc_.waitForReadyRead(10000))
-            return false;
-        device_ = QString::fromLocal8Bit(proc_.readLine()).trimmed();
-        return device_.startsWith(QLatin1Char('/'));
-    }
-    void stop() {
-        proc_.terminate();
-        proc_.waitForFinished(10000);
-    }
-    ~Sim() { stop(); }
-
-private:
-    QProcess proc_;
-    QString device_;
-};
-
-} // namespace
+using e2e::cli;
+using e2e::Run;
+using e2e::Sim;
 
 class TestCliEndToEnd : public QObject {
     Q_OBJECT

@@ -1,36 +1,14 @@
 // zr3500-cli's transfer commands against zr3500-sim on a pseudo-terminal.
 
+#include "programs.h"
 #include "transferfiles.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace zr;
 
 namespace {
-QString bin(const QString &name) {
-    return qEnvironmentVariable("ZR_BIN_DIR", QStringLiteral(".")) + QLatin1Char('/') + name;
-}
-
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run run(const QString &program, const QStringList &args) {
-    QProcess p;
-    p.start(bin(program), args);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.code = p.exitCode();
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    r.err = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
-}
-
 bool writeFile(const QString &path, const QByteArray &content) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
@@ -81,15 +59,11 @@ void TestCliTransfer::transfers() {
     const QString path = dir.filePath(QStringLiteral("file"));
     if (!file.isEmpty())
         QVERIFY(writeFile(path, file));
-    QProcess sim;
-    sim.start(bin(QStringLiteral("zr3500-sim")),
-              QStringList{QStringLiteral("--link"), link} + simArgs);
-    QVERIFY(sim.waitForReadyRead(10000));
-    const Run r =
-        run(QStringLiteral("zr3500-cli"), QStringList{QStringLiteral("--port"), link} +
-                                              command.split(QLatin1Char(' ')) + QStringList{path});
-    sim.terminate();
-    sim.waitForFinished();
+    e2e::Sim sim;
+    QVERIFY(sim.start(link, simArgs));
+    const e2e::Run r = e2e::cli(QStringList{QStringLiteral("--port"), link} +
+                                command.split(QLatin1Char(' ')) + QStringList{path});
+    sim.stop();
     QVERIFY2(r.code == code, qPrintable(r.out + r.err));
     QVERIFY2((r.out + r.err).contains(says), qPrintable(r.out + r.err));
     if (command == QLatin1String("upload-params")) {
