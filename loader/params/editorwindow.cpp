@@ -5,6 +5,7 @@
 #include "flexgridview.h"
 #include "paramfile.h"
 #include "paramtexts.h"
+#include "reportprint.h"
 #include "serialstatewindow.h"
 #include "shell.h"
 #include "toggleswitch.h"
@@ -398,8 +399,11 @@ void ParameterEditor::showMainWindow() {
 }
 
 void RegisterParameterEditor(Shell &shell) {
-    shell.forms().registerForm(kEditorWindow,
-                               [&shell](QWidget *p) { return new ParameterEditor(shell, p); });
+    shell.forms().registerForm(kEditorWindow, [&shell](QWidget *p) {
+        auto *e = new ParameterEditor(shell, p);
+        e->print = PrintParameters;
+        return e;
+    });
 }
 
 } // namespace zr::params

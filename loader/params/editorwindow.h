@@ -9,6 +9,8 @@
 #include "form.h"
 #include "textgrid.h"
 
+#include <QPointer>
+
 #include <functional>
 
 class QAction;
@@ -66,6 +68,12 @@ public:
     QLabel *Label3 = nullptr;
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame7 = nullptr;
+
+    // The report database the print command writes (set by its first use in this window), and
+    // the report preview last shown.
+    QString reportDbPath;
+    QPointer<QWidget> lastReport;
+    zr::shell::Shell &shell() { return shell_; }
 
     // The path the open dialog last returned (its file name).
     QString CommonDialog1FileName;

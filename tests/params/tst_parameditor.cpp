@@ -3,8 +3,12 @@
 #include "flexgridview.h"
 #include "paramtexts.h"
 
+#include "reportdb.h"
+
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace zr::params;
@@ -27,6 +31,9 @@ private Q_SLOTS:
     void failedOpenSaysWhy();
     void statusGridFollowsPress();
     void hiddenColumnsNotSelectable();
+    void printShowsReport_data();
+    void printShowsReport();
+    void printWithoutDatabaseSaysWhy();
 };
 
 void TestParamEditor::saveQuestion_data() {
@@ -234,6 +241,58 @@ void TestParamEditor::hiddenColumnsNotSelectable() {
     QCOMPARE(e->grid1.Col(), int(kShown));
     for (int c = kRaw; c < kParamColumns; ++c)
         QVERIFY(e->MSFlexGrid1->isColumnHidden(c));
+}
+
+void TestParamEditor::printShowsReport_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<int>("records");
+    QTest::newRow("13 on layout 10") << "13"
+                                     << "DataReport10" << 21 + 13;
+    QTest::newRow("40") << "40"
+                        << "DataReport40" << 30 + 13;
+}
+
+void TestParamEditor::printShowsReport() {
+    QFETCH(QString, code);
+    QFETCH(QString, report);
+    QFETCH(int, records);
+    EditorFixture f;
+    auto *e = f.editor();
+    e->tbropen_ButtonClick("btnPrint"); // nothing open: nothing printed
+    QVERIFY(!e->lastReport);
+    const QString path = f.example(code);
+    f.open(path);
+    f.state.ReportDbConfigured = kTrue;
+    e->reportDbPath = f.dir.filePath(kReportDbName);
+    QString error;
+    QVERIFY(CreateReportDatabase(ZR_DATA_DIR "/report/zr3500Rel131.sql", e->reportDbPath, error));
+    e->tbropen_ButtonClick("btnPrint");
+    QVERIFY(e->lastReport);
+    QCOMPARE(e->lastReport->objectName(), report);
+    QCOMPARE(e->lastReport->windowTitle(), path); // the file the printout belongs to
+    {
+        ReportConnection c(e->reportDbPath);
+        QCOMPARE(c.records(LayoutFor(code.toInt()).table).size(), records);
+    }
+    auto *pdf = e->lastReport->findChild<QAction *>("exportPdf");
+    QVERIFY(pdf);
+    const QString pdfPath = f.dir.filePath("report.pdf");
+    f.dialogs.answerFile(pdfPath);
+    pdf->trigger();
+    QVERIFY(EditorFixture::bytes(pdfPath).startsWith("%PDF"));
+}
+
+void TestParamEditor::printWithoutDatabaseSaysWhy() {
+    QStandardPaths::setTestModeEnabled(true);
+    EditorFixture f;
+    f.open(f.example("10"));
+    f.shell.programDir = f.dir.filePath("empty-program-dir");
+    f.editor()->tbropen_ButtonClick("btnPrint");
+    QVERIFY(!f.editor()->lastReport);
+    QCOMPARE(f.dialogs.shown().last().kind, "msgbox");
+    QVERIFY(f.dialogs.shown().last().text.contains(kReportDbName));
+    QCOMPARE(f.state.ReportDbConfigured, kTrue);
 }
 
 QTEST_MAIN(TestParamEditor)
