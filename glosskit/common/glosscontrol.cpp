@@ -3,6 +3,7 @@
 #include "sound.h"
 #include "typelib.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMetaClassInfo>
 #include <QMouseEvent>
@@ -158,6 +159,21 @@ void GlossControl::ensureSurface() {
 
 void GlossControl::notifyChanged(const char *name) {
     step([&] { emit propertyChanged(QString::fromLatin1(name)); });
+}
+
+QFont GlossControl::ambientFont() const {
+    return parentWidget() ? parentWidget()->font() : QApplication::font();
+}
+
+QString GlossControl::instanceName() const {
+    return objectName().isEmpty() ? className() + QLatin1Char('1') : objectName();
+}
+
+void GlossControl::clearSurface(const QColor &color) {
+    step([&] {
+        ensureSurface();
+        m_surface.fill(color);
+    });
 }
 
 void GlossControl::applyAccessKeys(const QString &keys) {

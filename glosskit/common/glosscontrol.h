@@ -121,6 +121,12 @@ protected:
     int clientHeight() const { return contentsRect().height(); }
 
     void notifyChanged(const char *name);
+    // The container's font (the parent's, or the application's for a top-level control).
+    QFont ambientFont() const;
+    // The name the container gives this instance: its object name, or the class name with 1.
+    QString instanceName() const;
+    // Clears the whole surface to a colour, as the window system does before a full repaint.
+    void clearSurface(const QColor &color);
     // Makes each character of keys an access key of the control; an empty string keeps the
     // previous keys.
     void applyAccessKeys(const QString &keys);

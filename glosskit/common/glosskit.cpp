@@ -1,4 +1,7 @@
 #include "glosskit.h"
+#include "../check/glosscheck.h"
+#include "../command/glosscommand.h"
+#include "../hcommand/glosshcommand.h"
 #include "../screen/glossscreen.h"
 #include "../sphere/glosssphere.h"
 
@@ -13,8 +16,11 @@ using Maker = std::function<GlossControl *(QWidget *)>;
 
 const std::vector<std::pair<QString, Maker>> &makers() {
     static const std::vector<std::pair<QString, Maker>> list = {
+        {QStringLiteral("GlossKit.GlossCommand"), [](QWidget *p) { return new GlossCommand(p); }},
+        {QStringLiteral("GlossKit.GlossCheck"), [](QWidget *p) { return new GlossCheck(p); }},
         {QStringLiteral("GlossKit.GlossSphere"), [](QWidget *p) { return new GlossSphere(p); }},
         {QStringLiteral("GlossKit.GlossScreen"), [](QWidget *p) { return new GlossScreen(p); }},
+        {QStringLiteral("GlossKit.GlossHCommand"), [](QWidget *p) { return new GlossHCommand(p); }},
     };
     return list;
 }

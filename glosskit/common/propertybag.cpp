@@ -399,10 +399,11 @@ QColor oleToColor(quint32 ole) {
             QPalette::Shadow,     QPalette::Text,       QPalette::WindowText,
             QPalette::WindowText, QPalette::Window,     QPalette::Window,
             QPalette::Window,     QPalette::Highlight,  QPalette::HighlightedText,
-            QPalette::Button,     QPalette::Mid,        QPalette::PlaceholderText,
+            QPalette::Button,     QPalette::Dark,       QPalette::PlaceholderText,
             QPalette::ButtonText, QPalette::ButtonText, QPalette::Light,
-            QPalette::Dark,       QPalette::Midlight,   QPalette::ToolTipText,
+            QPalette::Shadow,     QPalette::Midlight,   QPalette::ToolTipText,
             QPalette::ToolTipBase};
+        // Button shadow (16) is the palette's dark shade, the 3D dark shadow (21) its shadow.
         quint32 index = ole & 0xFFu;
         QPalette pal = QGuiApplication::palette();
         if (index < sizeof(roles) / sizeof(roles[0]))

@@ -85,9 +85,18 @@ Gallery::Gallery(QWidget *parent) : QWidget(parent) {
     left->addLayout(bottom);
     left->addStretch();
 
+    auto *right = new QVBoxLayout;
+    right->addWidget(commandSection());
+    auto *lower = new QHBoxLayout;
+    lower->addWidget(hcommandSection());
+    lower->addWidget(checkSection(), 0, Qt::AlignTop);
+    right->addLayout(lower);
+    right->addStretch();
+
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addWidget(screenSection(), 1);
+    layout->addLayout(right);
     m_animation->start();
 }
 

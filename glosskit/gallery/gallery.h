@@ -8,8 +8,9 @@ namespace glosskit {
 class GlossSphere;
 }
 
-// A window that shows every sphere type and state and every screen type at a few sizes, with a
-// button for the About window: a way for a person to look at the control set.
+// A window that shows every control of the set in its types and states (spheres, screens,
+// command buttons, bar buttons with a running shine and roll-over, check boxes), with a button for
+// the About window: a way for a person to look at the control set.
 class Gallery : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +20,9 @@ private:
     QWidget *sphereSection();
     QWidget *customSection();
     QWidget *screenSection();
+    QWidget *commandSection();
+    QWidget *hcommandSection();
+    QWidget *checkSection();
 
     QTimer *m_animation = nullptr;
 };

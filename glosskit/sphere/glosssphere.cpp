@@ -11,10 +11,6 @@ namespace {
 constexpr quint32 kButtonTextColor = 0x80000012u;
 constexpr quint32 kWhite = 0xFFFFFFu;
 
-QFont ambientFont(const QWidget *w) {
-    return w->parentWidget() ? w->parentWidget()->font() : QApplication::font();
-}
-
 void stretch(QPainter &p, const QPixmap &pixmap, int w, int h) {
     if (!pixmap.isNull())
         p.drawPixmap(QRect(0, 0, w, h), pixmap);
@@ -68,7 +64,7 @@ void GlossSphere::ReadProperties(const PropertyBag &bag) {
     m_contentType = GlsSphrContentTypeEnum(bag.readInt(QStringLiteral("ContentType"), 0));
     m_contentIcon = bag.readPicture(QStringLiteral("ContentIcon"), Picture());
     m_contentLetter = bag.readString(QStringLiteral("ContentLetter"), QStringLiteral("0"));
-    step([&] { setFont(bag.readFont(QStringLiteral("Font"), ambientFont(this))); });
+    step([&] { setFont(bag.readFont(QStringLiteral("Font"), ambientFont())); });
     m_foreColor = oleToColor(bag.readColor(QStringLiteral("ForeColor"), kButtonTextColor));
     m_iconSize = GlsSphrIconSize(bag.readInt(QStringLiteral("IconSize"), 0));
     m_showFocus = bag.readBool(QStringLiteral("ShowFocus"), false);
@@ -100,7 +96,7 @@ void GlossSphere::WriteProperties(PropertyBag &bag) {
         bag.writeInt(QStringLiteral("ContentType"), m_contentType, 0);
         bag.writePicture(QStringLiteral("ContentIcon"), m_contentIcon, Picture());
         bag.writeString(QStringLiteral("ContentLetter"), m_contentLetter, QStringLiteral("0"));
-        bag.writeFont(QStringLiteral("Font"), font(), ambientFont(this));
+        bag.writeFont(QStringLiteral("Font"), font(), ambientFont());
         bag.writeColor(QStringLiteral("ForeColor"),
                        m_foreColor == buttonText ? kButtonTextColor : colorToOle(m_foreColor),
                        kButtonTextColor);

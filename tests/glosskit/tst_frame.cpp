@@ -43,6 +43,12 @@ void TestFrame::createByProgId_data() {
                             << "glosskit::GlossSphere";
     QTest::newRow("screen") << "GlossKit.GlossScreen"
                             << "glosskit::GlossScreen";
+    QTest::newRow("command") << "GlossKit.GlossCommand"
+                             << "glosskit::GlossCommand";
+    QTest::newRow("bar") << "GlossKit.GlossHCommand"
+                         << "glosskit::GlossHCommand";
+    QTest::newRow("check") << "GlossKit.GlossCheck"
+                           << "glosskit::GlossCheck";
     QTest::newRow("any case") << "glosskit.glosssphere"
                               << "glosskit::GlossSphere";
     QTest::newRow("unknown") << "GlossKit.GlossNothing"
@@ -146,6 +152,9 @@ void TestFrame::membersAreQtPropertiesAndSignals_data() {
     QTest::addColumn<QString>("progId");
     QTest::newRow("sphere") << "GlossKit.GlossSphere";
     QTest::newRow("screen") << "GlossKit.GlossScreen";
+    QTest::newRow("command") << "GlossKit.GlossCommand";
+    QTest::newRow("bar") << "GlossKit.GlossHCommand";
+    QTest::newRow("check") << "GlossKit.GlossCheck";
 }
 
 void TestFrame::membersAreQtPropertiesAndSignals() {
