@@ -53,6 +53,9 @@ QRgb GlossCommand::gradientColor(int i, double red, double green, double blue, Q
 }
 
 void GlossCommand::rebuildGradientIfShown() {
+    // The size may have changed before the control heard of it (a hidden control learns of its
+    // size only when shown).
+    m_isNarrow = clientWidth() <= 255;
     if (m_backPicture == GKPictureX1)
         BuildGradient(clientWidth() - 2, clientHeight() - 2);
 }

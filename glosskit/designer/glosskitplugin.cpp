@@ -1,0 +1,93 @@
+#include "glosskitplugin.h"
+
+#include "common/glosskit.h"
+#include "common/resources.h"
+
+#include <QIcon>
+#include <QWidget>
+
+GlossKitWidget::GlossKitWidget(const QString &className, const QString &header, int iconId,
+                               QSize size, const QString &toolTip, QObject *parent)
+    : QObject(parent), m_className(className), m_header(header), m_iconId(iconId), m_size(size),
+      m_toolTip(toolTip) {}
+
+QString GlossKitWidget::name() const {
+    return QStringLiteral("glosskit::") + m_className;
+}
+
+QString GlossKitWidget::group() const {
+    return QStringLiteral("GlossKit");
+}
+
+QString GlossKitWidget::toolTip() const {
+    return m_toolTip;
+}
+
+QString GlossKitWidget::whatsThis() const {
+    return m_toolTip;
+}
+
+QString GlossKitWidget::includeFile() const {
+    return m_header;
+}
+
+QIcon GlossKitWidget::icon() const {
+    return QIcon(glosskit::resourceBitmap(m_iconId));
+}
+
+bool GlossKitWidget::isContainer() const {
+    return false;
+}
+
+QWidget *GlossKitWidget::createWidget(QWidget *parent) {
+    QWidget *w = glosskit::createControl(QStringLiteral("GlossKit.") + m_className, parent);
+    if (w)
+        w->resize(m_size);
+    return w;
+}
+
+bool GlossKitWidget::isInitialized() const {
+    return m_initialized;
+}
+
+void GlossKitWidget::initialize(QDesignerFormEditorInterface *) {
+    m_initialized = true;
+}
+
+QString GlossKitWidget::domXml() const {
+    // The object name doubles as the caption of a new instance ("GlossCommand1" ...).
+    QString base = m_className;
+    base[0] = base[0].toLower();
+    return QStringLiteral("<ui language=\"c++\">\n"
+                          " <widget class=\"%1\" name=\"%2\">\n"
+                          "  <property name=\"geometry\">\n"
+                          "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
+                          "  </property>\n"
+                          " </widget>\n"
+                          "</ui>\n")
+        .arg(name(), base)
+        .arg(m_size.width())
+        .arg(m_size.height());
+}
+
+GlossKitPlugin::GlossKitPlugin(QObject *parent) : QObject(parent) {
+    m_widgets
+        << new GlossKitWidget(QStringLiteral("GlossCommand"),
+                              QStringLiteral("command/glosscommand.h"), 30000, QSize(250, 100),
+                              QStringLiteral("Push button with a picture or gradient face"), this)
+        << new GlossKitWidget(QStringLiteral("GlossCheck"), QStringLiteral("check/glosscheck.h"),
+                              30001, QSize(150, 30),
+                              QStringLiteral("Check box drawn from pictures"), this)
+        << new GlossKitWidget(QStringLiteral("GlossSphere"), QStringLiteral("sphere/glosssphere.h"),
+                              30002, QSize(32, 32), QStringLiteral("Round push button"), this)
+        << new GlossKitWidget(QStringLiteral("GlossScreen"), QStringLiteral("screen/glossscreen.h"),
+                              30003, QSize(300, 300), QStringLiteral("Decorative screen frame"),
+                              this)
+        << new GlossKitWidget(QStringLiteral("GlossHCommand"),
+                              QStringLiteral("hcommand/glosshcommand.h"), 30004, QSize(175, 32),
+                              QStringLiteral("Bar button with three captions and a shine"), this);
+}
+
+QList<QDesignerCustomWidgetInterface *> GlossKitPlugin::customWidgets() const {
+    return m_widgets;
+}

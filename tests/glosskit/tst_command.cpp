@@ -1,0 +1,469 @@
+// GlossCommand: Enter and Space as a button, the face placed by PictureMode (and shifted by
+// PictureGoDown), the gradient, the caption's shadow, side pictures, frames, the disabled face and
+// the persisted keys.
+
+#include "command/glosscommand.h"
+#include "common/drawing.h"
+#include "common/resources.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace glosskit;
+
+namespace {
+
+// A 250 x 100 face whose pixels tell where they came from: red = x, green = y.
+QPixmap mapFace() {
+    QImage img(250, 100, QImage::Format_RGB32);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 250; ++x)
+            img.setPixel(x, y, qRgb(x, y, 7));
+    return QPixmap::fromImage(img);
+}
+
+QPixmap solid(QColor c, QSize size) {
+    QPixmap p(size);
+    p.fill(c);
+    return p;
+}
+
+QColor at(const GlossCommand &c, int x, int y) {
+    return QColor(c.surface().toImage().pixel(x, y));
+}
+
+QColor sys(int index) {
+    return QColor(systemColor(index).rgb());
+}
+
+// Stretched faces are sampled smoothly: a channel may be one off.
+bool near(QColor a, QColor b) {
+    return qAbs(a.red() - b.red()) <= 1 && qAbs(a.green() - b.green()) <= 1 &&
+           qAbs(a.blue() - b.blue()) <= 1;
+}
+
+QRect boxOf(const QImage &img, QColor c, QRect within) {
+    QRect box;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (img.pixelColor(x, y) == c)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+QFont sharpFont(int pt = 20) {
+    QFont f(QStringLiteral("Liberation Sans"), pt, QFont::Bold);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+const QColor kGrey(100, 100, 100), kDisabled(60, 70, 80);
+
+} // namespace
+
+class TestCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void keysActAsButton_data();
+    void keysActAsButton();
+    void keyIsExaminedBeforeHost();
+    void facePlacement_data();
+    void facePlacement();
+    void goDownMovesFaceAndIcons_data();
+    void goDownMovesFaceAndIcons();
+    void shadowThreePixelsLowerRight();
+    void gradientColours_data();
+    void gradientColours();
+    void gradientFace_data();
+    void gradientFace();
+    void pictureX2PaintsNoFace();
+    void disabledFace_data();
+    void disabledFace();
+    void hwndIsAPlainNumber();
+    void newAndMissingDefaults();
+    void fontKeyWinsOverSingleKeys();
+    void roundTripAndKeyOrder();
+};
+
+void TestCommand::initTestCase() {
+    setResourceBitmap(101, mapFace());
+    setResourceBitmap(102, solid(kGrey, QSize(250, 100)));
+    setResourceBitmap(601, solid(kDisabled, QSize(250, 100)));
+}
+
+void TestCommand::cleanupTestCase() {
+    for (int id : {101, 102, 601})
+        setResourceBitmap(id, QPixmap());
+}
+
+void TestCommand::keysActAsButton_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("enter") << int(Qt::Key_Return) << 1;
+    QTest::newRow("space") << int(Qt::Key_Space) << 1;
+    QTest::newRow("other key") << int(Qt::Key_X) << 0;
+}
+
+void TestCommand::keysActAsButton() {
+    QFETCH(int, key);
+    QFETCH(int, clicks);
+    GlossCommand c;
+    QStringList order;
+    connect(&c, &GlossControl::KeyDown, this, [&](short &, short) { order << "KeyDown"; });
+    connect(&c, &GlossControl::KeyUp, this, [&](short &, short) { order << "KeyUp"; });
+    connect(&c, &GlossControl::Click, this, [&] { order << "Click"; });
+    QTest::keyPress(&c, Qt::Key(key));
+    QCOMPARE(c.isPressed(), clicks == 1);
+    QCOMPARE(order.count("Click"), 0);
+    QTest::keyRelease(&c, Qt::Key(key));
+    QVERIFY(!c.isPressed());
+    QCOMPARE(order.count("Click"), clicks);
+    // The click comes before the host hears of the key going up.
+    QCOMPARE(order.last(), QStringLiteral("KeyUp"));
+    if (clicks)
+        QCOMPARE(order.indexOf("Click"), order.indexOf("KeyUp") - 1);
+}
+
+void TestCommand::keyIsExaminedBeforeHost() {
+    GlossCommand c;
+    connect(&c, &GlossControl::KeyDown, this, [](short &code, short) { code = 0; });
+    connect(&c, &GlossControl::KeyUp, this, [](short &code, short) { code = 0; });
+    QSignalSpy clicks(&c, &GlossControl::Click);
+    QTest::keyPress(&c, Qt::Key_Space);
+    QVERIFY(c.isPressed()); // zeroing KeyCode afterwards changes nothing
+    QTest::keyRelease(&c, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestCommand::facePlacement_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QColor>("expected");
+    const QColor bg = sys(ButtonFace);
+    QTest::newRow("0, 250 x 100: whole face")
+        << 0 << QSize(250, 100) << QPoint(10, 10) << QColor(10, 10, 7);
+    QTest::newRow("0, 200 x 80: centre part")
+        << 0 << QSize(200, 80) << QPoint(10, 10) << QColor(35, 20, 7);
+    QTest::newRow("1 stretches to the edges")
+        << 1 << QSize(125, 50) << QPoint(50, 20) << QColor(100, 40, 7);
+    QTest::newRow("2 large: stretched from the corner")
+        << 2 << QSize(300, 120) << QPoint(30, 30) << QColor(25, 25, 7);
+    QTest::newRow("2 narrow: centred across")
+        << 2 << QSize(200, 100) << QPoint(10, 10) << QColor(35, 10, 7);
+    QTest::newRow("3 half size") << 3 << QSize(250, 100) << QPoint(60, 30) << QColor(4, 10, 7);
+    QTest::newRow("4 double size") << 4 << QSize(250, 100) << QPoint(10, 10) << QColor(67, 30, 7);
+    QTest::newRow("5: no face") << 5 << QSize(250, 100) << QPoint(10, 10) << bg;
+}
+
+void TestCommand::facePlacement() {
+    QFETCH(int, mode);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, pixel);
+    QFETCH(QColor, expected);
+    GlossCommand c;
+    c.setCaption(QString());
+    c.resize(size);
+    c.setPictureMode(GlossControl::GKPicStyles(mode));
+    c.grab(); // the first full paint
+    const QColor got = at(c, pixel.x(), pixel.y());
+    QVERIFY2(near(got, expected), qPrintable(got.name()));
+}
+
+void TestCommand::goDownMovesFaceAndIcons_data() {
+    QTest::addColumn<bool>("goDown");
+    QTest::addColumn<QColor>("pressedFace");
+    QTest::newRow("go-down") << true << QColor(33, 18, 7);
+    QTest::newRow("no go-down") << false << QColor(35, 20, 7);
+}
+
+void TestCommand::goDownMovesFaceAndIcons() {
+    QFETCH(bool, goDown);
+    QFETCH(QColor, pressedFace);
+    GlossCommand c;
+    c.resize(200, 80);
+    c.setCaption(QString());
+    c.setPictureGoDown(goDown);
+    c.setSideIcon(solid(Qt::red, QSize(8, 8)));
+    c.setSideIconHeight(8);
+    c.setRSideIcon(solid(Qt::blue, QSize(6, 6)));
+    c.setRSideIconHeight(6);
+    c.setRSideIconWidth(6);
+    const QRect inner(2, 2, 196, 76);
+    QCOMPARE(at(c, 10, 10), QColor(35, 20, 7));
+    QCOMPARE(boxOf(c.surface().toImage(), Qt::red, inner), QRect(5, 36, 8, 8));
+    QCOMPARE(boxOf(c.surface().toImage(), Qt::blue, inner), QRect(189, 37, 6, 6));
+    QCOMPARE(at(c, 0, 0), sys(ButtonHighlight));
+    QTest::mousePress(&c, Qt::LeftButton, {}, QPoint(100, 40));
+    QCOMPARE(at(c, 10, 10), pressedFace);
+    QCOMPARE(boxOf(c.surface().toImage(), Qt::red, inner), QRect(7, 38, 8, 8));
+    QCOMPARE(boxOf(c.surface().toImage(), Qt::blue, inner), QRect(191, 39, 6, 6));
+    QCOMPARE(at(c, 0, 0), sys(DarkShadow3D));       // sunken
+    QCOMPARE(at(c, 199, 79), sys(ButtonHighlight)); // sunken
+    QTest::mouseRelease(&c, Qt::LeftButton, {}, QPoint(100, 40));
+    QCOMPARE(at(c, 0, 0), sys(ButtonHighlight));
+    QCOMPARE(at(c, 199, 79), sys(DarkShadow3D));
+}
+
+void TestCommand::shadowThreePixelsLowerRight() {
+    GlossCommand c;
+    c.setBackPicture(GlossCommand::GKCyanWater); // plain grey face
+    c.setFontProperty(sharpFont());
+    c.setForeColor(Qt::white);
+    c.setShadowColor(Qt::black);
+    c.setHasShadow(true);
+    c.setCaption(QStringLiteral("Go"));
+    const QRect inner(4, 4, 242, 92);
+    const QImage img = c.surface().toImage();
+    const QRect text = boxOf(img, Qt::white, inner);
+    const QRect shadow = boxOf(img, Qt::black, inner);
+    QVERIFY(!text.isEmpty());
+    QCOMPARE(shadow.bottomRight(), text.bottomRight() + QPoint(3, 3));
+    // Centred on one line.
+    QVERIFY(qAbs(text.center().x() - 125) <= 2);
+    QVERIFY(qAbs(text.center().y() - 50) <= 3);
+}
+
+void TestCommand::gradientColours_data() {
+    QTest::addColumn<int>("i");
+    QTest::addColumn<double>("red");
+    QTest::addColumn<double>("green");
+    QTest::addColumn<double>("blue");
+    QTest::addColumn<QColor>("expected");
+    QTest::newRow("defaults, first") << 0 << 2.0 << 2.0 << 1.0 << QColor(0, 0, 0);
+    QTest::newRow("defaults, last") << 255 << 2.0 << 2.0 << 1.0 << QColor(128, 128, 255);
+    QTest::newRow("halves go to even") << 5 << 2.0 << 2.0 << 1.0 << QColor(2, 2, 5);
+    QTest::newRow("odd half up to even") << 3 << 2.0 << 2.0 << 1.0 << QColor(2, 2, 3);
+    QTest::newRow("blue 0.5 at 127") << 127 << 2.0 << 2.0 << 0.5 << QColor(64, 64, 254);
+    QTest::newRow("blue 0.5 saturates at 128") << 128 << 2.0 << 2.0 << 0.5 << QColor(64, 64, 255);
+    QTest::newRow("blue 0.5 at 255") << 255 << 2.0 << 2.0 << 0.5 << QColor(128, 128, 255);
+    QTest::newRow("divisor 0 keeps the last") << 9 << 0.0 << 2.0 << 1.0 << QColor(1, 2, 3);
+    QTest::newRow("negative keeps the last") << 9 << -1.0 << 2.0 << 1.0 << QColor(1, 2, 3);
+}
+
+void TestCommand::gradientColours() {
+    QFETCH(int, i);
+    QFETCH(double, red);
+    QFETCH(double, green);
+    QFETCH(double, blue);
+    QFETCH(QColor, expected);
+    const QRgb got = GlossCommand::gradientColor(i, red, green, blue, qRgb(1, 2, 3));
+    QCOMPARE(QColor(got), expected);
+}
+
+void TestCommand::gradientFace_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<double>("red");
+    QTest::addColumn<bool>("narrow");
+    QTest::newRow("wide") << QSize(400, 60) << 2.0 << false;
+    QTest::newRow("narrow") << QSize(250, 60) << 2.0 << true;
+    QTest::newRow("red divisor 0: all black") << QSize(400, 60) << 0.0 << false;
+}
+
+void TestCommand::gradientFace() {
+    QFETCH(QSize, size);
+    QFETCH(double, red);
+    QFETCH(bool, narrow);
+    GlossCommand c;
+    c.setCaption(QString());
+    c.resize(size);
+    c.show();
+    c.setGradientRedDividend(red);
+    c.setBackPicture(GlossCommand::GKPictureX1);
+    QCOMPARE(c.isNarrow(), narrow);
+    QCOMPARE(c.gradientPicture().size(), size - QSize(2, 2));
+    const int w = size.width(), y = size.height() / 2;
+    if (red == 0) {
+        // Every step failed: each box took the colour computed last, black.
+        QCOMPARE(at(c, w / 2, y), QColor(0, 0, 0));
+        return;
+    }
+    // Dark at the left, the full ramp colour at the right.
+    QVERIFY(at(c, 4, y).blue() < 20);
+    if (narrow) // slanted lines: the last steps lie at the very right
+        QVERIFY(at(c, w - 6, y).blue() > 240);
+    else // wide: the last box reaches the right edge
+        QCOMPARE(at(c, w - 6, y), QColor(128, 128, 255));
+    QVERIFY(at(c, w / 4, y).blue() > at(c, 8, y).blue());
+    // Growing the control rebuilds the gradient for the new size.
+    c.resize(size + QSize(20, 10));
+    QCOMPARE(c.gradientPicture().size(), size + QSize(18, 8));
+}
+
+void TestCommand::pictureX2PaintsNoFace() {
+    GlossCommand c;
+    c.setFontProperty(sharpFont());
+    c.setForeColor(Qt::red);
+    c.setBackPicture(GlossCommand::GKPictureX2);
+    c.setCaption(QStringLiteral("X"));
+    c.setSideIcon(solid(Qt::blue, QSize(8, 8)));
+    c.grab();
+    QCOMPARE(at(c, 30, 10), sys(ButtonFace));
+    QVERIFY(!boxOf(c.surface().toImage(), Qt::red, QRect(4, 4, 242, 92)).isEmpty());
+    QVERIFY(!boxOf(c.surface().toImage(), Qt::blue, QRect(4, 4, 242, 92)).isEmpty());
+    QCOMPARE(at(c, 0, 0), sys(ButtonHighlight));
+}
+
+void TestCommand::disabledFace_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("picture"); // 0 none, 1 empty, 2 own
+    QTest::addColumn<QColor>("face");
+    const QColor bg = sys(ButtonFace), own(200, 100, 50);
+    QTest::newRow("none, mode 0: bitmap 601") << 0 << 0 << kDisabled;
+    QTest::newRow("none, mode 4: bitmap 601") << 4 << 0 << kDisabled;
+    QTest::newRow("none, mode 5: bitmap 601") << 5 << 0 << kDisabled;
+    QTest::newRow("empty: nothing") << 0 << 1 << bg;
+    QTest::newRow("own picture") << 0 << 2 << own;
+    QTest::newRow("own picture, mode 3: nothing") << 3 << 2 << bg;
+}
+
+void TestCommand::disabledFace() {
+    QFETCH(int, mode);
+    QFETCH(int, picture);
+    QFETCH(QColor, face);
+    GlossCommand c;
+    c.setFontProperty(sharpFont());
+    c.setForeColor(Qt::white);
+    c.setHasShadow(true);
+    c.setCaption(QStringLiteral("Off"));
+    c.setPictureMode(GlossControl::GKPicStyles(mode));
+    c.setPictureDisabled(picture == 0   ? Picture()
+                         : picture == 1 ? Picture::empty()
+                                        : Picture(solid(QColor(200, 100, 50), QSize(250, 100))));
+    c.setEnabledProperty(false);
+    QCOMPARE(at(c, 20, 10), face);
+    const QImage img = c.surface().toImage();
+    QVERIFY(!boxOf(img, Qt::white, QRect(4, 4, 242, 92)).isEmpty());
+    QVERIFY(boxOf(img, Qt::black, QRect(4, 4, 242, 92)).isEmpty()); // no shadow
+    QCOMPARE(at(c, 0, 0), sys(ButtonHighlight));                    // raised
+}
+
+void TestCommand::hwndIsAPlainNumber() {
+    GlossCommand c;
+    QSignalSpy changed(&c, &GlossControl::propertyChanged);
+    const int before = c.refreshCount();
+    c.setHwnd(123456);
+    QCOMPARE(c.hwnd(), 123456);
+    QCOMPARE(c.refreshCount(), before); // no repaint
+    QCOMPARE(changed.count(), 1);
+    PropertyBag bag;
+    c.WriteProperties(bag);
+    QCOMPARE(bag.keys().first(), QStringLiteral("hWnd"));
+    QCOMPARE(bag.readInt(QStringLiteral("hwnd"), 0), 123456);
+}
+
+void TestCommand::newAndMissingDefaults() {
+    QWidget host;
+    auto *c = new GlossCommand(&host);
+    c->setObjectName(QStringLiteral("Command2"));
+    c->InitProperties();
+    QCOMPARE(c->Caption(), QStringLiteral("Command2"));
+    QVERIFY(c->PictureNormal().isEmpty());
+    QVERIFY(c->PictureDisabled().isEmpty());
+    QCOMPARE(c->ForeColor(), oleToColor(0x80000012u));
+    QCOMPARE(c->Font(), host.font());
+
+    c->ReadProperties(PropertyBag());
+    QCOMPARE(c->Caption(), QString());
+    QCOMPARE(c->ForeColor(), QColor(255, 255, 255));
+    QVERIFY(c->PictureNormal().isNone());
+    QVERIFY(c->PictureDisabled().isNone());
+    QCOMPARE(c->GradientRedDividend(), 2.0);
+    QCOMPARE(c->GradientBlueDividend(), 1.0);
+    QCOMPARE(c->SideIconHeight(), 32.0);
+    QCOMPARE(c->Font(), host.font()); // Font missing: the ambient font, over "Arial" 20
+}
+
+void TestCommand::fontKeyWinsOverSingleKeys() {
+    GlossCommand c;
+    QFont stored(QStringLiteral("Liberation Serif"), 11);
+    PropertyBag bag;
+    bag.setValue(QStringLiteral("FontName"), QStringLiteral("Liberation Mono"));
+    bag.setValue(QStringLiteral("FontBold"), -1);
+    bag.setValue(QStringLiteral("Font"), stored);
+    c.ReadProperties(bag);
+    QCOMPARE(c.FontName(), QStringLiteral("Liberation Serif"));
+    QVERIFY(!c.FontBold());
+}
+
+void TestCommand::roundTripAndKeyOrder() {
+    GlossCommand a;
+    a.setHwnd(7);
+    a.setBackPicture(GlossCommand::GKCustomPicture);
+    a.setCaption(QStringLiteral("Go"));
+    a.setForeColor(QColor(1, 2, 3));
+    a.setFontProperty(QFont(QStringLiteral("Liberation Serif"), 13, QFont::Bold, true));
+    a.setFontUnderline(true);
+    a.setFontStrikethru(true);
+    a.setSideIcon(solid(Qt::red, QSize(4, 4)));
+    a.setRSideIcon(solid(Qt::blue, QSize(4, 4)));
+    a.setEnabledProperty(false);
+    a.setShowFocus(true);
+    a.setHasShadow(true);
+    a.setShadowColor(QColor(9, 9, 9));
+    a.setPictureMode(GlossControl::DoubleSize);
+    a.setPictureNormal(solid(Qt::green, QSize(4, 4)));
+    a.setPictureDisabled(solid(Qt::gray, QSize(4, 4)));
+    a.setPictureGoDown(true);
+    a.setAllowMultiLine(true);
+    a.setAdjustTop(5);
+    a.setSideIconHeight(10);
+    a.setRSideIconWidth(11);
+    a.setRSideIconHeight(12);
+    a.setShortCutKey(QStringLiteral("g"));
+    a.setGradientRedDividend(1.5);
+    a.setGradientGreenDividend(3);
+    a.setGradientBlueDividend(0.5);
+    a.setUseSound(true);
+    a.setSoundMethod(GlossControl::GKUseSoundEvent);
+    PropertyBag bag;
+    a.WriteProperties(bag);
+    QCOMPARE(bag.keys(), QStringList({"hWnd",
+                                      "BackPicture",
+                                      "Caption",
+                                      "ForeColor",
+                                      "FontName",
+                                      "FontSize",
+                                      "FontBold",
+                                      "FontItalic",
+                                      "FontStrikethru",
+                                      "FontUnderline",
+                                      "Font",
+                                      "SideIcon",
+                                      "RSideIcon",
+                                      "Enabled",
+                                      "ShowFocus",
+                                      "HasShadow",
+                                      "ShadowColor",
+                                      "PictureMode",
+                                      "PictureNormal",
+                                      "PictureDisabled",
+                                      "PictureGoDown",
+                                      "AllowMultiLine",
+                                      "AdjustTop",
+                                      "SideIconHeight",
+                                      "RSideIconWidth",
+                                      "RSideIconHeight",
+                                      "ShortCutKey",
+                                      "GradientRedDividend",
+                                      "GradientGreenDividend",
+                                      "GradientBlueDividend",
+                                      "UseSound",
+                                      "SoundMethod"}));
+    GlossCommand b;
+    b.ReadProperties(PropertyBag::fromText(bag.toText()));
+    QCOMPARE(b.hwnd(), 7);
+    QCOMPARE(b.FontName(), QStringLiteral("Liberation Serif"));
+    QVERIFY(b.FontItalic() && b.FontUnderline() && b.FontStrikethru());
+    QVERIFY(!b.Enabled());
+    QCOMPARE(b.GradientRedDividend(), 1.5);
+    QCOMPARE(b.ShortCutKey(), QStringLiteral("g"));
+    PropertyBag again;
+    b.WriteProperties(again);
+    QCOMPARE(again, bag);
+}
+
+QTEST_MAIN(TestCommand)
+#include "tst_command.moc"
