@@ -3,6 +3,7 @@
 #include "flexgridview.h"
 #include "paramtexts.h"
 
+#include "mainwindow.h"
 #include "reportdb.h"
 
 #include <QAction>
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void printShowsReport_data();
     void printShowsReport();
     void printWithoutDatabaseSaysWhy();
+    void mainWindowOpensEditor();
 };
 
 void TestParamEditor::saveQuestion_data() {
@@ -293,6 +295,20 @@ void TestParamEditor::printWithoutDatabaseSaysWhy() {
     QCOMPARE(f.dialogs.shown().last().kind, "msgbox");
     QVERIFY(f.dialogs.shown().last().text.contains(kReportDbName));
     QCOMPARE(f.state.ReportDbConfigured, kTrue);
+}
+
+void TestParamEditor::mainWindowOpensEditor() {
+    EditorFixture f;
+    f.shell.forms().registerForm(kMainWindow,
+                                 [&f](QWidget *p) { return new MainWindow(f.shell, p); });
+    auto *main = f.shell.forms().formAs<MainWindow>(kMainWindow);
+    QVERIFY(main);
+    main->tbrFile_ButtonClick("btnParam");
+    auto *editor = qobject_cast<ParameterEditor *>(f.shell.forms().find(kEditorWindow));
+    QVERIFY(editor);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->objectName(), "ZR_LOADER_PARAMETER");
+    f.shell.forms().unloadAll();
 }
 
 QTEST_MAIN(TestParamEditor)
