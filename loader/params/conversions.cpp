@@ -21,8 +21,11 @@ void ParameterKeys::KeyPress(TextGrid &grid, int keyAscii, const QLocale &locale
     const int row = grid.Row();
     if (row < 1 || row >= grid.Rows())
         return;
-    if (IsStatusName(grid.TextMatrix(row, kName)))
-        return; // the status word changes through the status grid only
+    if (IsStatusName(grid.TextMatrix(row, kName))) {
+        // The status word changes through the status grid only; the name column stays current.
+        grid.SetCol(kName);
+        return;
+    }
     grid.SetCol(kShown);
 
     if (keyAscii == 13) {

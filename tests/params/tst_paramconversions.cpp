@@ -254,6 +254,7 @@ void TestParamConversions::statusRowIgnoresKeys() {
     AddParamRow(g, " status ", "5", 0, 65535, 1, "1");
     g.SetTextMatrix(1, kShown, "5");
     g.SetRow(1);
+    g.SetCol(1);
     ParameterKeys k([](const QString &, int) {});
     k.KeyPress(g, '7');
     k.KeyPress(g, 13);
