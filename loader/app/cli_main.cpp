@@ -3,8 +3,7 @@
 #include "cli_transfer.h"
 #include "driveprotocol.h"
 #include "hardwareserialport.h"
-#include "ptyserver.h"
-#include "simdrive.h"
+#include "simulatedline.h"
 #include "tracingserialport.h"
 
 #include <QCommandLineParser>
@@ -14,7 +13,6 @@
 
 #include <memory>
 #include <optional>
-#include <thread>
 
 using namespace zr;
 
@@ -37,28 +35,6 @@ int usage(const QString &why) {
     err() << "zr3500-cli: " << why << "\n(see zr3500-cli --help)" << Qt::endl;
     return kExitUsage;
 }
-
-// The simulated drive served on a pseudo-terminal from a thread of this process.
-class SimulatedLine {
-public:
-    bool start(QString *error) {
-        if (!server_.open(error))
-            return false;
-        thread_ = std::thread([this] { server_.run(); });
-        return true;
-    }
-    ~SimulatedLine() {
-        server_.stop();
-        if (thread_.joinable())
-            thread_.join();
-    }
-    QString device() const { return server_.devicePath(); }
-
-private:
-    sim::SimDrive drive_;
-    sim::PtyServer server_{drive_};
-    std::thread thread_;
-};
 
 class Cli {
 public:
@@ -273,12 +249,12 @@ int main(int argc, char **argv) {
 
     PortMap map = PortMap::fromSystem();
     bool fixedDevice = false;
-    std::unique_ptr<SimulatedLine> sim;
+    std::unique_ptr<sim::SimulatedLine> sim;
     if (p.isSet(simOpt)) {
         const int simPort = p.value(simPortOpt).toInt(&ok);
         if (!ok || simPort < 1 || simPort > 4)
             return usage(QStringLiteral("--sim-port wants a number 1..4"));
-        sim = std::make_unique<SimulatedLine>();
+        sim = std::make_unique<sim::SimulatedLine>();
         QString error;
         if (!sim->start(&error))
             return usage(QStringLiteral("cannot start the simulated drive: %1").arg(error));

@@ -2,47 +2,16 @@
 //   --simulate         a simulated drive on a pseudo-terminal, mapped to port 2
 //   --port N=DEVICE    maps port N (1..4) to DEVICE (repeatable)
 
-#include "dialogs.h"
-#include "form.h"
-#include "hardwareserialport.h"
-#include "loaderroutine.h"
+#include "loaderprogram.h"
 #include "portmap.h"
-#include "ptyserver.h"
-#include "registerwindows.h"
 #include "shell.h"
-#include "simdrive.h"
+#include "simulatedline.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTextStream>
 
 #include <memory>
-#include <thread>
-
-namespace {
-
-class SimulatedLine {
-public:
-    bool start(QString *error) {
-        if (!server_.open(error))
-            return false;
-        thread_ = std::thread([this] { server_.run(); });
-        return true;
-    }
-    ~SimulatedLine() {
-        server_.stop();
-        if (thread_.joinable())
-            thread_.join();
-    }
-    QString device() const { return server_.devicePath(); }
-
-private:
-    zr::sim::SimDrive drive_;
-    zr::sim::PtyServer server_{drive_};
-    std::thread thread_;
-};
-
-} // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
@@ -58,9 +27,9 @@ int main(int argc, char **argv) {
     parser.process(app);
 
     zr::PortMap map = zr::PortMap::fromSystem();
-    std::unique_ptr<SimulatedLine> line;
+    std::unique_ptr<zr::sim::SimulatedLine> line;
     if (parser.isSet(simulate)) {
-        line = std::make_unique<SimulatedLine>();
+        line = std::make_unique<zr::sim::SimulatedLine>();
         QString error;
         if (!line->start(&error)) {
             QTextStream(stderr) << "cannot start the simulated drive: " << error << Qt::endl;
@@ -76,15 +45,12 @@ int main(int argc, char **argv) {
         }
     }
 
-    zr::HardwareSerialPort serial(map);
-    zr::shell::LoaderRoutine state;
-    zr::shell::QtDialogs dialogs;
-    zr::shell::Shell shell(state, dialogs, serial);
-    zr::shell::RegisterWindows(shell);
-    if (auto *w = shell.forms().form(zr::shell::kLanguageWindow))
-        w->show();
+    zr::shell::LoaderProgram program(map);
+    zr::shell::Shell &shell = program.shell();
+    // The windows of the other subsystems register with the shell here.
+    Q_UNUSED(shell);
+    program.start();
     const int rc = app.exec();
-    shell.forms().unloadAll();
-    serial.Close();
+    program.finish();
     return rc;
 }

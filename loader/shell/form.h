@@ -24,6 +24,8 @@ public:
     virtual void ApplyLanguage(int lang) { Q_UNUSED(lang); }
 
 protected:
+    bool event(QEvent *e) override;
+
     Shell &shell_;
 };
 

@@ -39,7 +39,7 @@ LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
     Frame2->setGeometry(TwipsToPx(240), TwipsToPx(240), TwipsToPx(2700), TwipsToPx(3600));
     const char *design[] = {"Italiano", "English", "Francais"};
     const char *handlers[] = {SLOT(GlossSphere1_Click()), SLOT(GlossSphere2_Click()),
-                           SLOT(GlossSphere3_Click())};
+                              SLOT(GlossSphere3_Click())};
     const char *letters[] = {"I", "F", "E"};
     for (int i = 0; i < 3; ++i) {
         const QString name = QStringLiteral("GlossSphere%1").arg(i + 1);

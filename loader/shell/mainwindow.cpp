@@ -85,12 +85,6 @@ void MainWindow::Form_Unload() {
     shell_.endProgram();
 }
 
-bool MainWindow::event(QEvent *e) {
-    if (e->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return Form::event(e);
-}
-
 void MainWindow::closeEvent(QCloseEvent *e) {
     e->accept();
     shell_.endProgram();

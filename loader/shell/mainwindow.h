@@ -32,7 +32,6 @@ public:
     QToolBar *tbrFile = nullptr;
 
 protected:
-    bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:

@@ -1,0 +1,40 @@
+#pragma once
+
+// ZR_LOADER_131 put together: the serial port over the port map, the shared state, the dialogs
+// and the shell with every window of the program registered. main() builds one; the
+// whole-program test builds the same object against a simulated drive on a pseudo-terminal.
+
+#include "dialogs.h"
+#include "hardwareserialport.h"
+#include "loaderroutine.h"
+#include "portmap.h"
+#include "shell.h"
+
+namespace zr::shell {
+
+class Form;
+
+class LoaderProgram {
+public:
+    explicit LoaderProgram(const PortMap &map);
+    ~LoaderProgram();
+    LoaderProgram(const LoaderProgram &) = delete;
+    LoaderProgram &operator=(const LoaderProgram &) = delete;
+
+    Shell &shell() { return shell_; }
+    LoaderRoutine &state() { return state_; }
+    HardwareSerialPort &serial() { return serial_; }
+
+    // Shows the start-up window, the only one nothing else creates.
+    Form *start();
+    // Unloads every window and releases the serial port; the destructor does it too.
+    void finish();
+
+private:
+    HardwareSerialPort serial_;
+    LoaderRoutine state_;
+    QtDialogs dialogs_;
+    Shell shell_;
+};
+
+} // namespace zr::shell

@@ -1,0 +1,84 @@
+// The whole loader, window by window as a technician meets them, against zr3500-sim on a
+// pseudo-terminal mapped to port 1.
+
+#include "form.h"
+#include "loaderprogram.h"
+#include "mainwindow.h"
+#include "serialstatewindow.h"
+#include "toggleswitch.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zr::shell;
+
+namespace {
+
+QString bin(const QString &name) {
+    return qEnvironmentVariable("ZR_BIN_DIR", QStringLiteral(".")) + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+class TestLoaderEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void englishLinkOnFindsTheDrive();
+};
+
+void TestLoaderEndToEnd::englishLinkOnFindsTheDrive() {
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("drive"));
+    QProcess sim;
+    sim.start(bin(QStringLiteral("zr3500-sim")), {QStringLiteral("--link"), link});
+    QVERIFY(sim.waitForReadyRead(10000));
+    QVERIFY(QString::fromLocal8Bit(sim.readLine()).startsWith(QLatin1Char('/')));
+
+    zr::PortMap map;
+    map.setDevice(1, link);
+    {
+        LoaderProgram program(map);
+        Shell &shell = program.shell();
+        int ends = 0;
+        shell.endProgram = [&] { ++ends; };
+
+        Form *language = program.start();
+        QVERIFY(language);
+        QVERIFY(QTest::qWaitForWindowExposed(language));
+        auto *english = language->findChild<QWidget *>(QStringLiteral("GlossSphere3"));
+        QVERIFY(english);
+        QTest::mouseClick(english, Qt::LeftButton, {}, english->rect().center());
+
+        QCOMPARE(program.state().CurrentLanguage, qint16(kEnglish));
+        auto *main = qobject_cast<MainWindow *>(shell.forms().find(kMainWindow));
+        QVERIFY(main);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->activateWindow();
+        QTRY_VERIFY(shell.forms().isLoaded(kLinkWindow)); // shown by the main window's activation
+        QVERIFY(!shell.forms().isLoaded(kLanguageWindow));
+        auto *page = qobject_cast<SerialStateWindow *>(shell.forms().find(kLinkWindow));
+        QVERIFY(page->isVisible());
+        QCOMPARE(page->Frame5->title(), QStringLiteral("Communication Error"));
+
+        QTest::mouseClick(page->CWButton1, Qt::LeftButton);
+        QVERIFY(page->CWButton1->Value());
+        QTRY_COMPARE_WITH_TIMEOUT(page->Stato->text(), QStringLiteral("No error"), 20000);
+        QCOMPARE(page->SOFTREL->text(), QStringLiteral("1.700"));
+        QCOMPARE(page->numcom->text(), QStringLiteral("1"));
+        QVERIFY(main->isButtonEnabled(1));
+        QVERIFY(main->isButtonEnabled(2));
+
+        main->tbrFile_ButtonClick(QStringLiteral("btnExit"));
+        QCOMPARE(ends, 1);
+        program.finish();
+    }
+    sim.terminate();
+    QVERIFY(sim.waitForFinished(10000));
+}
+
+QTEST_MAIN(TestLoaderEndToEnd)
+#include "tst_loader_e2e.moc"

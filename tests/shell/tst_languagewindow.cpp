@@ -1,0 +1,131 @@
+// The start-up window: which sphere gives which language and help file, and the captions of
+// the windows created before and after the choice.
+
+#include "languagewindow.h"
+#include "windowsfixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+using namespace zr::shell;
+
+class TestLanguageWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void load();
+    void makerFrameFits_data();
+    void makerFrameFits();
+    void sphere_data();
+    void sphere();
+    void applyLanguage_data();
+    void applyLanguage();
+    void windowsCreatedBeforeTheChoiceShowItalian();
+};
+
+void TestLanguageWindow::load() {
+    WindowsFixture f;
+    f.state.TransferDone = kTrue;
+    Form *w = f.shell.forms().form(kLanguageWindow);
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Language ZR3500 Loader"));
+    QCOMPARE(f.state.TransferDone, kFalse);
+    QCOMPARE(f.state.Captions.capLanguage[kFrench], QStringLiteral("Langue")); // table filled
+    // Design-time captions until a language is chosen.
+    auto *lw = qobject_cast<LanguageWindow *>(w);
+    QCOMPARE(lw->Frame2->title(), QStringLiteral("Language"));
+    QCOMPARE(lw->LINGUA[2]->text(), QStringLiteral("Francais"));
+    for (const char *name : {"GlossSphere1", "GlossSphere2", "GlossSphere3", "Frame1", "anmAVI"})
+        QVERIFY2(w->findChild<QWidget *>(QLatin1String(name)), name);
+}
+
+void TestLanguageWindow::makerFrameFits_data() {
+    QTest::addColumn<QString>("window");
+    QTest::newRow("language window") << kLanguageWindow;
+    QTest::newRow("About") << kAboutWindow;
+}
+
+void TestLanguageWindow::makerFrameFits() {
+    QFETCH(QString, window);
+    WindowsFixture f;
+    f.main(); // the About page lives in the main window
+    Form *w = f.shell.forms().form(window);
+    auto *frame1 = w->findChild<QGroupBox *>(QStringLiteral("Frame1"));
+    QVERIFY(frame1);
+    QCOMPARE(frame1->title(), QStringLiteral("Realized By:"));
+    QVERIFY(w->rect().contains(frame1->geometry()));
+    for (int n = 9; n <= 13; ++n) {
+        auto *l = frame1->findChild<QLabel *>(QStringLiteral("Label%1").arg(n));
+        QVERIFY(l);
+        QVERIFY2(l->sizeHint().width() <= frame1->contentsRect().width(), qPrintable(l->text()));
+    }
+}
+
+void TestLanguageWindow::sphere_data() {
+    QTest::addColumn<QString>("sphere");
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("helpFile");
+    QTest::addColumn<QString>("frame5");
+    QTest::newRow("first sphere: Italian") << "GlossSphere1" << 0 << "helpRel131ita.qch"
+                                           << "Stato comunicazione";
+    QTest::newRow("middle sphere: French, not English")
+        << "GlossSphere2" << 2 << "helpRel131fra.qch"
+        << "Communication Serie";
+    QTest::newRow("last sphere: English") << "GlossSphere3" << 1 << "helpRel131eng.qch"
+                                          << "Communication Error";
+}
+
+void TestLanguageWindow::sphere() {
+    QFETCH(QString, sphere);
+    QFETCH(int, lang);
+    QFETCH(QString, helpFile);
+    QFETCH(QString, frame5);
+    WindowsFixture f;
+    Form *w = f.shell.forms().form(kLanguageWindow);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto *button = w->findChild<QWidget *>(sphere);
+    QVERIFY(button);
+
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+
+    QCOMPARE(f.state.CurrentLanguage, qint16(lang));
+    QCOMPARE(f.state.HelpFilePath, f.shell.programDir + QLatin1Char('/') + helpFile);
+    QVERIFY(!f.loaded(kLanguageWindow));
+    QVERIFY(f.main()->isVisible());
+    // The link page, created after the choice, speaks the chosen language.
+    f.main()->Form_Activate();
+    QCOMPARE(f.link()->Frame5->title(), frame5);
+}
+
+void TestLanguageWindow::applyLanguage_data() {
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QStringList>("captions"); // Frame2, LINGUA(0..2)
+    QTest::newRow("Italian") << 0 << QStringList{"Lingua", "Italiano", "Inglese", "Francese"};
+    QTest::newRow("English") << 1 << QStringList{"Language", "Italian", "English", "French"};
+    QTest::newRow("French") << 2 << QStringList{"Langue", "Italien", "Anglais", "Francais"};
+}
+
+void TestLanguageWindow::applyLanguage() {
+    QFETCH(int, lang);
+    QFETCH(QStringList, captions);
+    WindowsFixture f;
+    auto *w = f.shell.forms().formAs<LanguageWindow>(kLanguageWindow);
+    w->ApplyLanguage(lang);
+    QCOMPARE((QStringList{w->Frame2->title(), w->LINGUA[0]->text(), w->LINGUA[1]->text(),
+                          w->LINGUA[2]->text()}),
+             captions);
+    QCOMPARE(f.state.CurrentLanguage, qint16(kItalian)); // only a choice changes it
+}
+
+void TestLanguageWindow::windowsCreatedBeforeTheChoiceShowItalian() {
+    WindowsFixture f;
+    f.shell.forms().form(kLanguageWindow);
+    SerialStateWindow *early = f.link();
+    QCOMPARE(early->Frame5->title(), QStringLiteral("Stato comunicazione"));
+    QCOMPARE(early->Frame1->title(), QStringLiteral("Numero drive:"));
+}
+
+QTEST_MAIN(TestLanguageWindow)
+#include "tst_languagewindow.moc"

@@ -1,0 +1,318 @@
+// The main window's toolbar rules and the About page, on the in-process simulated drive.
+
+#include "aboutwindow.h"
+#include "toggleswitch.h"
+#include "windowsfixture.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace zr::shell;
+
+namespace {
+
+constexpr int kDrivePort = 2;
+
+// The drive (number 5) hangs on port 2; ports 1, 3 and 4 do not exist, so the hunt is quick.
+// alive = false takes port 2 away too: nothing answers.
+void setUpLine(WindowsFixture &f, bool alive) {
+    f.drive.setDriveNumber(5);
+    f.port.setDrivePort(kDrivePort);
+    for (int n = 1; n <= 4; ++n)
+        f.port.setPortPresent(n, alive && n == kDrivePort);
+    if (!alive && f.port.IsOpen())
+        f.port.Close();
+}
+
+// Ticks the poll until it finds the drive or has tried every port once.
+void hunt(SerialStateWindow *link) {
+    for (int i = 0; i < 4 && link->Stato->text() != QLatin1String("No error"); ++i)
+        link->Timer1_Timer();
+}
+
+// Main window loaded and activated, so the link page is shown; the switch on without running
+// its handler, the poll running, buttons 1 to 3 enabled.
+SerialStateWindow *linkPageWithSwitchOn(WindowsFixture &f) {
+    f.state.DriveAddress = 5;
+    f.main()->Form_Activate();
+    SerialStateWindow *link = f.link();
+    {
+        const QSignalBlocker quiet(link->CWButton1);
+        link->CWButton1->setValue(true);
+    }
+    link->Timer1->start();
+    f.state.LinkEnabledSaved = kTrue;
+    f.setButtons(QStringLiteral("111"));
+    return link;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void load();
+    void toolbar_data();
+    void toolbar();
+    void btnDown_data();
+    void btnDown();
+    void btnFront_data();
+    void btnFront();
+    void btnCom();
+    void btnParamUnloadsPagesAndOpensEditor();
+    void btnHelpOpensHelpAndStaysOnPage();
+    void btnExitAndClosingEndTheProgram();
+    void aboutOk_data();
+    void aboutOk();
+};
+
+void TestMainWindow::load() {
+    WindowsFixture f;
+    f.state.CurrentPage = kPageAbout;
+    MainWindow *m = f.main();
+    QCOMPARE(m->size(), QSize(480, 421)); // 7200 x 6315 twips
+    QCOMPARE(m->windowTitle(), QStringLiteral("ZR3500 Loader Main"));
+    QCOMPARE(f.buttons(), QStringLiteral("000"));
+    for (int b = 4; b <= 7; ++b)
+        QVERIFY(m->isButtonEnabled(b));
+    QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
+    QVERIFY(f.loaded(kSerialHost));
+    QVERIFY(!f.shell.forms().find(kSerialHost)->isVisible());
+    QVERIFY(!f.loaded(kLinkWindow)); // the page comes with the activation
+    m->Form_Activate();
+    QVERIFY(f.link()->isVisibleTo(m));
+    QVERIFY(f.link()->y() >= m->tbrFile->height());
+}
+
+void TestMainWindow::toolbar_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("1") << 1 << "Com Setting"
+                       << "btnCom" << QString();
+    QTest::newRow("2 with its backslash") << 2 << "Save\\Load"
+                                          << "btnDown" << QString();
+    QTest::newRow("3") << 3 << "ZR3500"
+                       << "btnFront"
+                       << "ZR3500";
+    QTest::newRow("4") << 4 << "Editor"
+                       << "btnParam"
+                       << "Parameter File";
+    QTest::newRow("5 with its trailing blank") << 5 << "Info "
+                                               << "btnInfo"
+                                               << "Info File";
+    QTest::newRow("6") << 6 << "Help"
+                       << "btnHelp"
+                       << "Help";
+    QTest::newRow("7") << 7 << "Exit"
+                       << "btnExit"
+                       << "Exit";
+}
+
+void TestMainWindow::toolbar() {
+    QFETCH(int, index);
+    QFETCH(QString, caption);
+    QFETCH(QString, key);
+    QFETCH(QString, tip);
+    WindowsFixture f;
+    const QList<QAction *> actions = f.main()->tbrFile->actions();
+    QCOMPARE(actions.size(), 7);
+    QAction *a = actions.at(index - 1);
+    QCOMPARE(a->text(), caption);
+    QCOMPARE(a->objectName(), key);
+    if (!tip.isEmpty())
+        QCOMPARE(a->toolTip(), tip);
+    QVERIFY(!a->icon().isNull());
+    if (key == QLatin1String("btnHelp"))
+        QCOMPARE(a->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+void TestMainWindow::btnDown_data() {
+    QTest::addColumn<bool>("answersAtOnce");
+    QTest::addColumn<bool>("answersDuringWait");
+    QTest::addColumn<QList<int>>("waits");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<int>("driveAddress");
+    QTest::newRow("link usable: transfer page at once")
+        << true << false << QList<int>{} << 1 << "111" << 5;
+    QTest::newRow("dead link, drive number 0 answers while waiting")
+        << false << true << QList<int>{3500} << 1 << "000" << 0;
+    QTest::newRow("dead link for 3.5 s: page kept, link off, drive number back")
+        << false << false << QList<int>{3500} << 0 << "000" << 5;
+}
+
+void TestMainWindow::btnDown() {
+    QFETCH(bool, answersAtOnce);
+    QFETCH(bool, answersDuringWait);
+    QFETCH(QList<int>, waits);
+    QFETCH(int, page);
+    QFETCH(QString, buttons);
+    QFETCH(int, driveAddress);
+    WindowsFixture f;
+    setUpLine(f, answersAtOnce);
+    SerialStateWindow *link = linkPageWithSwitchOn(f);
+    hunt(link);
+    QCOMPARE(IsSet(f.state.LinkOk), answersAtOnce);
+    qint16 addressWhileWaiting = -1;
+    f.onWait = [&] {
+        addressWhileWaiting = f.state.DriveAddress;
+        QCOMPARE(f.buttons(), QStringLiteral("000"));
+        if (answersDuringWait) { // the poll keeps running while the main window waits
+            setUpLine(f, true);
+            hunt(link);
+        }
+    };
+
+    f.main()->tbrFile_ButtonClick(QStringLiteral("btnDown"));
+
+    QCOMPARE(f.waits, waits);
+    if (!waits.isEmpty())
+        QCOMPARE(addressWhileWaiting, qint16(0));
+    QCOMPARE(f.state.CurrentPage, qint16(page));
+    QCOMPARE(f.buttons(), buttons);
+    QCOMPARE(f.state.DriveAddress, qint16(driveAddress));
+    QCOMPARE(f.state.SavedDriveAddress, qint16(5));
+    if (page == kPageLink) {
+        QVERIFY(link->isVisibleTo(f.main()));
+        QVERIFY(!link->CWButton1->Value());
+        QVERIFY(!link->Timer1->isActive());
+        QCOMPARE(f.state.LinkOk, kFalse);
+        QCOMPARE(f.state.LinkEnabledSaved, kFalse);
+    } else {
+        QVERIFY(!f.loaded(kLinkWindow)); // the switcher left the link page
+    }
+}
+
+void TestMainWindow::btnFront_data() {
+    QTest::addColumn<bool>("alive");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("buttons");
+    QTest::newRow("dead link only disables button 3") << false << 0 << "110";
+    QTest::newRow("usable link: front panel page") << true << 2 << "111";
+}
+
+void TestMainWindow::btnFront() {
+    QFETCH(bool, alive);
+    QFETCH(int, page);
+    QFETCH(QString, buttons);
+    WindowsFixture f;
+    setUpLine(f, alive);
+    SerialStateWindow *link = linkPageWithSwitchOn(f);
+    hunt(link);
+    f.main()->tbrFile_ButtonClick(QStringLiteral("btnFront"));
+    QVERIFY(f.waits.isEmpty());
+    QCOMPARE(f.state.CurrentPage, qint16(page));
+    QCOMPARE(f.buttons(), buttons);
+    QCOMPARE(f.state.DriveAddress, qint16(5));
+    QCOMPARE(f.loaded(kLinkWindow), page == kPageLink);
+    if (page == kPageLink) {
+        QVERIFY(link->CWButton1->Value());
+        QVERIFY(link->Timer1->isActive());
+    }
+}
+
+void TestMainWindow::btnCom() {
+    WindowsFixture f;
+    MainWindow *m = f.main();
+    f.state.CurrentPage = kPageAbout;
+    m->tbrFile_ButtonClick(QStringLiteral("btnInfo"));
+    QVERIFY(f.loaded(kAboutWindow));
+    m->tbrFile_ButtonClick(QStringLiteral("btnCom"));
+    QCOMPARE(f.buttons(), QStringLiteral("001"));
+    QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
+    QVERIFY(!f.loaded(kAboutWindow));
+    QVERIFY(f.link()->isVisibleTo(m));
+}
+
+void TestMainWindow::btnParamUnloadsPagesAndOpensEditor() {
+    WindowsFixture f;
+    MainWindow *m = f.main();
+    m->Form_Activate();
+    QPointer<Form> firstLink = f.link();
+    m->tbrFile_ButtonClick(QStringLiteral("btnParam"));
+    Form *editor = f.shell.forms().find(kEditorWindow);
+    QVERIFY(editor);
+    QVERIFY(editor->isWindow());
+    QVERIFY(editor->isVisible());
+    QVERIFY(!f.loaded(kAboutWindow));
+    // The About page was created to be unloaded; the link page, unloaded too, comes back
+    // with the page switch that follows.
+    QCOMPARE(f.shell.forms().loads(kAboutWindow), 1);
+    QCOMPARE(f.shell.forms().loads(kLinkWindow), 2);
+    QVERIFY(f.link() != firstLink.data());
+    QVERIFY(f.link()->isVisibleTo(m));
+}
+
+void TestMainWindow::btnHelpOpensHelpAndStaysOnPage() {
+    WindowsFixture f;
+    int helps = 0;
+    f.shell.showHelp = [&] { ++helps; };
+    MainWindow *m = f.main();
+    m->Form_Activate();
+    m->tbrFile_ButtonClick(QStringLiteral("btnHelp"));
+    QCOMPARE(helps, 1);
+    QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
+    QVERIFY(f.link()->isVisibleTo(m));
+    QCOMPARE(f.shell.forms().loads(kLinkWindow), 1);
+}
+
+void TestMainWindow::btnExitAndClosingEndTheProgram() {
+    WindowsFixture f;
+    MainWindow *m = f.main();
+    m->Form_Activate();
+    m->tbrFile_ButtonClick(QStringLiteral("btnExit"));
+    QCOMPARE(f.programEnds, 1);
+    QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
+    m->close();
+    QCOMPARE(f.programEnds, 2);
+    f.shell.forms().unload(kMainWindow);
+    QCOMPARE(f.programEnds, 3);
+}
+
+void TestMainWindow::aboutOk_data() {
+    QTest::addColumn<qint16>("savedLink");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("buttons");
+    QTest::newRow("link was on, drive program running") << kTrue << 0x4000 << "111";
+    QTest::newRow("link was on, loader mode") << kTrue << 0x0000 << "110";
+    QTest::newRow("link was off") << kFalse << 0x4000 << "000";
+}
+
+void TestMainWindow::aboutOk() {
+    QFETCH(qint16, savedLink);
+    QFETCH(int, status);
+    QFETCH(QString, buttons);
+    WindowsFixture f;
+    setUpLine(f, true);
+    f.drive.setStatus(quint16(status));
+    SerialStateWindow *link = linkPageWithSwitchOn(f);
+    hunt(link);
+    f.main()->tbrFile_ButtonClick(QStringLiteral("btnInfo"));
+    QCOMPARE(f.state.CurrentPage, qint16(kPageAbout));
+    QVERIFY(!f.loaded(kLinkWindow));
+    auto *about = qobject_cast<AboutWindow *>(f.shell.forms().find(kAboutWindow));
+    QVERIFY(about);
+    QVERIFY(about->isVisibleTo(f.main()));
+    f.state.LinkEnabledSaved = savedLink;
+    f.setButtons(QStringLiteral("000"));
+
+    QTest::mouseClick(about->Command1, Qt::LeftButton);
+
+    QVERIFY(!f.loaded(kAboutWindow));
+    QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
+    SerialStateWindow *again = f.link();
+    QVERIFY(again->isVisibleTo(f.main()));
+    QCOMPARE(again->CWButton1->Value(), IsSet(savedLink));
+    QCOMPARE(again->Timer1->isActive(), IsSet(savedLink));
+    QCOMPARE(f.buttons(), buttons);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

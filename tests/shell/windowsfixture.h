@@ -1,0 +1,67 @@
+#pragma once
+
+// Every window of the shell over the in-process simulated drive, with waits that do not wait.
+
+#include "dialogs.h"
+#include "loaderroutine.h"
+#include "mainwindow.h"
+#include "registerwindows.h"
+#include "serialstatewindow.h"
+#include "shell.h"
+#include "simdrive.h"
+#include "simserialport.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+
+struct WindowsFixture {
+    zr::shell::LoaderRoutine state;
+    zr::shell::ScriptedDialogs dialogs;
+    zr::sim::SimDrive drive;
+    zr::sim::SimSerialPort port{drive};
+    zr::shell::Shell shell{state, dialogs, port};
+    QList<int> waits;             // what the windows asked to wait, in ms
+    std::function<void()> onWait; // what happens meanwhile
+    int programEnds = 0;
+
+    WindowsFixture() {
+        zr::shell::RegisterWindows(shell);
+        shell.programDir = QCoreApplication::applicationDirPath();
+        shell.waitLettingEventsRun = [this](int ms) {
+            waits << ms;
+            if (onWait)
+                onWait();
+        };
+        shell.endProgram = [this] { ++programEnds; };
+    }
+    ~WindowsFixture() {
+        shell.forms().unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    zr::shell::MainWindow *main() {
+        return shell.forms().formAs<zr::shell::MainWindow>(zr::shell::kMainWindow);
+    }
+    zr::shell::SerialStateWindow *link() {
+        return shell.forms().formAs<zr::shell::SerialStateWindow>(zr::shell::kLinkWindow);
+    }
+    bool loaded(const QString &name) { return shell.forms().isLoaded(name); }
+    // Toolbar buttons 1..3 as "110".
+    QString buttons() {
+        QString s;
+        for (int i = 1; i <= 3; ++i)
+            s += main()->isButtonEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    }
+    void setButtons(const QString &pattern) {
+        for (int i = 1; i <= 3; ++i)
+            main()->setButtonEnabled(i, pattern.at(i - 1) == QLatin1Char('1'));
+    }
+    void setPortsPresent(bool present) {
+        for (int n = 1; n <= 4; ++n)
+            port.setPortPresent(n, present);
+        if (!present)
+            port.Close();
+    }
+};
