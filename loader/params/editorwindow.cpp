@@ -211,12 +211,6 @@ void ParameterEditor::Form_Activate() {
     }
 }
 
-bool ParameterEditor::event(QEvent *e) {
-    if (e->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return Form::event(e);
-}
-
 void ParameterEditor::ApplyLanguage(int lang) {
     const CaptionTable &t = shell_.state.Captions;
     Label1->setText(CaptionText(t.capOpenFile, lang));

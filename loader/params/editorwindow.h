@@ -80,7 +80,6 @@ public:
     ParameterKeys keys;
 
 protected:
-    bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
