@@ -2,6 +2,7 @@
 //   --simulate         a simulated drive on a pseudo-terminal, mapped to port 2
 //   --port N=DEVICE    maps port N (1..4) to DEVICE (repeatable)
 
+#include "editorwindow.h"
 #include "loaderprogram.h"
 #include "portmap.h"
 #include "shell.h"
@@ -48,7 +49,7 @@ int main(int argc, char **argv) {
     zr::shell::LoaderProgram program(map);
     zr::shell::Shell &shell = program.shell();
     // The windows of the other subsystems register with the shell here.
-    Q_UNUSED(shell);
+    zr::params::RegisterParameterEditor(shell);
     program.start();
     const int rc = app.exec();
     program.finish();
