@@ -27,7 +27,7 @@ QString HelpFileName(int lang) {
 LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
     : Form(shell, kLanguageWindow, parent) {
     setWindowTitle(QStringLiteral("Language ZR3500 Loader"));
-    setFixedSize(TwipsToPx(6600), TwipsToPx(4200));
+    setFixedSize(TwipsToPx(7200), TwipsToPx(4500));
     if (QWidget *screen = CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
                                              QStringLiteral("GlossScreen1"))) {
         screen->setGeometry(rect());
@@ -36,14 +36,14 @@ LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
     Frame2 = new QGroupBox(QStringLiteral("Language"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFont(QFont(QStringLiteral("Comic Sans MS"), 9));
-    Frame2->setGeometry(TwipsToPx(240), TwipsToPx(240), TwipsToPx(2700), TwipsToPx(3600));
+    Frame2->setGeometry(TwipsToPx(600), TwipsToPx(600), TwipsToPx(2400), TwipsToPx(3300));
     const char *design[] = {"Italiano", "English", "Francais"};
     const char *handlers[] = {SLOT(GlossSphere1_Click()), SLOT(GlossSphere2_Click()),
                               SLOT(GlossSphere3_Click())};
     const char *letters[] = {"I", "F", "E"};
     for (int i = 0; i < 3; ++i) {
         const QString name = QStringLiteral("GlossSphere%1").arg(i + 1);
-        const QRect r(TwipsToPx(300), TwipsToPx(420 + i * 1080), TwipsToPx(900), TwipsToPx(900));
+        const QRect r(TwipsToPx(210), TwipsToPx(330 + i * 960), TwipsToPx(750), TwipsToPx(750));
         if (QWidget *s = CreateGlossControl(QStringLiteral("GlossKit.GlossSphere"), Frame2, name)) {
             s->setGeometry(r);
             s->setProperty("ContentLetter", QString::fromLatin1(letters[i]));
@@ -58,15 +58,15 @@ LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
         LINGUA[i] = new QLabel(QString::fromLatin1(design[i]), Frame2);
         LINGUA[i]->setObjectName(QStringLiteral("LINGUA_%1").arg(i));
         LINGUA[i]->setFont(QFont(QStringLiteral("Arial"), 10));
-        LINGUA[i]->setGeometry(TwipsToPx(1320), TwipsToPx(660 + i * 1080), TwipsToPx(1300),
-                               TwipsToPx(400));
+        LINGUA[i]->setGeometry(TwipsToPx(1110), TwipsToPx(540 + i * 960), TwipsToPx(1230),
+                               TwipsToPx(330));
     }
     anmAVI = new QLabel(this);
     anmAVI->setObjectName(QStringLiteral("anmAVI"));
     anmAVI->setAlignment(Qt::AlignCenter);
-    anmAVI->setGeometry(TwipsToPx(3180), TwipsToPx(240), TwipsToPx(3180), TwipsToPx(1200));
+    anmAVI->setGeometry(TwipsToPx(3180), TwipsToPx(600), TwipsToPx(3420), TwipsToPx(1140));
     CreateMakerFrame(this,
-                     QRect(TwipsToPx(3180), TwipsToPx(1560), TwipsToPx(3180), TwipsToPx(2280)));
+                     QRect(TwipsToPx(3180), TwipsToPx(1830), TwipsToPx(3420), TwipsToPx(2070)));
 }
 
 void LanguageWindow::Form_Load() {

@@ -13,9 +13,9 @@ QGroupBox *CreateMakerFrame(QWidget *parent, const QRect &geometry) {
     frame->setGeometry(geometry);
     auto *layout = new QVBoxLayout(frame);
     layout->setSpacing(1);
-    const char *texts[] = {
-        "Vellano Service S.r.l.", "Via delle Officine 12", "20090 Segrate (MI) - Italy",
-        "Tel. 02 5550 1200  Fax 02 5550 1299", "www.vellano-service.example"};
+    const char *texts[] = {"Vellano Service S.r.l.", "Via delle Officine 12",
+                           "20090 Segrate (MI) - Italy", "Tel. 02 5550 1200  Fax 02 5550 1299",
+                           "www.vellano-service.example"};
     int n = 9;
     for (const char *t : texts) {
         auto *l = new QLabel(QString::fromLatin1(t), frame);

@@ -1,6 +1,7 @@
 #include "registerwindows.h"
 
 #include "aboutwindow.h"
+#include "helpwindow.h"
 #include "languagewindow.h"
 #include "mainwindow.h"
 #include "serialhost.h"
@@ -30,6 +31,15 @@ void RegisterWindows(Shell &shell) {
     f.registerForm(
         kAboutWindow, [&shell](QWidget *p) { return new AboutWindow(shell, p); }, true);
     f.registerForm(kEditorWindow, [&shell](QWidget *p) { return new EditorPlaceholder(shell, p); });
+    f.registerForm(kHelpWindow, [&shell](QWidget *p) { return new HelpWindow(shell, p); });
+    // F1 and the Help button open the help of the chosen language.
+    shell.showHelp = [&shell] {
+        if (Form *help = shell.forms().form(kHelpWindow)) {
+            help->show();
+            help->raise();
+            help->activateWindow();
+        }
+    };
 }
 
 } // namespace zr::shell

@@ -57,7 +57,7 @@ SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
     : Form(shell, kLinkWindow, parent) {
     setWindowTitle(QStringLiteral("Serial state ZR3500 Loader"));
     setFont(QFont(QStringLiteral("Arial"), 9));
-    setFixedSize(TwipsToPx(5400), TwipsToPx(3660));
+    setFixedSize(TwipsToPx(6300), TwipsToPx(4350));
     setAutoFillBackground(true);
 
     if (QWidget *screen = CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
@@ -66,45 +66,45 @@ SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
         screen->lower();
     }
 
-    Frame1 = frame(this, "Frame1", QStringLiteral("Numero Drive"), twipRect(240, 240, 2280, 780));
+    Frame1 = frame(this, "Frame1", QStringLiteral("Numero Drive"), twipRect(675, 630, 2550, 810));
     Combo1 = new QComboBox(Frame1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     for (int i = 1; i <= 62; ++i)
         Combo1->addItem(QString::number(i));
     Combo1->setEditText(QStringLiteral("1"));
-    Combo1->setGeometry(twipRect(240, 300, 1800, 360));
+    Combo1->setGeometry(twipRect(150, 330, 2100, 360));
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     CWButton1 = new ToggleSwitch(this);
     CWButton1->setObjectName(QStringLiteral("CWButton1"));
     CWButton1->setToolTip(QStringLiteral("Disable"));
-    CWButton1->setGeometry(TwipsToPx(3240), TwipsToPx(420), TwipsToPx(1200), TwipsToPx(480));
+    CWButton1->setGeometry(TwipsToPx(4200), TwipsToPx(840), TwipsToPx(1200), TwipsToPx(480));
     connect(CWButton1, &ToggleSwitch::ValueChanged, this,
             [this](bool on) { CWButton1_ValueChanged(on); });
 
-    Frame3 = frame(this, "Frame3", QStringLiteral("Com"), twipRect(240, 1140, 1440, 780));
+    Frame3 = frame(this, "Frame3", QStringLiteral("Com"), twipRect(675, 1530, 1350, 810));
     numcom = valueLabel(Frame3, "numcom");
-    numcom->setGeometry(twipRect(120, 300, 1200, 360));
+    numcom->setGeometry(twipRect(120, 330, 1110, 360));
 
     Frame2 =
-        frame(this, "Frame2", QStringLiteral("Release Program"), twipRect(1800, 1140, 3360, 780));
+        frame(this, "Frame2", QStringLiteral("Release Program"), twipRect(2175, 1530, 3450, 810));
     SOFTREL = valueLabel(Frame2, "SOFTREL");
-    SOFTREL->setGeometry(twipRect(120, 300, 3120, 360));
+    SOFTREL->setGeometry(twipRect(120, 330, 3210, 360));
 
     Frame5 = frame(this, "Frame5", QStringLiteral(" Stato comunicazione"),
-                   twipRect(240, 2040, 4920, 780));
+                   twipRect(675, 2430, 4950, 810));
     Stato = new QLineEdit(QStringLiteral("Seriale"), Frame5);
     Stato->setObjectName(QStringLiteral("Stato"));
     Stato->setReadOnly(true);
     Stato->setAlignment(Qt::AlignCenter);
-    Stato->setGeometry(twipRect(120, 300, 4680, 380));
+    Stato->setGeometry(twipRect(120, 330, 4710, 390));
     connect(Stato, &QLineEdit::textChanged, this, [this] { Stato_Change(); });
 
     linkHint = new QLabel(this);
     linkHint->setObjectName(QStringLiteral("linkHint"));
     linkHint->setWordWrap(true);
-    linkHint->setGeometry(twipRect(240, 2880, 4920, 660));
+    linkHint->setGeometry(twipRect(675, 3270, 4950, 540));
     QFont small = linkHint->font();
     small.setPointSize(8);
     linkHint->setFont(small);

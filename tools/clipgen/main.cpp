@@ -1,9 +1,10 @@
 // clipgen: paints the frames of the loader's animation clips as PNG files; the build joins them
 // into animated GIFs.
 //   clipgen filemove OUTDIR   a sheet of paper flying from the PC to the drive
+//   clipgen logo OUTDIR       the "ZR3500" logo of the start-up window, a rotor turning beside it
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -97,15 +98,100 @@ bool fileMove(const QString &dir) {
     return true;
 }
 
+constexpr int kLogoWidth = 200;
+constexpr int kLogoHeight = 72;
+constexpr int kLogoFrames = 36;
+
+// A motor's rotor seen from the front: six poles turning with the frame number.
+void drawRotor(QPainter &p, QPointF centre, double radius, double angle) {
+    p.save();
+    p.translate(centre);
+    QRadialGradient stator(QPointF(0, 0), radius);
+    stator.setColorAt(0.0, QColor(90, 100, 120));
+    stator.setColorAt(1.0, QColor(30, 34, 44));
+    p.setPen(QPen(QColor(150, 165, 190), 1.5));
+    p.setBrush(stator);
+    p.drawEllipse(QPointF(0, 0), radius, radius);
+    p.rotate(angle);
+    for (int pole = 0; pole < 6; ++pole) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(pole % 2 ? QColor(220, 70, 50) : QColor(60, 120, 220));
+        p.drawPie(QRectF(-radius * 0.78, -radius * 0.78, radius * 1.56, radius * 1.56),
+                  pole * 60 * 16 + 4 * 16, 52 * 16);
+    }
+    p.setBrush(QColor(200, 205, 215));
+    p.drawEllipse(QPointF(0, 0), radius * 0.22, radius * 0.22);
+    p.restore();
+}
+
+bool logo(const QString &dir) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setItalic(true);
+    const double textLeft = 68;
+    QPainterPath text;
+    // The largest size at which the name fits beside the rotor.
+    for (int px = 40; px > 10; --px) {
+        font.setPixelSize(px);
+        text = QPainterPath();
+        text.addText(0, 0, font, QStringLiteral("ZR3500"));
+        if (text.boundingRect().width() <= kLogoWidth - textLeft - 10)
+            break;
+    }
+    const QRectF box = text.boundingRect();
+    text.translate(textLeft - box.left(), kLogoHeight / 2.0 - box.center().y() - 4);
+    const QRectF placed = text.boundingRect();
+
+    for (int f = 0; f < kLogoFrames; ++f) {
+        QImage img(kLogoWidth, kLogoHeight, QImage::Format_ARGB32);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient back(0, 0, 0, kLogoHeight);
+        back.setColorAt(0, QColor(28, 40, 66));
+        back.setColorAt(1, QColor(10, 14, 26));
+        p.fillRect(img.rect(), back);
+
+        drawRotor(p, QPointF(34, kLogoHeight / 2.0), 24, f * 360.0 / kLogoFrames);
+
+        // Brushed-steel letters with a sheen that sweeps across them once a loop.
+        QLinearGradient steel(0, placed.top(), 0, placed.bottom());
+        steel.setColorAt(0, QColor(245, 248, 252));
+        steel.setColorAt(0.5, QColor(170, 182, 200));
+        steel.setColorAt(1, QColor(225, 230, 240));
+        p.setPen(QPen(QColor(8, 10, 18), 1.0));
+        p.setBrush(steel);
+        p.drawPath(text);
+        const double t = double(f) / (kLogoFrames - 1);
+        const double x = placed.left() - 40 + t * (placed.width() + 80);
+        QLinearGradient sheen(x - 18, 0, x + 18, 0);
+        sheen.setColorAt(0, QColor(255, 255, 255, 0));
+        sheen.setColorAt(0.5, QColor(255, 255, 255, 190));
+        sheen.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(sheen);
+        p.drawPath(text);
+
+        // The line under the name, the drive's amber.
+        p.setBrush(QColor(240, 170, 40));
+        p.drawRect(QRectF(placed.left(), placed.bottom() + 5, placed.width(), 3));
+        p.end();
+        if (!img.save(QStringLiteral("%1/frame%2.png").arg(dir).arg(f, 2, 10, QLatin1Char('0'))))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv); // text needs the fonts
     const QStringList args = app.arguments();
-    if (args.size() != 3 || args.at(1) != QLatin1String("filemove")) {
-        std::fprintf(stderr, "usage: clipgen filemove OUTDIR\n");
+    const QString clip = args.size() == 3 ? args.at(1) : QString();
+    if (clip != QLatin1String("filemove") && clip != QLatin1String("logo")) {
+        std::fprintf(stderr, "usage: clipgen filemove|logo OUTDIR\n");
         return 1;
     }
     QDir().mkpath(args.at(2));
-    return fileMove(args.at(2)) ? 0 : 2;
+    const bool ok = clip == QLatin1String("logo") ? logo(args.at(2)) : fileMove(args.at(2));
+    return ok ? 0 : 2;
 }

@@ -1,0 +1,92 @@
+// The help of each language as the build compiles it, opened by the main window's Help button.
+
+#include "helpwindow.h"
+#include "languagewindow.h"
+#include "windowsfixture.h"
+
+#include <QHelpEngine>
+#include <QHelpIndexModel>
+#include <QHelpIndexWidget>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace zr::shell;
+
+namespace {
+QString shipped(const QString &name) {
+    return qEnvironmentVariable("ZR_BIN_DIR", QStringLiteral(".")) + QLatin1Char('/') + name;
+}
+} // namespace
+
+class TestHelpWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpOfEachLanguage_data();
+    void helpOfEachLanguage();
+    void missingHelpFile();
+};
+
+void TestHelpWindow::helpOfEachLanguage_data() {
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("firstPage");
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<QString>("keywordPage");
+    QTest::addColumn<QString>("contentsTab");
+    QTest::newRow("Italian") << 0 << "Collegare l'azionamento"
+                             << "stato comunicazione"
+                             << "La pagina Com Setting"
+                             << "Sommario";
+    QTest::newRow("English") << 1 << "Connecting the drive"
+                             << "communication state"
+                             << "The Com Setting page"
+                             << "Contents";
+    QTest::newRow("French") << 2 << "Raccorder le variateur"
+                            << "communication s\u00e9rie"
+                            << "La page Com Setting"
+                            << "Sommaire";
+}
+
+void TestHelpWindow::helpOfEachLanguage() {
+    QFETCH(int, lang);
+    QFETCH(QString, firstPage);
+    QFETCH(QString, keyword);
+    QFETCH(QString, keywordPage);
+    QFETCH(QString, contentsTab);
+    WindowsFixture f;
+    f.state.CurrentLanguage = qint16(lang);
+    f.state.HelpFilePath = shipped(HelpFileName(lang));
+    f.main()->Form_Activate();
+
+    f.main()->tbrFile_ButtonClick(QStringLiteral("btnHelp"));
+
+    auto *help = qobject_cast<HelpWindow *>(f.shell.forms().find(kHelpWindow));
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QVERIFY(help->isWindow());
+    QVERIFY(f.link()->isVisibleTo(f.main())); // the page stays
+    QVERIFY2(help->engine(), qPrintable(help->browser->toPlainText()));
+    QCOMPARE(help->tabs->count(), 2); // contents and index
+    QCOMPARE(help->tabs->tabText(0), contentsTab);
+    QTRY_COMPARE(help->browser->documentTitle(), firstPage);
+
+    QHelpIndexWidget *index = help->engine()->indexWidget();
+    QTRY_VERIFY(help->engine()->indexModel()->stringList().contains(keyword));
+    help->indexFilter->setText(keyword);
+    index->activateCurrentItem();
+    QCOMPARE(help->browser->documentTitle(), keywordPage);
+}
+
+void TestHelpWindow::missingHelpFile() {
+    WindowsFixture f;
+    f.state.HelpFilePath = shipped(QStringLiteral("helpRel131xyz.qch"));
+    f.shell.showHelp();
+    auto *help = qobject_cast<HelpWindow *>(f.shell.forms().find(kHelpWindow));
+    QVERIFY(help);
+    QVERIFY(!help->engine());
+    QVERIFY(help->browser->toPlainText().contains(QLatin1String("missing")));
+}
+
+QTEST_MAIN(TestHelpWindow)
+#include "tst_helpwindow.moc"
