@@ -103,6 +103,12 @@ void SimDrive::writeWord(bool ram, int address, quint16 value) {
             setStatus(ram_[0x0280] | kRunning); // program stored and started
         }
     }
+    if (ram && address == ScopeStream::kCommandAddress) {
+        if (value == ScopeStream::kStartWord)
+            streamRequested_ = true; // starts once the reply is out
+        else if (value == ScopeStream::kStopWord)
+            stream_.stop();
+    }
     if (writeHook_)
         writeHook_(ram, address, value);
 }
@@ -151,7 +157,10 @@ void SimDrive::handleFrame(const QByteArray &frame, TimePoint done) {
         requestHook_(cmd & 0x80, !(cmd & 0x40), u8(frame, 1) * 256 + u8(frame, 2), done);
     }
     bool silent = false;
+    streamRequested_ = false;
     QByteArray reply = answer(frame, silent);
+    if (streamRequested_ && (silent || drive == 63))
+        stream_.start(done);
     if (silent || drive == 63)
         return;
 
@@ -191,6 +200,8 @@ void SimDrive::handleFrame(const QByteArray &frame, TimePoint done) {
         }
     }
     schedule(reply, start, gap);
+    if (streamRequested_)
+        stream_.start(txFree_);
 }
 
 void SimDrive::schedule(const QByteArray &reply, TimePoint start, std::chrono::nanoseconds gap) {
@@ -208,15 +219,23 @@ void SimDrive::schedule(const QByteArray &reply, TimePoint start, std::chrono::n
 
 QByteArray SimDrive::takeDue(TimePoint now) {
     QByteArray bytes;
-    while (!out_.empty() && out_.front().due <= now) {
-        bytes.append(out_.front().byte);
-        out_.pop_front();
+    for (;;) {
+        const TimePoint reply = out_.empty() ? TimePoint::max() : out_.front().due;
+        const TimePoint sample = stream_.nextDue();
+        if (std::min(reply, sample) > now)
+            break;
+        if (reply <= sample) {
+            bytes.append(out_.front().byte);
+            out_.pop_front();
+        } else {
+            bytes.append(stream_.take());
+        }
     }
     return bytes;
 }
 
 TimePoint SimDrive::nextDue() const {
-    return out_.empty() ? TimePoint::max() : out_.front().due;
+    return std::min(out_.empty() ? TimePoint::max() : out_.front().due, stream_.nextDue());
 }
 
 } // namespace zr::sim

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scopestream.h"
 #include "simfaults.h"
 
 #include <QByteArray>
@@ -60,6 +61,9 @@ public:
 
     // Requests addressed to this drive (own number, 0 or 63) served so far.
     int transactions() const { return transactions_; }
+    // The oscilloscope stream (RAM 0x03B7: 0x55AA starts it after the reply, 0 stops it). Its
+    // samples are interleaved with reply bytes by due time; requests are still parsed meanwhile.
+    ScopeStream &scopeStream() { return stream_; }
     // One line a frame: "   0.001234 RX 01 02 80" / "   0.003456 TX 01 02 80 06 A4 AA".
     void setTrace(std::function<void(const QString &)> sink) { trace_ = std::move(sink); }
     // Called after every word the host writes (RAM or ROM) so extensions can react.
@@ -103,6 +107,8 @@ private:
     std::function<void(const QString &)> trace_;
     std::function<void(bool, int, quint16)> writeHook_;
     std::function<void(bool, bool, int, TimePoint)> requestHook_;
+    ScopeStream stream_;
+    bool streamRequested_ = false;
 };
 
 } // namespace zr::sim
