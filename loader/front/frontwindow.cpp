@@ -354,7 +354,8 @@ void FrontWindow::Command1_Click() {
             scope->show();
         if (startscope)
             startscope();
-        Command1->setEnabled(false);
+        // A scope that got no samples has closed again and left the button enabled.
+        Command1->setEnabled(!shell_.forms().isLoaded(kScopeWindow));
         return;
     }
     const ReleaseNotice notice = ReleaseNoticeFor(st.CurrentLanguage);
