@@ -3,10 +3,12 @@
 //   --port N=DEVICE    maps port N (1..4) to DEVICE (repeatable)
 
 #include "editorwindow.h"
+#include "frontwindow.h"
 #include "loaderprogram.h"
 #include "portmap.h"
 #include "shell.h"
 #include "simulatedline.h"
+#include "transferwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -50,6 +52,8 @@ int main(int argc, char **argv) {
     zr::shell::Shell &shell = program.shell();
     // The windows of the other subsystems register with the shell here.
     zr::params::RegisterParameterEditor(shell);
+    zr::transfer::RegisterTransferWindows(shell);
+    zr::front::RegisterFrontWindow(shell);
     program.start();
     const int rc = app.exec();
     program.finish();

@@ -5,6 +5,7 @@ namespace zr::sim {
 bool SimulatedLine::start(QString *error) {
     if (!server_.open(error))
         return false;
+    menu_.attach();
     thread_ = std::thread([this] { server_.run(); });
     return true;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 // A simulated drive on a pseudo-terminal, served from a thread of the calling program: what
-// --simulate of the programs opens instead of a real serial device.
+// --simulate of the programs opens instead of a real serial device. Its front panel runs the
+// drive's menu in English.
 
+#include "frontpanelmenu.h"
 #include "ptyserver.h"
 #include "simdrive.h"
 
@@ -28,6 +30,7 @@ public:
 
 private:
     SimDrive drive_;
+    FrontPanelMenu menu_{drive_, 1};
     PtyServer server_{drive_};
     std::thread thread_;
 };
