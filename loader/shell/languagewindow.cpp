@@ -94,8 +94,12 @@ void LanguageWindow::choose(Sphere sphere) {
     ApplyLanguage(lang);
     shell_.state.HelpFilePath = shell_.programDir + QLatin1Char('/') + HelpFileName(lang);
     shell_.state.CurrentLanguage = qint16(lang);
-    if (Form *main = shell_.forms().form(kMainWindow))
+    if (Form *main = shell_.forms().form(kMainWindow)) {
         main->show();
+        // Its activation shows the first page; ask for it rather than wait for the window
+        // manager (there may be none).
+        main->activateWindow();
+    }
     shell_.forms().unload(kLanguageWindow);
 }
 
