@@ -54,7 +54,7 @@ double ScopeKnob::angleOf(double v) const {
 }
 
 QRectF ScopeKnob::dialRect() const {
-    const double side = std::min(width(), height()) * (isDiscrete() ? 0.56 : 0.66);
+    const double side = std::min(width(), height()) * (isDiscrete() ? 0.58 : 0.66);
     return {width() / 2.0 - side / 2, height() / 2.0 - side / 2, side, side};
 }
 
@@ -72,7 +72,7 @@ void ScopeKnob::paintEvent(QPaintEvent *) {
     const QPointF c = d.center();
     const double radius = d.width() / 2;
     QFont f = font();
-    f.setPointSizeF(7);
+    f.setPointSizeF(isDiscrete() ? 6.5 : 7);
     p.setFont(f);
     p.setPen(palette().color(QPalette::WindowText));
     const auto polar = [&](double deg, double r) {
@@ -80,11 +80,24 @@ void ScopeKnob::paintEvent(QPaintEvent *) {
         return QPointF(c.x() + r * std::sin(a), c.y() - r * std::cos(a));
     };
     if (isDiscrete()) {
+        // Labels beside their marks: left of the dial they end at the mark, right of it they
+        // start there, so that many positions fit around a small dial.
         for (int i = 0; i < labels_.size(); ++i) {
             const double deg = angleOf(i + 1);
             p.drawLine(polar(deg, radius + 2), polar(deg, radius + 5));
-            const QPointF at = polar(deg, radius + 15);
-            p.drawText(QRectF(at.x() - 22, at.y() - 6, 44, 12), Qt::AlignCenter, labels_.at(i));
+            const QPointF at = polar(deg, radius + 7);
+            QRectF box(at.x() - 22, at.y() - 6, 44, 12);
+            Qt::Alignment align = Qt::AlignCenter;
+            if (at.x() < c.x() - 4) {
+                box.moveRight(at.x());
+                align = Qt::AlignRight | Qt::AlignVCenter;
+            } else if (at.x() > c.x() + 4) {
+                box.moveLeft(at.x());
+                align = Qt::AlignLeft | Qt::AlignVCenter;
+            } else {
+                box.moveBottom(at.y());
+            }
+            p.drawText(box, align, labels_.at(i));
         }
     } else {
         for (int i = 0; i <= 10; ++i) {

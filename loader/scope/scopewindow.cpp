@@ -100,10 +100,10 @@ void ScopeWindow::createControls() {
         l->setAlignment(Qt::AlignCenter);
         return l;
     };
-    const std::array<QRect, 7> shapes = {QRect(6, 286, 500, 190),  QRect(510, 286, 96, 190),
-                                         QRect(6, 480, 480, 104),  QRect(490, 480, 116, 104),
-                                         QRect(10, 300, 118, 170), QRect(130, 300, 112, 170),
-                                         QRect(244, 300, 102, 170)};
+    const std::array<QRect, 7> shapes = {QRect(6, 286, 500, 190), QRect(510, 286, 96, 190),
+                                         QRect(6, 480, 480, 104), QRect(490, 480, 116, 104),
+                                         QRect(8, 300, 162, 170), QRect(172, 300, 98, 170),
+                                         QRect(272, 300, 82, 170)};
     for (size_t i = 0; i < shapes.size(); ++i) {
         auto *f = Named(new QFrame(this), QStringLiteral("Shape%1").arg(i + 1), shapes[i]);
         f->setFrameShape(QFrame::Box);
@@ -113,26 +113,27 @@ void ScopeWindow::createControls() {
     label(QStringLiteral("Label5"), QStringLiteral("Trigger Menù"), QRect(512, 288, 92, 14));
 
     Xscale = Named(new ScopeKnob(KnobLabels(true), this), QStringLiteral("Xscale"),
-                   QRect(12, 304, 114, 118));
-    label(QStringLiteral("Label2"), QStringLiteral("X Scale"), QRect(12, 424, 114, 14));
-    xvalore = Named(new QLineEdit(this), QStringLiteral("xvalore"), QRect(24, 442, 90, 22));
+                   QRect(10, 302, 158, 122));
+    label(QStringLiteral("Label2"), QStringLiteral("X Scale"), QRect(10, 424, 158, 14));
+    xvalore = Named(new QLineEdit(this), QStringLiteral("xvalore"), QRect(44, 442, 90, 22));
 
     Yscale = Named(new ScopeKnob(KnobLabels(false), this), QStringLiteral("Yscale"),
-                   QRect(132, 310, 108, 108));
-    label(QStringLiteral("Label1"), QStringLiteral("Y Scale"), QRect(132, 424, 108, 14));
-    yvalore = Named(new QLineEdit(this), QStringLiteral("yvalore"), QRect(146, 442, 80, 22));
+                   QRect(174, 310, 94, 108));
+    label(QStringLiteral("Label1"), QStringLiteral("Y Scale"), QRect(174, 424, 94, 14));
+    yvalore = Named(new QLineEdit(this), QStringLiteral("yvalore"), QRect(182, 442, 78, 22));
 
     CWKnob1 = Named(new ScopeKnob(-10, 10, 0.05, this), QStringLiteral("CWKnob1"),
-                    QRect(246, 312, 98, 106));
-    label(QStringLiteral("Label3"), QStringLiteral("Vertical Position"), QRect(246, 424, 98, 14));
+                    QRect(274, 312, 78, 100));
+    label(QStringLiteral("Label3"), QStringLiteral("Vertical Position"), QRect(274, 412, 78, 28))
+        ->setWordWrap(true);
     allposition =
-        Named(new QLineEdit(this), QStringLiteral("allposition"), QRect(260, 442, 70, 22));
+        Named(new QLineEdit(this), QStringLiteral("allposition"), QRect(282, 442, 62, 22));
 
-    label(QStringLiteral("Label7"), QStringLiteral("Mode"), QRect(352, 300, 80, 14));
+    label(QStringLiteral("Label7"), QStringLiteral("Mode"), QRect(356, 300, 72, 14));
     CWSlide1 = Named(
         new ScopeSlide({QStringLiteral("Roll"), QStringLiteral("NoTrigg"), QStringLiteral("Norm")},
                        this),
-        QStringLiteral("CWSlide1"), QRect(352, 316, 84, 96));
+        QStringLiteral("CWSlide1"), QRect(356, 316, 72, 96));
     CWButton1 = Named(new ScopeSwitch(QStringLiteral("Run"), QStringLiteral("Save"), false, this),
                       QStringLiteral("CWButton1"), QRect(430, 320, 70, 34));
     CWButton4 =
@@ -150,7 +151,7 @@ void ScopeWindow::createControls() {
         new ScopeSwitch(QStringLiteral("Measure Value"), QStringLiteral("Real Value"), false, this),
         QStringLiteral("CWButton2"), QRect(10, 504, 110, 34));
     MSFlexGrid1 = Named(new QTableWidget(2, 8, this), QStringLiteral("MSFlexGrid1"),
-                        QRect(124, 486, 358, 54));
+                        QRect(124, 490, 358, 44));
 
     CWKnob3 =
         Named(new ScopeKnob(0, 10, 0.1, this), QStringLiteral("CWKnob3"), QRect(494, 484, 60, 64));
@@ -194,10 +195,18 @@ void ScopeWindow::Form_Load() {
     g->verticalHeader()->hide();
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::NoSelection);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setWordWrap(false);
+    QFont small = g->font();
+    small.setPointSizeF(7.5);
+    g->setFont(small);
     g->setColumnWidth(0, 62);
     for (int c = 1; c <= 6; ++c)
         g->setColumnWidth(c, TwipsToPx(600));
-    g->setColumnWidth(7, 54);
+    g->setColumnWidth(7, 52);
+    for (int r = 0; r < 2; ++r)
+        g->setRowHeight(r, 20);
     const QStringList headings = TableHeadings();
     for (int c = 0; c < g->columnCount(); ++c) {
         setCell(0, c, headings.value(c));
