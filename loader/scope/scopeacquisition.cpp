@@ -143,13 +143,19 @@ qsizetype ScopeAcquisition::waitForData(quint64 epoch) {
 
 bool ScopeAcquisition::triggerSearch(quint64 epoch, QByteArray &block) {
     input_.discard();
+    QByteArray carried; // the last sample of the block before
     for (;;) {
         const qsizetype n = waitForData(epoch);
         if (n < 0)
             return false;
-        block = input_.read(n);
+        if (n == 0)
+            continue; // the stream is quiet: nothing links the next block to the last one
+        // A block read as soon as one sample is there often holds just that sample; the
+        // passage between two reads counts as well.
+        block = carried + input_.read(n);
         if (RisingPassage(block, view_->level()))
             return true;
+        carried = block.right(1);
     }
 }
 

@@ -115,18 +115,26 @@ void ScopeGraph::drawTrace(QPainter &painter, const QRectF &r) const {
         for (qsizetype i = 0; i < n; ++i)
             line.append({toPixelX(static_cast<double>(i), r), toPixelY(trace_.at(i), r)});
     } else {
-        // Many: the lowest and highest of each pixel column, so a lone spike still shows.
-        const auto ranges = trace_.columns(x.minimum, span, columns);
-        line.reserve(2 * columns);
-        for (int c = 0; c < columns; ++c) {
+        // Many: the lowest and highest of each pixel column, so a lone spike still shows. The
+        // columns are fixed to the sample numbers, not to the left edge: while the ring scrolls
+        // each column keeps its samples and the picture slides, instead of every column
+        // changing a little at each frame.
+        const double per = span / columns;
+        const double number = static_cast<double>(trace_.oldestNumber());
+        const double phase = std::fmod(number, per);
+        const auto parity = static_cast<qint64>(std::floor(number / per));
+        const auto ranges = trace_.columns(x.minimum - phase, span + per, columns + 1);
+        line.reserve(2 * (columns + 1));
+        for (int c = 0; c <= columns; ++c) {
             const ColumnRange &cr = ranges[static_cast<size_t>(c)];
             if (cr.count == 0)
                 continue;
-            const double px = r.left() + c + 0.5;
+            const double px = r.left() + c + 0.5 - phase / per;
             const double lo = toPixelY(cr.low, r);
             const double hi = toPixelY(cr.high, r);
-            line.append({px, c % 2 ? hi : lo});
-            line.append({px, c % 2 ? lo : hi});
+            const bool up = (c + parity) % 2 == 0;
+            line.append({px, up ? lo : hi});
+            line.append({px, up ? hi : lo});
         }
     }
     painter.setPen(QPen(kTraceColour, 0));

@@ -14,6 +14,7 @@ void TraceBuffer::setCapacity(qsizetype capacity) {
     if (capacity == capacity_)
         return;
     const QByteArray kept = samples().right(capacity);
+    const qint64 keptFrom = appended_ - kept.size();
     capacity_ = capacity;
     data_.assign(static_cast<size_t>(capacity_), 0);
     const auto blocks = static_cast<size_t>((capacity_ + kBlock - 1) / kBlock);
@@ -22,11 +23,13 @@ void TraceBuffer::setCapacity(qsizetype capacity) {
     head_ = 0;
     size_ = 0;
     append(kept);
+    appended_ = keptFrom + kept.size();
 }
 
 void TraceBuffer::clear() {
     head_ = 0;
     size_ = 0;
+    appended_ = 0;
     std::fill(blockLow_.begin(), blockLow_.end(), quint8(255));
     std::fill(blockHigh_.begin(), blockHigh_.end(), quint8(0));
 }
@@ -36,6 +39,7 @@ void TraceBuffer::append(const QByteArray &samples) {
 }
 
 void TraceBuffer::append(const quint8 *samples, qsizetype n) {
+    appended_ += std::max<qsizetype>(n, 0);
     if (n > capacity_) {
         samples += n - capacity_;
         n = capacity_;
@@ -98,7 +102,10 @@ void TraceBuffer::rangeOfSegment(qsizetype begin, qsizetype end, int &low, int &
 
 ColumnRange TraceBuffer::range(qsizetype first, qsizetype count) const {
     ColumnRange r;
-    first = std::max<qsizetype>(first, 0);
+    if (first < 0) {
+        count += first;
+        first = 0;
+    }
     count = std::min(count, size_ - first);
     if (count <= 0)
         return r;

@@ -28,6 +28,8 @@ public:
     qsizetype capacity() const { return capacity_; }
     qsizetype size() const { return size_; }
     bool isEmpty() const { return size_ == 0; }
+    // Number of the oldest sample kept, counted from the last clear (grows as the ring scrolls).
+    qint64 oldestNumber() const { return appended_ - size_; }
 
     // Appends after the samples already there; the oldest go when the ring is full.
     void append(const QByteArray &samples);
@@ -38,7 +40,7 @@ public:
     quint8 at(qsizetype i) const { return data_[physical(i)]; }
     QByteArray samples() const;
 
-    // Lowest and highest of samples [first, first + count).
+    // Lowest and highest of samples [first, first + count); the part before 0 is left out.
     ColumnRange range(qsizetype first, qsizetype count) const;
     // The samples [first, first + span) split into `columns` equal columns, each with its range.
     std::vector<ColumnRange> columns(double first, double span, int columns) const;
@@ -60,6 +62,7 @@ private:
     qsizetype capacity_ = 0;
     qsizetype head_ = 0; // physical index of the oldest sample
     qsizetype size_ = 0;
+    qint64 appended_ = 0;
 };
 
 } // namespace zr::scope

@@ -42,6 +42,7 @@ private slots:
     void noTriggReadsOneScreen_data();
     void noTriggReadsOneScreen();
     void normChartsTriggerBlockAndRest();
+    void normFindsAPassageBetweenTwoReads();
     void searchEndsWhenTheUserLeaves_data();
     void searchEndsWhenTheUserLeaves();
     void holdingSkipsTheTick();
@@ -273,6 +274,49 @@ void TestScopeAcquisition::normChartsTriggerBlockAndRest() {
         const int b = static_cast<quint8>(shown.at(i));
         QVERIFY2(b == a + 1 || (a == 159 && b == 100), qPrintable(QString::number(i)));
     }
+}
+
+void TestScopeAcquisition::normFindsAPassageBetweenTwoReads() {
+    // A line that hands over one sample at a time.
+    class Trickle final : public SerialPort {
+    public:
+        bool IsOpen() const override { return open; }
+        bool Open() override { return open = true; }
+        bool Close() override { return !(open = false); }
+        bool Write(const QByteArray &) override { return open; }
+        QByteArray ReadAvailable(bool *ok) override {
+            if (ok)
+                *ok = open;
+            if (!open || script.isEmpty())
+                return {};
+            const QByteArray one = script.left(1);
+            script.remove(0, 1);
+            return one;
+        }
+        bool waitForData(int) override { return open && !script.isEmpty(); }
+        bool open = false;
+        QByteArray script;
+    };
+    Trickle link; // closed: the scope owns the line already
+    auto scopePort = std::make_unique<Trickle>();
+    Trickle *scope = scopePort.get();
+    // Two samples go to the discards of startscope and of the search.
+    scope->script = Bytes({1, 2, 100, 110, 120, 130, 140, 150, 160, 170, 180, 190});
+    qint16 address = 1;
+    QString result;
+    ScopeAcquisition acq(link, address, result, std::move(scopePort));
+    qint64 fakeMs = 0;
+    acq.setClock([&fakeMs] { return fakeMs; });
+    acq.setWait([&fakeMs](ScopeInput &, int ms) { fakeMs += ms; });
+    FakeView view;
+    view.scopeMode = kNorm;
+    view.triggerLevel = 137;
+    view.screen = 6;
+    acq.setView(&view);
+    QVERIFY(acq.startscope());
+    acq.tick();
+    QCOMPARE(view.clears, 1);
+    QCOMPARE(view.charted, Bytes({130, 140, 150, 160, 170, 180}));
 }
 
 void TestScopeAcquisition::searchEndsWhenTheUserLeaves_data() {

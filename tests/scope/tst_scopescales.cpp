@@ -31,6 +31,7 @@ private slots:
     void loneSpikeSurvivesDecimation_data();
     void loneSpikeSurvivesDecimation();
     void thirtyMinuteScreenFitsTheBudget();
+    void samplesKeepTheirNumbers();
 
     void csvLines();
 };
@@ -242,6 +243,21 @@ void TestScopeScales::loneSpikeSurvivesDecimation() {
 void TestScopeScales::thirtyMinuteScreenFitsTheBudget() {
     TraceBuffer t(1757810);
     QVERIFY(t.memoryBytes() <= 4 * 1024 * 1024);
+}
+
+void TestScopeScales::samplesKeepTheirNumbers() {
+    TraceBuffer t(100);
+    t.append(QByteArray(250, 'a'));
+    QCOMPARE(t.oldestNumber(), 150);
+    t.setCapacity(40); // a shorter screen keeps the newest, with their numbers
+    QCOMPARE(t.oldestNumber(), 210);
+    t.setCapacity(500);
+    QCOMPARE(t.oldestNumber(), 210);
+    // A column range that starts before the oldest sample covers only what is there.
+    const ColumnRange r = t.range(-5, 10);
+    QCOMPARE(r.count, 5);
+    t.clear();
+    QCOMPARE(t.oldestNumber(), 0);
 }
 
 void TestScopeScales::csvLines() {
