@@ -10,6 +10,7 @@
 #include "shell.h"
 #include "twips.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
@@ -227,6 +228,13 @@ void ScopeWindow::Form_Unload() {
     stopscope();
     if (auto *front = qobject_cast<front::FrontWindow *>(shell_.forms().find(shell::kFrontWindow)))
         front->Command1->setEnabled(true);
+}
+
+void ScopeWindow::closeEvent(QCloseEvent *e) {
+    // Closing by the window's frame unloads it: the stream stops and the line goes back.
+    e->accept();
+    if (shell_.forms().find(kScopeWindowName) == this)
+        shell_.forms().unload(kScopeWindowName);
 }
 
 void ScopeWindow::hookFrontPanel() {

@@ -86,6 +86,9 @@ public:
     QPushButton *ExportCsv = nullptr;
     QPushButton *ExportPng = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
 private:
     // ScopeView
     void letEventsRun() override;

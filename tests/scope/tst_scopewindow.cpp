@@ -291,7 +291,8 @@ void TestScopeWindow::scopeButtonHandsTheLineOver() {
     w->CWButton1->setValue(false);
     QVERIFY(rig.scopePort->IsOpen());
     QVERIFY(!rig.port.IsOpen());
-    rig.shell.forms().unload(kScopeWindowName);
+    w->close(); // the window's frame
+    QVERIFY(!rig.shell.forms().isLoaded(kScopeWindowName));
     QVERIFY(rig.port.IsOpen());
     QVERIFY(!rig.drive.scopeStream().running());
     QVERIFY(front->Command1->isEnabled());
