@@ -6,6 +6,7 @@
 #include "frontwindow.h"
 #include "loaderprogram.h"
 #include "portmap.h"
+#include "scopewindow.h"
 #include "shell.h"
 #include "simulatedline.h"
 #include "transferwindow.h"
@@ -54,6 +55,7 @@ int main(int argc, char **argv) {
     zr::params::RegisterParameterEditor(shell);
     zr::transfer::RegisterTransferWindows(shell);
     zr::front::RegisterFrontWindow(shell);
+    zr::scope::RegisterScopeWindows(shell);
     program.start();
     const int rc = app.exec();
     program.finish();
