@@ -13,6 +13,8 @@
 namespace zr::sim {
 
 namespace {
+constexpr auto kWakeLead = std::chrono::microseconds(60);
+
 void closeFd(int &fd) {
     if (fd >= 0)
         ::close(fd);
@@ -106,7 +108,9 @@ void PtyServer::run() {
     ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     char buf[4096];
     while (!stopping_ && master_ >= 0) {
-        const QByteArray out = drive_.takeDue(Clock::now());
+        // A byte goes out a little before its time: waking up from poll() and the host's own
+        // wake-up take about that long, so the host sees it when the line would deliver it.
+        const QByteArray out = drive_.takeDue(Clock::now() + kWakeLead);
         if (!out.isEmpty())
             writeAll(master_, out);
         if (drive_.vanished())
@@ -116,7 +120,7 @@ void PtyServer::run() {
         timespec *timeout = nullptr;
         const TimePoint due = drive_.nextDue();
         if (due != TimePoint::max()) {
-            const auto wait = std::max(Clock::duration::zero(), due - Clock::now());
+            const auto wait = std::max(Clock::duration::zero(), due - kWakeLead - Clock::now());
             const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
             ts.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
             ts.tv_nsec = static_cast<long>(ns % 1'000'000'000);
