@@ -41,9 +41,12 @@ LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
     const char *handlers[] = {SLOT(GlossSphere1_Click()), SLOT(GlossSphere2_Click()),
                               SLOT(GlossSphere3_Click())};
     const char *letters[] = {"I", "F", "E"};
+    // Sphere 2 chooses French and sphere 3 English: each sits beside the label of its language.
+    const int row[] = {0, 2, 1};
     for (int i = 0; i < 3; ++i) {
         const QString name = QStringLiteral("GlossSphere%1").arg(i + 1);
-        const QRect r(TwipsToPx(210), TwipsToPx(330 + i * 960), TwipsToPx(750), TwipsToPx(750));
+        const QRect r(TwipsToPx(210), TwipsToPx(330 + row[i] * 960), TwipsToPx(750),
+                      TwipsToPx(750));
         if (QWidget *s = CreateGlossControl(QStringLiteral("GlossKit.GlossSphere"), Frame2, name)) {
             s->setGeometry(r);
             s->setProperty("ContentLetter", QString::fromLatin1(letters[i]));
@@ -54,7 +57,7 @@ LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
             b->setGeometry(r);
             connect(b, SIGNAL(clicked()), this, handlers[i]);
         }
-        // The labels follow the spheres' order: Italian, English, French.
+        // The labels read Italian, English, French from the top.
         LINGUA[i] = new QLabel(QString::fromLatin1(design[i]), Frame2);
         LINGUA[i]->setObjectName(QStringLiteral("LINGUA_%1").arg(i));
         LINGUA[i]->setFont(QFont(QStringLiteral("Arial"), 10));

@@ -67,13 +67,17 @@ void TestLanguageWindow::sphere_data() {
     QTest::addColumn<int>("lang");
     QTest::addColumn<QString>("helpFile");
     QTest::addColumn<QString>("frame5");
+    QTest::addColumn<QString>("label"); // the label beside the sphere
     QTest::newRow("first sphere: Italian") << "GlossSphere1" << 0 << "helpRel131ita.qch"
-                                           << "Stato comunicazione";
-    QTest::newRow("middle sphere: French, not English")
+                                           << "Stato comunicazione"
+                                           << "Italiano";
+    QTest::newRow("second sphere: French, not English")
         << "GlossSphere2" << 2 << "helpRel131fra.qch"
-        << "Communication Serie";
-    QTest::newRow("last sphere: English") << "GlossSphere3" << 1 << "helpRel131eng.qch"
-                                          << "Communication Error";
+        << "Communication Serie"
+        << "Francais";
+    QTest::newRow("third sphere: English") << "GlossSphere3" << 1 << "helpRel131eng.qch"
+                                           << "Communication Error"
+                                           << "English";
 }
 
 void TestLanguageWindow::sphere() {
@@ -81,12 +85,21 @@ void TestLanguageWindow::sphere() {
     QFETCH(int, lang);
     QFETCH(QString, helpFile);
     QFETCH(QString, frame5);
+    QFETCH(QString, label);
     WindowsFixture f;
     Form *w = f.shell.forms().form(kLanguageWindow);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     auto *button = w->findChild<QWidget *>(sphere);
     QVERIFY(button);
+    // A user reads the label beside a sphere: it must name the language the sphere chooses.
+    auto *lw = qobject_cast<LanguageWindow *>(w);
+    QLabel *beside = nullptr;
+    for (QLabel *l : lw->LINGUA)
+        if (!beside || qAbs(l->geometry().center().y() - button->geometry().center().y()) <
+                           qAbs(beside->geometry().center().y() - button->geometry().center().y()))
+            beside = l;
+    QCOMPARE(beside->text(), label);
 
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 
