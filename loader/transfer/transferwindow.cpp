@@ -62,7 +62,7 @@ TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
     : Form(shell, shell::kTransferWindow, parent) {
     setWindowTitle(QStringLiteral("Download/upload file ZR3500 Loader "));
     setFont(QFont(QStringLiteral("Arial"), 9));
-    setFixedSize(TwipsToPx(6900), TwipsToPx(4800));
+    setFixedSize(TwipsToPx(7200), TwipsToPx(5250));
     setAutoFillBackground(true);
 
     if (QWidget *screen = shell::CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
@@ -70,15 +70,15 @@ TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
         screen->setGeometry(rect());
         screen->lower();
     }
-    auto *shape = named(new QFrame(this), "Shape1", px(6, 6, width() - 12, height() - 12));
+    auto *shape = named(new QFrame(this), "Shape1", px(34, 32, width() - 68, height() - 64));
     shape->setFrameShape(QFrame::Box);
     shape->setStyleSheet(
         QStringLiteral("QFrame#Shape1 { border: 1px solid #4a5a78; border-radius: 6px; }"));
 
     Frame4 =
-        named(new QGroupBox(QStringLiteral("Operazione"), this), "Frame4", px(16, 14, 130, 124));
-    download = named(new QToolButton(Frame4), "download", px(25, 22, 80, 88));
-    upload = named(new QToolButton(Frame4), "upload", px(25, 22, 80, 88));
+        named(new QGroupBox(QStringLiteral("Operazione"), this), "Frame4", px(40, 38, 118, 120));
+    download = named(new QToolButton(Frame4), "download", px(19, 22, 80, 88));
+    upload = named(new QToolButton(Frame4), "upload", px(19, 22, 80, 88));
     for (QToolButton *b : {download, upload}) {
         b->setAutoRaise(true);
         b->setIconSize(QSize(72, 72));
@@ -92,11 +92,11 @@ TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
     connect(download, &QToolButton::clicked, this, [this] { download_Click(); });
     connect(upload, &QToolButton::clicked, this, [this] { upload_Click(); });
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Opzione"), this), "Frame1", px(158, 14, 130, 124));
+    Frame1 = named(new QGroupBox(QStringLiteral("Opzione"), this), "Frame1", px(164, 38, 118, 120));
     opzione_0 = named(new QRadioButton(QStringLiteral(" Programma"), Frame1), "opzione_0",
-                      px(12, 34, 112, 24));
+                      px(10, 34, 104, 24));
     opzione_1 = named(new QRadioButton(QStringLiteral("  Parametri"), Frame1), "opzione_1",
-                      px(12, 72, 112, 24));
+                      px(10, 72, 104, 24));
     opzione_0->setChecked(true);
     opzione_0->installEventFilter(this);
     opzione_1->installEventFilter(this);
@@ -105,33 +105,33 @@ TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
             destination->hide();
     });
 
-    anmAVI = named(new QLabel(this), "anmAVI", px(272, 20, 160, 72));
+    anmAVI = named(new QLabel(this), "anmAVI", px(284, 38, 160, 72));
     anmAVI->setAlignment(Qt::AlignCenter);
-    Picture1 = named(new QLabel(this), "Picture1", px(330, 96, 44, 44));
-    Picture2 = named(new QLabel(this), "Picture2", px(330, 96, 44, 44));
+    Picture1 = named(new QLabel(this), "Picture1", px(340, 112, 44, 44));
+    Picture2 = named(new QLabel(this), "Picture2", px(340, 112, 44, 44));
     Picture1->setPixmap(TransferPicture(true, 44));
     Picture2->setPixmap(TransferPicture(false, 44));
     Picture1->hide();
     Picture2->hide();
 
-    Frame6 = named(new QGroupBox(QStringLiteral("File"), this), "Frame6", px(16, 146, 428, 88));
-    Label6 = named(new QLabel(QStringLiteral("Ouvrir:"), Frame6), "Label6", px(10, 24, 92, 22));
-    source = named(new QLineEdit(Frame6), "source", px(104, 22, 314, 24));
+    Frame6 = named(new QGroupBox(QStringLiteral("File"), this), "Frame6", px(40, 162, 404, 82));
+    Label6 = named(new QLabel(QStringLiteral("Ouvrir:"), Frame6), "Label6", px(10, 22, 90, 22));
+    source = named(new QLineEdit(Frame6), "source", px(100, 20, 294, 24));
     Label7 =
-        named(new QLabel(QStringLiteral("Sauvegarder:"), Frame6), "Label7", px(10, 56, 92, 22));
-    destination = named(new QLineEdit(Frame6), "destination", px(104, 54, 314, 24));
+        named(new QLabel(QStringLiteral("Sauvegarder:"), Frame6), "Label7", px(10, 52, 90, 22));
+    destination = named(new QLineEdit(Frame6), "destination", px(100, 50, 294, 24));
     source->setReadOnly(true);
     destination->setReadOnly(true);
     destination->hide();
 
-    Label1 = named(new QLabel(this), "Label1", px(18, 240, 300, 18));
+    Label1 = named(new QLabel(this), "Label1", px(42, 248, 280, 18));
     Label1->hide();
-    ProgressBar1 = named(new QProgressBar(this), "ProgressBar1", px(16, 260, 310, 22));
+    ProgressBar1 = named(new QProgressBar(this), "ProgressBar1", px(40, 268, 282, 22));
     ProgressBar1->setTextVisible(true);
     ProgressBar1->hide();
 
     Command1 =
-        named(new QPushButton(QStringLiteral("Cancel"), this), "Command1", px(344, 250, 100, 34));
+        named(new QPushButton(QStringLiteral("Cancel"), this), "Command1", px(334, 254, 110, 34));
     Command1->setFont(QFont(QStringLiteral("Comic Sans MS"), 10));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
