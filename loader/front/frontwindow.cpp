@@ -113,7 +113,7 @@ QPixmap driveImage() {
 FrontWindow::FrontWindow(shell::Shell &shell, QWidget *parent)
     : Form(shell, shell::kFrontWindow, parent) {
     setWindowTitle(kAppTitle);
-    setFixedSize(TwipsToPx(3855), TwipsToPx(3495));
+    setFixedSize(TwipsToPx(4080), TwipsToPx(3495));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xD8, 0xDC, 0xE2));
@@ -121,7 +121,7 @@ FrontWindow::FrontWindow(shell::Shell &shell, QWidget *parent)
 
     if (QWidget *frame = shell::CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
                                                    QStringLiteral("GlossScreen1")))
-        frame->setGeometry(twips(360, 900, 3135, 2340));
+        frame->setGeometry(twips(360, 900, 3360, 2340));
 
     auto *image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
