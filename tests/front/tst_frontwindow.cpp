@@ -1,4 +1,3 @@
-#include "toggleswitch.h"
 // ZR_LOADER_FRONT on a fresh shell over the in-process simulated drive with its front-panel menu:
 // what the cells show, the Enter guard from the mouse and the keyboard, the Scope button, and the
 // way back to the link page when the link fails.
@@ -14,6 +13,8 @@
 #include "shell.h"
 #include "simdrive.h"
 #include "simserialport.h"
+#include "simshell.h"
+#include "toggleswitch.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,12 +27,7 @@ using namespace zr::shell;
 using zr::front::FrontWindow;
 
 namespace {
-struct Rig {
-    LoaderRoutine state;
-    ScriptedDialogs dialogs;
-    sim::SimDrive drive;
-    sim::SimSerialPort port{drive};
-    Shell shell{state, dialogs, port};
+struct Rig : SimShell {
     sim::FrontPanelMenu menu;
     QWidget host;
 
@@ -46,10 +42,7 @@ struct Rig {
         shell.mainFrame = [] { return MainFrame{0, 0, 12000, 9000, 600}; };
         shell.endProgram = [] {};
         shell.waitLettingEventsRun = [](int) {};
-        shell.forms().registerForm(kSerialHost,
-                                   [this](QWidget *p) { return new SerialHostWindow(shell, p); });
-        shell.forms().registerForm(
-            kLinkWindow, [this](QWidget *p) { return new SerialStateWindow(shell, p); }, true);
+        registerLinkWindows();
         front::RegisterFrontWindow(shell);
         shell.port().Open();
     }

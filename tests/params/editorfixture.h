@@ -3,23 +3,14 @@
 // A fresh shell with the parameter editor, scripted dialogs, a stand-in main window and the
 // shipped description files; parameter files are copied into a temporary directory.
 
-#include "dialogs.h"
 #include "editorwindow.h"
 #include "form.h"
-#include "loaderroutine.h"
-#include "shell.h"
-#include "simdrive.h"
-#include "simserialport.h"
+#include "simshell.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
-struct EditorFixture {
-    zr::shell::LoaderRoutine state;
-    zr::shell::ScriptedDialogs dialogs;
-    zr::sim::SimDrive drive;
-    zr::sim::SimSerialPort port{drive};
-    zr::shell::Shell shell{state, dialogs, port};
+struct EditorFixture : SimShell {
     QTemporaryDir dir;
 
     EditorFixture() {

@@ -15,6 +15,7 @@
 #include "shell.h"
 #include "simdrive.h"
 #include "simserialport.h"
+#include "simshell.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -29,12 +30,7 @@ using namespace zr::shell;
 using namespace zr::scope;
 
 namespace {
-struct Rig {
-    LoaderRoutine state;
-    ScriptedDialogs dialogs;
-    sim::SimDrive drive;
-    sim::SimSerialPort port{drive};
-    Shell shell{state, dialogs, port};
+struct Rig : SimShell {
     QWidget host;
     sim::SimSerialPort *scopePort = nullptr;
 
@@ -48,10 +44,7 @@ struct Rig {
         shell.mainFrame = [] { return MainFrame{0, 0, 12000, 9000, 600}; };
         shell.endProgram = [] {};
         shell.waitLettingEventsRun = [](int) {};
-        shell.forms().registerForm(kSerialHost,
-                                   [this](QWidget *p) { return new SerialHostWindow(shell, p); });
-        shell.forms().registerForm(
-            kLinkWindow, [this](QWidget *p) { return new SerialStateWindow(shell, p); }, true);
+        registerLinkWindows();
         front::RegisterFrontWindow(shell);
         RegisterScopeWindows(shell, [this] {
             auto p = std::make_unique<sim::SimSerialPort>(drive);

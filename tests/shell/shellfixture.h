@@ -2,13 +2,7 @@
 
 // A fresh shell over the in-process simulated drive, with a recording toolbar.
 
-#include "dialogs.h"
-#include "loaderroutine.h"
-#include "serialhost.h"
-#include "serialstatewindow.h"
-#include "shell.h"
-#include "simdrive.h"
-#include "simserialport.h"
+#include "simshell.h"
 
 #include <array>
 
@@ -24,12 +18,7 @@ struct FakeToolbar final : zr::shell::ToolbarButtons {
     }
 };
 
-struct ShellFixture {
-    zr::shell::LoaderRoutine state;
-    zr::shell::ScriptedDialogs dialogs;
-    zr::sim::SimDrive drive;
-    zr::sim::SimSerialPort port{drive};
-    zr::shell::Shell shell{state, dialogs, port};
+struct ShellFixture : SimShell {
     FakeToolbar toolbar;
 
     ShellFixture() {
@@ -37,10 +26,7 @@ struct ShellFixture {
         FillCaptionTable(state.Captions);
         shell.setToolbar(&toolbar);
         shell.endProgram = [] {};
-        shell.forms().registerForm(kSerialHost,
-                                   [this](QWidget *p) { return new SerialHostWindow(shell, p); });
-        shell.forms().registerForm(
-            kLinkWindow, [this](QWidget *p) { return new SerialStateWindow(shell, p); }, true);
+        registerLinkWindows();
     }
     zr::shell::SerialStateWindow *link() {
         return shell.forms().formAs<zr::shell::SerialStateWindow>(zr::shell::kLinkWindow);

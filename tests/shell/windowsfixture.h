@@ -2,25 +2,15 @@
 
 // Every window of the shell over the in-process simulated drive, with waits that do not wait.
 
-#include "dialogs.h"
-#include "loaderroutine.h"
 #include "mainwindow.h"
 #include "registerwindows.h"
-#include "serialstatewindow.h"
-#include "shell.h"
-#include "simdrive.h"
-#include "simserialport.h"
+#include "simshell.h"
 
 #include <QCoreApplication>
 
 #include <functional>
 
-struct WindowsFixture {
-    zr::shell::LoaderRoutine state;
-    zr::shell::ScriptedDialogs dialogs;
-    zr::sim::SimDrive drive;
-    zr::sim::SimSerialPort port{drive};
-    zr::shell::Shell shell{state, dialogs, port};
+struct WindowsFixture : SimShell {
     QList<int> waits;             // what the windows asked to wait, in ms
     std::function<void()> onWait; // what happens meanwhile
     int programEnds = 0;
