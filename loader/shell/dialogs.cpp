@@ -12,10 +12,12 @@ QString FileDialogFilter(const QString &pipeFilter) {
         const QString description = parts[i].trimmed();
         QString patterns = parts[i + 1].trimmed();
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (description.contains(QLatin1Char('(')) && description.endsWith(QLatin1Char(')')))
-            out << description;
-        else
-            out << QStringLiteral("%1 (%2)").arg(description, patterns);
+        // Qt takes the patterns from the brackets: a description that brings its own brackets
+        // ("Parametri (*.xxd)") gets the real patterns in their place.
+        QString name = description;
+        if (name.endsWith(QLatin1Char(')')) && name.contains(QLatin1Char('(')))
+            name = name.left(name.lastIndexOf(QLatin1Char('('))).trimmed();
+        out << QStringLiteral("%1 (%2)").arg(name, patterns);
     }
     if (parts.size() % 2 == 1 && !parts.last().trimmed().isEmpty())
         out << parts.last().trimmed();
@@ -23,10 +25,6 @@ QString FileDialogFilter(const QString &pipeFilter) {
 }
 
 namespace {
-
-int firstButton(int style) {
-    return (style & 7) == kYesNoCancel || (style & 7) == kYesNo ? kYes : kOk;
-}
 
 int boxResult(QMessageBox::StandardButton b) {
     switch (b) {
@@ -54,7 +52,11 @@ int boxResult(QMessageBox::StandardButton b) {
 int QtDialogs::MsgBox(QWidget *parent, const QString &text, int style, const QString &title) {
     QMessageBox box(parent);
     box.setWindowTitle(title);
-    box.setText(text);
+    // The texts join their lines with a CR, which a Qt label does not break at.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(shown);
     switch (style & 0x70) {
     case kCritical:
         box.setIcon(QMessageBox::Critical);
@@ -96,32 +98,44 @@ int QtDialogs::MsgBox(QWidget *parent, const QString &text, int style, const QSt
     return boxResult(QMessageBox::StandardButton(box.exec()));
 }
 
+QString DefaultSuffix(const QString &pipeFilter) {
+    const QStringList parts = pipeFilter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return {};
+    const QString first = parts[1].trimmed().section(QLatin1Char(';'), 0, 0).trimmed();
+    if (!first.startsWith(QLatin1String("*.")))
+        return {};
+    const QString suffix = first.mid(2);
+    if (suffix.isEmpty() || suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')))
+        return {};
+    return suffix;
+}
+
+namespace {
+
+QString runFileDialog(QWidget *parent, const QString &title, const QString &filter,
+                      const QString &dir, bool save) {
+    QFileDialog dialog(parent, title, dir, FileDialogFilter(filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // A name typed without an extension gets the filter's, so the file shows in the next
+    // dialog of the same kind. A save dialog asks before an existing file is replaced.
+    dialog.setDefaultSuffix(DefaultSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+} // namespace
+
 QString QtDialogs::GetOpenFileName(QWidget *parent, const QString &title, const QString &filter,
                                    const QString &dir) {
-    return QFileDialog::getOpenFileName(parent, title, dir, FileDialogFilter(filter));
+    return runFileDialog(parent, title, filter, dir, false);
 }
 
 QString QtDialogs::GetSaveFileName(QWidget *parent, const QString &title, const QString &filter,
                                    const QString &dir) {
-    // QFileDialog asks before overwriting an existing file unless told not to.
-    return QFileDialog::getSaveFileName(parent, title, dir, FileDialogFilter(filter));
-}
-
-int ScriptedDialogs::MsgBox(QWidget *, const QString &text, int style, const QString &title) {
-    shown_.append({QStringLiteral("msgbox"), text, style, title});
-    return buttons_.isEmpty() ? firstButton(style) : buttons_.takeFirst();
-}
-
-QString ScriptedDialogs::GetOpenFileName(QWidget *, const QString &title, const QString &filter,
-                                         const QString &) {
-    shown_.append({QStringLiteral("open"), title, 0, filter});
-    return files_.isEmpty() ? QString() : files_.takeFirst();
-}
-
-QString ScriptedDialogs::GetSaveFileName(QWidget *, const QString &title, const QString &filter,
-                                         const QString &) {
-    shown_.append({QStringLiteral("save"), title, 0, filter});
-    return files_.isEmpty() ? QString() : files_.takeFirst();
+    return runFileDialog(parent, title, filter, dir, true);
 }
 
 } // namespace zr::shell

@@ -1,9 +1,8 @@
 #pragma once
 
-// Message boxes and file dialogs behind one interface: the program uses QMessageBox and
-// QFileDialog, tests script the answers.
+// Message boxes and file dialogs behind one interface, so that a window asks for them in the
+// terms of the message boxes and common dialogs it was written for.
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -53,6 +52,9 @@ public:
 
 // "Text (*.ext)|*.ext|All|*.*" -> "Text (*.ext);;All (*.*)".
 QString FileDialogFilter(const QString &pipeFilter);
+// The extension a save dialog appends to a name typed without one: that of the first filter's
+// first pattern when it is a plain "*.ext" ("10d" for "Parametri (*.10d)|*.10d"), else none.
+QString DefaultSuffix(const QString &pipeFilter);
 
 class QtDialogs final : public Dialogs {
 public:
@@ -61,34 +63,6 @@ public:
                             const QString &dir) override;
     QString GetSaveFileName(QWidget *parent, const QString &title, const QString &filter,
                             const QString &dir) override;
-};
-
-// Answers from a script, and a record of every dialog shown. With the script exhausted, a
-// message box answers its first button and a file dialog is cancelled.
-class ScriptedDialogs final : public Dialogs {
-public:
-    struct Shown {
-        QString kind; // "msgbox", "open", "save"
-        QString text; // message text or dialog title
-        int style = 0;
-        QString title; // message box title or file filter
-    };
-
-    void answerButton(int button) { buttons_.append(button); }
-    void answerFile(const QString &path) { files_.append(path); }
-
-    const QList<Shown> &shown() const { return shown_; }
-
-    int MsgBox(QWidget *parent, const QString &text, int style, const QString &title) override;
-    QString GetOpenFileName(QWidget *parent, const QString &title, const QString &filter,
-                            const QString &dir) override;
-    QString GetSaveFileName(QWidget *parent, const QString &title, const QString &filter,
-                            const QString &dir) override;
-
-private:
-    QList<int> buttons_;
-    QStringList files_;
-    QList<Shown> shown_;
 };
 
 } // namespace zr::shell

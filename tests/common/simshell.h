@@ -1,9 +1,11 @@
 #pragma once
 
-// A shell over the in-process simulated drive, with scripted dialogs: where window tests start.
+// A shell over the in-process simulated drive, with the program's own dialogs answered by a
+// ModalDriver: where window tests start.
 
 #include "dialogs.h"
 #include "loaderroutine.h"
+#include "modaldriver.h"
 #include "serialhost.h"
 #include "serialstatewindow.h"
 #include "shell.h"
@@ -12,7 +14,8 @@
 
 struct SimShell {
     zr::shell::LoaderRoutine state;
-    zr::shell::ScriptedDialogs dialogs;
+    zr::shell::QtDialogs dialogs;
+    ModalDriver modals;
     zr::sim::SimDrive drive;
     zr::sim::SimSerialPort port{drive};
     zr::shell::Shell shell{state, dialogs, port};

@@ -161,12 +161,12 @@ void TestFrontWindow::enterGuard() {
     w->Timer1_Timer();
     w->GlossSphere1_MouseDown(2);
     if (message.isEmpty()) {
-        QVERIFY(rig.dialogs.shown().isEmpty());
+        QVERIFY(rig.modals.seen().isEmpty());
         QCOMPARE(w->panelState().pendingKey, 4);
     } else {
-        QCOMPARE(rig.dialogs.shown().size(), 1);
-        QCOMPARE(rig.dialogs.shown().at(0).text, message);
-        QCOMPARE(rig.dialogs.shown().at(0).style, kOkOnly | kExclamation);
+        QCOMPARE(rig.modals.seen().size(), 1);
+        QCOMPARE(rig.modals.seen().at(0).text, message);
+        QCOMPARE(rig.modals.seen().at(0).icon, QMessageBox::Warning);
         QCOMPARE(w->panelState().pendingKey, 0);
     }
 }
@@ -180,7 +180,7 @@ void TestFrontWindow::spaceOnAFocusedKeyIsAGuardedEnter() {
     rig.keys(32, 8);
     w->Timer1_Timer();
     QTest::keyClick(esc, Qt::Key_Space);
-    QCOMPARE(rig.dialogs.shown().size(), 1);
+    QCOMPARE(rig.modals.seen().size(), 1);
     QCOMPARE(w->panelState().pendingKey, 0);
     rig.keys(2); // back to the status screen: Space now sends Enter
     w->Timer1_Timer();
@@ -229,12 +229,12 @@ void TestFrontWindow::scopeButton() {
     rig.state.ScopePort = 0;
     QTest::keyClick(w->Command1, Qt::Key_S); // "s" on the focused button
     if (title.isEmpty()) {
-        QVERIFY(rig.dialogs.shown().isEmpty());
+        QVERIFY(rig.modals.seen().isEmpty());
         QCOMPARE(rig.state.ScopePort, qint16(1));
     } else {
-        QCOMPARE(rig.dialogs.shown().size(), 1);
-        QCOMPARE(rig.dialogs.shown().at(0).title, title);
-        QCOMPARE(rig.dialogs.shown().at(0).style, kOkOnly | kCritical);
+        QCOMPARE(rig.modals.seen().size(), 1);
+        QCOMPARE(rig.modals.seen().at(0).title, title);
+        QCOMPARE(rig.modals.seen().at(0).icon, QMessageBox::Critical);
         QCOMPARE(rig.state.ScopePort, qint16(0));
     }
     QVERIFY(w->Command1->isEnabled());

@@ -1,7 +1,7 @@
 #pragma once
 
-// A fresh shell with the parameter editor, scripted dialogs, a stand-in main window and the
-// shipped description files; parameter files are copied into a temporary directory.
+// A fresh shell with the parameter editor, its dialogs answered by a ModalDriver, a stand-in main
+// window and the shipped description files; parameter files are copied into a temporary directory.
 
 #include "editorwindow.h"
 #include "form.h"
@@ -41,13 +41,12 @@ struct EditorFixture : SimShell {
     }
     // Opens path through the toolbar (no file open before).
     void open(const QString &path) {
-        dialogs.answerFile(path);
+        modals.choose(path);
         editor()->tbropen_ButtonClick(QStringLiteral("btnOpen"));
     }
-    int count(const QString &kind) const {
-        int n = 0;
-        for (const auto &s : dialogs.shown())
-            n += s.kind == kind;
-        return n;
+    int count(const QString &kind) const { return modals.count(kind); }
+    // Answers the next message box with Yes (kYes) or No.
+    void press(int button) {
+        modals.press(button == zr::shell::kYes ? QMessageBox::Yes : QMessageBox::No);
     }
 };

@@ -57,7 +57,7 @@ void TestParamEditor::saveQuestion() {
     QFETCH(QString, caption);
     QFETCH(QString, last);
     EditorFixture f;
-    f.dialogs.answerButton(kNo);
+    f.press(kNo);
     int answer = 42;
     f.editor()->AskSaveParameters(lang, answer);
     if (caption.isEmpty()) {
@@ -66,10 +66,11 @@ void TestParamEditor::saveQuestion() {
         return;
     }
     QCOMPARE(answer, int(kNo));
-    const auto &shown = f.dialogs.shown().last();
+    const auto &shown = f.modals.seen().last();
     QCOMPARE(shown.title, caption);
-    QCOMPARE(shown.style, kYesNo | kCritical);
-    const QStringList lines = shown.text.split('\r');
+    QCOMPARE(shown.icon, QMessageBox::Critical);
+    QCOMPARE(shown.buttons.size(), 2);
+    const QStringList lines = shown.text.split('\n');
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[2], last);
 }
@@ -99,7 +100,7 @@ void TestParamEditor::openShowsFile() {
     const QString path = f.example("14");
     f.open(path);
     auto *e = f.editor();
-    QCOMPARE(f.dialogs.shown().first().title, "Parametri (*.xxd)|*.*d");
+    QCOMPARE(f.modals.seen().first().filters, QStringList{"Parametri (*.*d)"});
     QCOMPARE(e->numrelease->text(), "1.4");
     QCOMPARE(e->source->text(), path);
     QCOMPARE(e->openfile->text(), "1");
@@ -139,19 +140,20 @@ void TestParamEditor::closeFlows() {
     QCOMPARE(e->grid1.TextMatrix(28, kRaw), "70"); // a 0.1 row
     // What the toolbar save writes, for comparison.
     const QString reference = f.dir.filePath("reference.30d");
-    f.dialogs.answerFile(reference);
+    f.modals.choose(reference);
     e->tbropen_ButtonClick("btnSave");
     QCOMPARE(e->salva->text(), "0");
 
     for (int b : buttons)
-        f.dialogs.answerButton(b);
+        f.press(b);
     if (saveAs == "same")
-        f.dialogs.answerFile(path);
+        f.modals.choose(path);
     if (saveAs == "new")
-        f.dialogs.answerFile(other);
+        f.modals.choose(other);
     const int before_msg = f.count("msgbox");
     e->close();
-    QCOMPARE(f.count("msgbox"), before_msg + 1);
+    // Saving onto the opened file asks before replacing it, too.
+    QCOMPARE(f.count("msgbox"), before_msg + (saveAs == "same" ? 2 : 1));
     QVERIFY(!f.shell.forms().isLoaded(kEditorWindow));
     QVERIFY(f.shell.forms().find(kMainWindow) && f.shell.forms().find(kMainWindow)->isVisible());
     QCOMPARE(EditorFixture::bytes(path) != before, sourceChanged);
@@ -166,15 +168,15 @@ void TestParamEditor::closeFlows() {
 void TestParamEditor::toolbarSaveThenCloseAsksAgain() {
     EditorFixture f;
     f.open(f.example("10"));
-    f.dialogs.answerFile(f.dir.filePath("saved.10d"));
+    f.modals.choose(f.dir.filePath("saved.10d"));
     f.editor()->tbropen_ButtonClick("btnSave");
     QVERIFY(QFile::exists(f.dir.filePath("saved.10d")));
-    QCOMPARE(f.dialogs.shown().last().title, "Parametri (*.10d)|*.10d");
+    QCOMPARE(f.modals.seen().last().filters, QStringList{"Parametri (*.10d)"});
     QCOMPARE(f.editor()->destination->text(), f.dir.filePath("saved.10d"));
-    f.dialogs.answerButton(kNo);
+    f.press(kNo);
     f.editor()->close();
     QCOMPARE(f.count("msgbox"), 1);
-    QCOMPARE(f.dialogs.shown().last().title, "Save File Parameters");
+    QCOMPARE(f.modals.seen().last().title, "Save File Parameters");
 }
 
 void TestParamEditor::openWhileOpen_data() {
@@ -190,22 +192,22 @@ void TestParamEditor::openWhileOpen() {
     EditorFixture f;
     f.open(f.example("10"));
     const QString saved = f.dir.filePath("saved.10d");
-    f.dialogs.answerButton(answer);
-    f.dialogs.answerFile(answer == kYes ? saved : f.example("40"));
+    f.press(answer);
+    f.modals.choose(answer == kYes ? saved : f.example("40"));
     f.editor()->tbropen_ButtonClick("btnOpen");
     QCOMPARE(f.count("msgbox"), 1);
     QCOMPARE(f.editor()->numrelease->text(), release);
     QCOMPARE(QFile::exists(saved), answer == kYes);
-    QCOMPARE(f.dialogs.shown().last().kind, answer == kYes ? "save" : "open");
+    QCOMPARE(f.modals.seen().last().kind, answer == kYes ? "save" : "open");
 }
 
 void TestParamEditor::failedOpenSaysWhy() {
     EditorFixture f;
     f.open(f.example("13"));
     QFile::copy(f.example("13"), f.dir.filePath("unknown.99d"));
-    f.dialogs.answerButton(kNo);
+    f.press(kNo);
     f.open(f.dir.filePath("unknown.99d"));
-    const auto &shown = f.dialogs.shown().last();
+    const auto &shown = f.modals.seen().last();
     QCOMPARE(shown.kind, "msgbox");
     QVERIFY2(shown.text.contains("dataRel99eng.txt"), qPrintable(shown.text));
     QCOMPARE(f.editor()->grid1.Rows(), 0);
@@ -280,7 +282,7 @@ void TestParamEditor::printShowsReport() {
     auto *pdf = e->lastReport->findChild<QAction *>("exportPdf");
     QVERIFY(pdf);
     const QString pdfPath = f.dir.filePath("report.pdf");
-    f.dialogs.answerFile(pdfPath);
+    f.modals.choose(pdfPath);
     pdf->trigger();
     QVERIFY(EditorFixture::bytes(pdfPath).startsWith("%PDF"));
 }
@@ -292,8 +294,8 @@ void TestParamEditor::printWithoutDatabaseSaysWhy() {
     f.shell.programDir = f.dir.filePath("empty-program-dir");
     f.editor()->tbropen_ButtonClick("btnPrint");
     QVERIFY(!f.editor()->lastReport);
-    QCOMPARE(f.dialogs.shown().last().kind, "msgbox");
-    QVERIFY(f.dialogs.shown().last().text.contains(kReportDbName));
+    QCOMPARE(f.modals.seen().last().kind, "msgbox");
+    QVERIFY(f.modals.seen().last().text.contains(kReportDbName));
     QCOMPARE(f.state.ReportDbConfigured, kTrue);
 }
 

@@ -244,8 +244,8 @@ void TestScopeWindow::exportWritesTheTrace() {
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("trace.csv"));
     const QString png = dir.filePath(QStringLiteral("trace.png"));
-    rig.dialogs.answerFile(csv);
-    rig.dialogs.answerFile(png);
+    rig.modals.choose(csv);
+    rig.modals.choose(png);
     w->ExportCsv->click();
     w->ExportPng->click();
     QFile f(csv);
@@ -254,9 +254,9 @@ void TestScopeWindow::exportWritesTheTrace() {
     QImage image(png);
     QCOMPARE(image.size(), w->CWGraph1->size());
     // A target that cannot be written is reported.
-    rig.dialogs.answerFile(dir.filePath(QStringLiteral("missing/trace.csv")));
+    rig.modals.choose(dir.filePath(QStringLiteral("missing/trace.csv")));
     w->ExportCsv->click();
-    QCOMPARE(rig.dialogs.shown().last().kind, QStringLiteral("msgbox"));
+    QCOMPARE(rig.modals.seen().last().kind, QStringLiteral("msgbox"));
 }
 
 void TestScopeWindow::scopeButtonHandsTheLineOver() {
@@ -301,8 +301,8 @@ void TestScopeWindow::noSamplesGivesTheLineBack() {
     QVERIFY(front->Command1->isEnabled());
     QVERIFY(front->Timer1->isActive());
     QVERIFY(rig.port.IsOpen());
-    QVERIFY(!rig.dialogs.shown().isEmpty());
-    QCOMPARE(rig.dialogs.shown().last().text,
+    QVERIFY(!rig.modals.seen().isEmpty());
+    QCOMPARE(rig.modals.seen().last().text,
              QStringLiteral("The drive sent no samples: the scope has been closed."));
 }
 

@@ -5,12 +5,15 @@
 #include "form.h"
 #include "formsregistry.h"
 #include "loaderroutine.h"
+#include "modaldriver.h"
 #include "pageswitcher.h"
 #include "shell.h"
 #include "simdrive.h"
 #include "simserialport.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace zr::shell;
@@ -49,7 +52,8 @@ private slots:
     void captionOutsideSlots();
     void fileDialogFilter_data();
     void fileDialogFilter();
-    void scriptedDialogs();
+    void fileDialogsListAndName_data();
+    void fileDialogsListAndName();
 
     void registryLoadsOnFirstUse();
     void registryUnloadRunsHandlerAndDestroys();
@@ -144,24 +148,51 @@ void TestShellCore::fileDialogFilter() {
     QCOMPARE(FileDialogFilter(pipe), qt);
 }
 
-void TestShellCore::scriptedDialogs() {
-    ScriptedDialogs d;
-    QCOMPARE(d.MsgBox(nullptr, "a", kYesNo | kQuestion, "t"),
-             int(kYes)); // unscripted: first button
-    d.answerButton(kNo);
-    QCOMPARE(d.MsgBox(nullptr, "b", kYesNo, "t"), int(kNo));
-    QCOMPARE(d.GetOpenFileName(nullptr, "open", "Text (*.txt)|*.txt", {}), QString()); // cancelled
-    d.answerFile("/tmp/x.txt");
-    QCOMPARE(d.GetSaveFileName(nullptr, "save", "Text (*.txt)|*.txt", {}),
-             QStringLiteral("/tmp/x.txt"));
-    QCOMPARE(d.shown().size(), 4);
-    QCOMPARE(d.shown()[0].style, int(kYesNo | kQuestion));
-    QCOMPARE(d.shown()[3].kind, QStringLiteral("save"));
+void TestShellCore::fileDialogsListAndName_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("chosen");
+    const QStringList params{QStringLiteral("a.10d"), QStringLiteral("b.13d")};
+    QTest::newRow("open: every parameter file")
+        << "Parametri (*.xxd)|*.*d" << false << "b.13d" << params << "b.13d";
+    QTest::newRow("save: the release's extension added")
+        << "Parametri (*.10d)|*.10d" << true << "edited" << QStringList{"a.10d"} << "edited.10d";
+    QTest::newRow("save: a typed extension kept")
+        << "Parametri (*.10d)|*.10d" << true << "edited.txt" << QStringList{"a.10d"}
+        << "edited.txt";
+    QTest::newRow("open: programs")
+        << "Programma (*.hex)|*.hex" << false << "p.hex" << QStringList{"p.hex"} << "p.hex";
+}
+
+void TestShellCore::fileDialogsListAndName() {
+    QFETCH(QString, filter);
+    QFETCH(bool, save);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, chosen);
+    QTemporaryDir dir;
+    for (const char *name : {"a.10d", "b.13d", "p.hex", "notes.txt"}) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QtDialogs dialogs;
+    ModalDriver modals;
+    modals.listThenCancel();
+    modals.choose(typed);
+    const auto run = [&] {
+        return save ? dialogs.GetSaveFileName(nullptr, "t", filter, dir.path())
+                    : dialogs.GetOpenFileName(nullptr, "t", filter, dir.path());
+    };
+    QCOMPARE(run(), QString()); // cancelled
+    QCOMPARE(modals.seen().value(0).listed, listed);
+    QCOMPARE(run(), dir.filePath(chosen));
 }
 
 struct Env {
     LoaderRoutine st;
-    ScriptedDialogs dlg;
+    QtDialogs dlg;
     zr::sim::SimDrive drive;
     zr::sim::SimSerialPort port{drive};
     Shell shell{st, dlg, port};

@@ -118,10 +118,10 @@ void TestTransferWindow::dialogFilterFollowsTheRelease() {
     TransferWindow *w = f.page();
     w->tempo_Timer();
     w->opzione_1->setChecked(true);
-    w->download_Click(); // the scripted dialog is cancelled
-    QCOMPARE(f.dialogs.shown().size(), 1);
-    QCOMPARE(f.dialogs.shown().first().text, QStringLiteral("Download Parameter"));
-    QCOMPARE(f.dialogs.shown().first().title, QStringLiteral("Parametri (*.11d)|*.11d"));
+    w->download_Click(); // the dialog is cancelled
+    QCOMPARE(f.modals.seen().size(), 1);
+    QCOMPARE(f.modals.seen().first().title, QStringLiteral("Download Parameter"));
+    QCOMPARE(f.modals.seen().first().filters, QStringList{QStringLiteral("Parametri (*.11d)")});
     QCOMPARE(f.state.ParamFileCode, QStringLiteral("11"));
     QVERIFY(!w->tempo->isActive());
 }
@@ -133,7 +133,7 @@ void TestTransferWindow::oneDownloadPerOpening() {
     TransferWindow *w = f.page();
     w->tempo_Timer();
     w->opzione_1->setChecked(true);
-    f.dialogs.answerFile(writeParameterFile(dir, 1024));
+    f.modals.choose(writeParameterFile(dir, 1024));
     w->download_Click();
     QCOMPARE(f.drive.ram(0xB9FF), quint16(0x1FF));
     QCOMPARE(f.state.TransferDone, kTrue);
@@ -143,7 +143,7 @@ void TestTransferWindow::oneDownloadPerOpening() {
     QCOMPARE(w->ProgressBar1->value(), 3072);
     const int writesAfterFirst = f.port.writes();
     w->download_Click();
-    QCOMPARE(f.dialogs.shown().size(), 1);
+    QCOMPARE(f.modals.seen().size(), 1);
     QCOMPARE(f.port.writes(), writesAfterFirst);
 }
 
@@ -168,9 +168,9 @@ void TestTransferWindow::keysOnTheOptions() {
     w->tempo_Timer();
     QRadioButton *option = status ? w->opzione_1 : w->opzione_0;
     QTest::keyClick(option, key);
-    QCOMPARE(f.dialogs.shown().size(), dialog.isEmpty() ? 0 : 1);
+    QCOMPARE(f.modals.seen().size(), dialog.isEmpty() ? 0 : 1);
     if (!dialog.isEmpty())
-        QCOMPARE(f.dialogs.shown().first().text, dialog);
+        QCOMPARE(f.modals.seen().first().title, dialog);
 }
 
 void TestTransferWindow::cancelledUploadLeavesThePollStopped() {
@@ -181,7 +181,7 @@ void TestTransferWindow::cancelledUploadLeavesThePollStopped() {
     QVERIFY(!w->tempo->isActive());
     QVERIFY(w->upload->isVisible());
     QVERIFY(w->destination->text().isEmpty());
-    QCOMPARE(f.dialogs.shown().first().kind, QStringLiteral("save"));
+    QCOMPARE(f.modals.seen().first().kind, QStringLiteral("save"));
 }
 
 void TestTransferWindow::lostDriveReturnsToTheLinkPage_data() {
@@ -214,12 +214,12 @@ void TestTransferWindow::communicationErrorEndsTheProgram() {
     TransferWindow *w = f.page();
     w->tempo_Timer();
     f.drive.addFault(*sim::ParseFault(QStringLiteral("silence:after=20")));
-    f.dialogs.answerFile(dir.filePath(QStringLiteral("up.10d")));
+    f.modals.choose(dir.filePath(QStringLiteral("up.10d")));
     w->upload_Click();
-    const auto &shown = f.dialogs.shown();
+    const auto &shown = f.modals.seen();
     QCOMPARE(shown.last().kind, QStringLiteral("msgbox"));
     QCOMPARE(shown.last().title, QStringLiteral("Erreur de Communication"));
-    QCOMPARE(shown.last().style, kOkOnly | kCritical);
+    QCOMPARE(shown.last().icon, QMessageBox::Critical);
     QCOMPARE(f.ends, 1);
     QVERIFY(!f.port.IsOpen());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("up.10d"))));
@@ -233,11 +233,11 @@ void TestTransferWindow::badFileIsReportedAndNothingSent() {
     w->tempo_Timer();
     w->opzione_1->setChecked(true);
     const int writes = f.port.writes();
-    f.dialogs.answerFile(writeParameterFile(dir, 10));
+    f.modals.choose(writeParameterFile(dir, 10));
     w->download_Click();
     QCOMPARE(f.port.writes(), writes);
-    QCOMPARE(f.dialogs.shown().last().kind, QStringLiteral("msgbox"));
-    QVERIFY(f.dialogs.shown().last().text.contains(QLatin1String("1024")));
+    QCOMPARE(f.modals.seen().last().kind, QStringLiteral("msgbox"));
+    QVERIFY(f.modals.seen().last().text.contains(QLatin1String("1024")));
     QVERIFY(w->source->text().isEmpty()); // another file may be chosen
     QVERIFY(w->tempo->isActive());
     QCOMPARE(f.state.TransferDone, kFalse);
