@@ -23,6 +23,26 @@ void setLowLatency(int fd) {
 }
 #endif
 
+// QSerialPort reports a device held by another program (EBUSY, a lock file) as a permission
+// error too; only a device the account may not open is a matter of permissions.
+SerialPort::Failure openFailure(QSerialPort::SerialPortError error, const QString &device) {
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return SerialPort::Failure::Missing;
+    case QSerialPort::PermissionError: {
+        const QFileInfo info(device);
+        if (!info.exists())
+            return SerialPort::Failure::Missing;
+        return info.isReadable() && info.isWritable() ? SerialPort::Failure::Busy
+                                                      : SerialPort::Failure::Permission;
+    }
+    case QSerialPort::OpenError:
+        return SerialPort::Failure::Busy;
+    default:
+        return SerialPort::Failure::Other;
+    }
+}
+
 } // namespace
 
 int ReadUsbLatencyTimer(const QString &device) {
@@ -53,10 +73,12 @@ bool HardwareSerialPort::Open() {
         return fail(QStringLiteral("the port is already open"));
     const QString device = map_.device(GetPortNumber());
     if (device.isEmpty())
-        return fail(QStringLiteral("port %1 has no serial device").arg(GetPortNumber()));
+        return fail(QStringLiteral("port %1 has no serial device").arg(GetPortNumber()),
+                    Failure::NoDevice);
     port_.setPortName(device);
     if (!port_.open(QIODevice::ReadWrite))
-        return fail(QStringLiteral("%1: %2").arg(device, port_.errorString()));
+        return fail(QStringLiteral("%1: %2").arg(device, port_.errorString()),
+                    openFailure(port_.error(), device));
     const bool configured = port_.setBaudRate(kBaudRate) && port_.setDataBits(QSerialPort::Data8) &&
                             port_.setParity(QSerialPort::NoParity) &&
                             port_.setStopBits(QSerialPort::OneStop) &&
@@ -91,7 +113,11 @@ QString HardwareSerialPort::deviceName() const {
 void HardwareSerialPort::markVanished(const QString &why) {
     vanished_ = true;
     port_.close();
-    fail(why);
+    fail(why, Failure::Vanished);
+}
+
+QString HardwareSerialPort::deviceFor(int portNumber) const {
+    return map_.device(portNumber);
 }
 
 bool HardwareSerialPort::Write(const QByteArray &bytes) {

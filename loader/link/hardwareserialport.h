@@ -26,6 +26,7 @@ public:
     void setPortMap(const PortMap &map) { map_ = map; }
     // The device the port is open on (empty while closed).
     QString deviceName() const;
+    QString deviceFor(int portNumber) const override;
     // A USB adapter's latency timer in ms as read on open, or -1 where there is none.
     // Above 2 ms it stretches every transaction (16 ms triples a program download).
     int latencyTimerMs() const { return latencyTimerMs_; }

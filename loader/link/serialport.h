@@ -11,6 +11,17 @@ namespace zr {
 // value and lastError(), never by throwing.
 class SerialPort {
 public:
+    // Why the last failing operation failed, for texts in the user's language.
+    enum class Failure {
+        None,
+        NoDevice,   // no serial device is mapped to the port number
+        Missing,    // the device does not exist (adapter unplugged)
+        Permission, // the account may not open the device
+        Busy,       // another program holds the device
+        Vanished,   // the device went away while open
+        Other,
+    };
+
     static constexpr int kBaudRate = 19200;
     static constexpr int kFirstPort = 1;
     static constexpr int kLastPort = 4;
@@ -39,17 +50,25 @@ public:
 
     // What went wrong in the last failing operation (for logs and the command-line tool).
     QString lastError() const { return lastError_; }
+    Failure lastFailure() const { return lastFailure_; }
+    // The device the port number stands for, where the port knows it (for messages).
+    virtual QString deviceFor(int /*portNumber*/) const { return {}; }
 
 protected:
-    bool fail(const QString &why) {
+    bool fail(const QString &why, Failure kind = Failure::Other) {
         lastError_ = why;
+        lastFailure_ = kind;
         return false;
     }
-    void clearError() { lastError_.clear(); }
+    void clearError() {
+        lastError_.clear();
+        lastFailure_ = Failure::None;
+    }
 
 private:
     int portNumber_ = kFirstPort;
     QString lastError_;
+    Failure lastFailure_ = Failure::None;
 };
 
 } // namespace zr

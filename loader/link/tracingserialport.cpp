@@ -34,7 +34,7 @@ bool TracingSerialPort::forward(bool ok) {
     if (ok)
         clearError();
     else
-        fail(inner_.lastError());
+        fail(inner_.lastError(), inner_.lastFailure());
     return ok;
 }
 

@@ -3,6 +3,7 @@
 #include "driveprotocol.h"
 #include "glosscontrols.h"
 #include "hardwareserialport.h"
+#include "linkhints.h"
 #include "serialport.h"
 #include "shell.h"
 #include "toggleswitch.h"
@@ -80,8 +81,10 @@ SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
     CWButton1->setObjectName(QStringLiteral("CWButton1"));
     CWButton1->setToolTip(QStringLiteral("Disable"));
     CWButton1->setGeometry(TwipsToPx(4200), TwipsToPx(840), TwipsToPx(1200), TwipsToPx(480));
-    connect(CWButton1, &ToggleSwitch::ValueChanged, this,
-            [this](bool on) { CWButton1_ValueChanged(on); });
+    connect(CWButton1, &ToggleSwitch::ValueChanged, this, [this](bool on) {
+        ++switchFlips_;
+        CWButton1_ValueChanged(on);
+    });
 
     Frame3 = frame(this, "Frame3", QStringLiteral("Com"), twipRect(675, 1530, 1350, 810));
     numcom = valueLabel(Frame3, "numcom");
@@ -101,14 +104,17 @@ SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
     Stato->setGeometry(twipRect(120, 330, 4710, 390));
     connect(Stato, &QLineEdit::textChanged, this, [this] { Stato_Change(); });
 
+    // A note on a light ground, so that it reads on the green of the frame.
     linkHint = new QLabel(this);
     linkHint->setObjectName(QStringLiteral("linkHint"));
     linkHint->setWordWrap(true);
-    linkHint->setGeometry(twipRect(675, 3270, 4950, 540));
-    QFont small = linkHint->font();
-    small.setPointSize(8);
-    linkHint->setFont(small);
-    linkHint->setStyleSheet(QStringLiteral("color: #505050"));
+    linkHint->setGeometry(twipRect(675, 3300, 4950, 720));
+    linkHint->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    linkHint->setFont(QFont(QStringLiteral("Arial"), 9));
+    linkHint->setStyleSheet(QStringLiteral("QLabel#linkHint { color: #1a1a1a; background: #fff8d0;"
+                                           " border: 1px solid #b09a40; border-radius: 4px;"
+                                           " padding: 2px 6px; }"));
+    linkHint->hide();
 
     for (QGroupBox *g : {Frame1, Frame2, Frame3, Frame5})
         g->setFont(QFont(QStringLiteral("Arial"), 9));
@@ -147,9 +153,18 @@ void SerialStateWindow::Form_Unload() {
     shell_.state.TransferDone = kFalse;
 }
 
+// Every routine here that lets window events run may see the switch flipped (or the page
+// unloaded) meanwhile; the handler of that flip has then done its work and has the last word, so
+// the routine stops where it is instead of writing its older view of the link back.
+bool SerialStateWindow::letEventsRun(const QPointer<SerialStateWindow> &self, quint64 flips) {
+    QCoreApplication::processEvents();
+    return self && switchFlips_ == flips;
+}
+
 void SerialStateWindow::callstatus() {
     LoaderRoutine &st = shell_.state;
     QPointer<SerialStateWindow> self(this);
+    const quint64 flips = switchFlips_;
     QString text;
     for (int round = 0; round < 2; ++round) {
         if (!Timer1->isActive())
@@ -157,8 +172,7 @@ void SerialStateWindow::callstatus() {
         DriveTransaction(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text,
                          st.CommResult);
         st.StatusFlag14 = numberIn(text) & addr::kStatusBit14;
-        QCoreApplication::processEvents();
-        if (!self)
+        if (!letEventsRun(self, flips))
             return;
     }
 }
@@ -166,15 +180,15 @@ void SerialStateWindow::callstatus() {
 void SerialStateWindow::CWButton1_ValueChanged(bool on) {
     LoaderRoutine &st = shell_.state;
     QPointer<SerialStateWindow> self(this);
+    const quint64 flips = switchFlips_;
     callstatus();
-    if (!self)
+    if (!self || switchFlips_ != flips)
         return;
     QString text2;
     DriveTransaction(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text2,
                      st.CommResult);
     st.StatusFlag14 = numberIn(text2) & addr::kStatusBit14;
-    QCoreApplication::processEvents();
-    if (!self)
+    if (!letEventsRun(self, flips))
         return;
     if (st.StatusFlag14 == addr::kStatusBit14 && on) {
         if (!Timer1->isActive())
@@ -204,7 +218,7 @@ void SerialStateWindow::CWButton1_ValueChanged(bool on) {
         SOFTREL->setText(QStringLiteral("0"));
         numcom->setText(QStringLiteral("0"));
         st.LinkOk = kFalse;
-        linkHint->clear();
+        showHint(QString());
     }
     st.LinkEnabledSaved = Flag(CWButton1->Value());
 }
@@ -217,6 +231,7 @@ void SerialStateWindow::Stato_Change() {
 void SerialStateWindow::Timer1_Timer() {
     LoaderRoutine &st = shell_.state;
     QPointer<SerialStateWindow> self(this);
+    const quint64 flips = switchFlips_;
     if (PortNumber > 4)
         PortNumber = 4;
     if (PortNumber < 1)
@@ -228,11 +243,8 @@ void SerialStateWindow::Timer1_Timer() {
     if (port.IsOpen())
         ok = port.Close();
     ok = ok && port.SetPortNumber(PortNumber);
-    if (ok) {
-        QCoreApplication::processEvents();
-        if (!self)
-            return;
-    }
+    if (ok && !letEventsRun(self, flips))
+        return;
     if (ok && !port.IsOpen()) {
         ok = port.Open();
         portFailed = !ok;
@@ -253,7 +265,7 @@ void SerialStateWindow::Timer1_Timer() {
         pal.setColor(QPalette::Text, QColor(0, 255, 1));
         Stato->setPalette(pal);
         Stato->setText(st.CommResult);
-        if (!self)
+        if (!self || switchFlips_ != flips)
             return;
         st.LinkOk = kTrue;
         showLatencyWarning();
@@ -266,37 +278,21 @@ void SerialStateWindow::Timer1_Timer() {
     Stato->setPalette(pal);
     numcom->setText(QString::number(PortNumber));
     Stato->setText(st.CommResult);
-    if (!self)
+    if (!self || switchFlips_ != flips)
         return;
     SOFTREL->setText(QStringLiteral("X"));
     st.LinkOk = kFalse;
-    if (portFailed)
-        explainPortFailure();
-    else
-        linkHint->clear();
+    showHint(portFailed ? PortFailureHint(shell_.port(), st.CurrentLanguage) : QString());
 }
 
-void SerialStateWindow::explainPortFailure() {
-    const SerialPort &port = shell_.port();
-    const QString why = port.lastError();
-    QString hint = QStringLiteral("Port %1 does not open: %2").arg(port.GetPortNumber()).arg(why);
-    if (why.contains(QLatin1String("ermission")))
-        hint += QStringLiteral(" (add your user to the dialout group, then log in again)");
-    else if (why.contains(QLatin1String("busy"), Qt::CaseInsensitive) ||
-             why.contains(QLatin1String("lock"), Qt::CaseInsensitive))
-        hint += QStringLiteral(" (another program is using it)");
-    linkHint->setText(hint);
+void SerialStateWindow::showHint(const QString &text) {
+    linkHint->setText(text);
+    linkHint->setVisible(!text.isEmpty());
 }
 
 void SerialStateWindow::showLatencyWarning() {
     auto *hw = dynamic_cast<HardwareSerialPort *>(&shell_.port());
-    const int ms = hw ? hw->latencyTimerMs() : 0;
-    if (ms > 2)
-        linkHint->setText(QStringLiteral("The USB adapter's latency timer is %1 ms: set it to 1 ms "
-                                         "(/sys/bus/usb-serial/devices/<tty>/latency_timer).")
-                              .arg(ms));
-    else
-        linkHint->clear();
+    showHint(LatencyHint(hw ? hw->latencyTimerMs() : 0, shell_.state.CurrentLanguage));
 }
 
 } // namespace zr::shell

@@ -5,6 +5,8 @@
 
 #include "form.h"
 
+#include <QPointer>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -50,8 +52,13 @@ public:
 private:
     void Combo1_Click();
     void Stato_Change();
-    void explainPortFailure();
+    bool letEventsRun(const QPointer<SerialStateWindow> &self, quint64 flips);
+    void showHint(const QString &text);
     void showLatencyWarning();
+
+    // Counts the changes of CWButton1's value, so a routine that let window events run notices a
+    // change made meanwhile.
+    quint64 switchFlips_ = 0;
 };
 
 } // namespace zr::shell

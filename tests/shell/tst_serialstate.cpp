@@ -11,6 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace zr::shell;
 
 class TestSerialState : public QObject {
@@ -28,7 +31,60 @@ private slots:
     void switchOffClearsEvenWithDriveAnswering();
     void transferDoneReevaluatesOnStatoChange();
     void unloadStopsPoll();
+    void switchedOffWhileTheLinkWaits_data();
+    void switchedOffWhileTheLinkWaits();
+    void hintSaysWhyInTheUsersLanguage_data();
+    void hintSaysWhyInTheUsersLanguage();
 };
+
+namespace {
+
+// The page as the user sees it, and a click on its switch.
+SerialStateWindow *shownLink(ShellFixture &f) {
+    SerialStateWindow *w = f.link();
+    w->resize(w->size());
+    w->show();
+    return w;
+}
+
+void clickSwitch(SerialStateWindow *w) {
+    QTest::mouseClick(w->CWButton1, Qt::LeftButton);
+}
+
+// WCAG contrast ratio of two colours.
+double contrast(const QColor &a, const QColor &b) {
+    const auto lum = [](const QColor &c) {
+        const auto lin = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double la = lum(a);
+    const double lb = lum(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast between the most common colour of an image (its ground) and the colour farthest
+// from it (its text).
+double textContrast(const QImage &image) {
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb ground = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            ground = it.key();
+        }
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(QColor(ground), QColor(it.key())));
+    return best;
+}
+
+} // namespace
 
 void TestSerialState::loadAppliesLanguage_data() {
     QTest::addColumn<int>("lang");
@@ -73,7 +129,7 @@ void TestSerialState::huntCyclesPortsWithoutDrive() {
         QCOMPARE(f.state.LinkOk, kFalse);
     }
     QCOMPARE(seen, (QStringList{"2", "3", "4", "1", "2"}));
-    QVERIFY(w->linkHint->text().contains(QLatin1String("does not open")));
+    QVERIFY(w->linkHint->text().contains(QLatin1String("non esiste")));
 }
 
 void TestSerialState::huntSettlesOnDrivePort() {
@@ -134,9 +190,9 @@ void TestSerialState::switchOn() {
     ShellFixture f;
     f.drive.setStatus(quint16(status));
     f.state.DriveAddress = 1;
-    SerialStateWindow *w = f.link();
+    SerialStateWindow *w = shownLink(f);
     w->Timer1_Timer(); // opens the port on the drive
-    w->CWButton1->setValue(true);
+    clickSwitch(w);
     QCOMPARE(f.toolbar.pattern(), buttons);
     QVERIFY(w->Timer1->isActive());
     QCOMPARE(w->CWButton1->toolTip(), QStringLiteral("Enable"));
@@ -148,11 +204,11 @@ void TestSerialState::switchOffClearsEvenWithDriveAnswering() {
     ShellFixture f;
     f.drive.setStatus(0x4000);
     f.state.DriveAddress = 1;
-    SerialStateWindow *w = f.link();
+    SerialStateWindow *w = shownLink(f);
     w->Timer1_Timer();
-    w->CWButton1->setValue(true);
+    clickSwitch(w);
     QCOMPARE(f.toolbar.pattern(), QStringLiteral("111"));
-    w->CWButton1->setValue(false);
+    clickSwitch(w);
     QCOMPARE(f.toolbar.pattern(), QStringLiteral("000"));
     QCOMPARE(w->Stato->text(), QStringLiteral(" "));
     QCOMPARE(w->SOFTREL->text(), QStringLiteral("0"));
@@ -189,6 +245,73 @@ void TestSerialState::unloadStopsPoll() {
     f.shell.forms().unload(kLinkWindow);
     QVERIFY(!t->isActive());
     QCOMPARE(f.state.TransferDone, kFalse);
+}
+
+void TestSerialState::switchedOffWhileTheLinkWaits_data() {
+    QTest::addColumn<bool>("duringTick");
+    QTest::newRow("click lands inside a poll tick") << true;
+    QTest::newRow("click lands inside the switch-on status reads") << false;
+}
+
+// The user switches the link off while a routine of the page lets window events run: the link
+// stays off, whatever the routine had read before.
+void TestSerialState::switchedOffWhileTheLinkWaits() {
+    QFETCH(bool, duringTick);
+    ShellFixture f;
+    f.drive.setStatus(0x4000);
+    f.state.DriveAddress = 1;
+    SerialStateWindow *w = shownLink(f);
+    w->Timer1_Timer();
+    if (duringTick) {
+        clickSwitch(w); // on
+        QTimer::singleShot(0, w, [w] { clickSwitch(w); });
+        w->Timer1_Timer();
+    } else {
+        QTimer::singleShot(0, w, [w] { clickSwitch(w); });
+        clickSwitch(w); // on; the second click arrives while it reads the status
+    }
+    QCOMPARE(w->CWButton1->Value(), false);
+    QCOMPARE(f.state.LinkOk, kFalse);
+    QCOMPARE(f.state.LinkEnabledSaved, kFalse);
+    QCOMPARE(f.toolbar.pattern(), QStringLiteral("000"));
+    QVERIFY(!w->Timer1->isActive());
+    QCOMPARE(w->Stato->text(), QStringLiteral(" "));
+    QCOMPARE(w->SOFTREL->text(), QStringLiteral("0"));
+    QCOMPARE(w->numcom->text(), QStringLiteral("0"));
+}
+
+void TestSerialState::hintSaysWhyInTheUsersLanguage_data() {
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("port1"); // "missing", "busy", "denied"
+    QTest::addColumn<QString>("says");
+    QTest::newRow("missing, Italian") << 0 << "missing"
+                                      << "non esiste";
+    QTest::newRow("busy, English") << 1 << "busy"
+                                   << "in use by another program";
+    QTest::newRow("denied, French") << 2 << "denied"
+                                    << "groupe dialout";
+    QTest::newRow("denied, Italian") << 0 << "denied"
+                                     << "gruppo dialout";
+}
+
+void TestSerialState::hintSaysWhyInTheUsersLanguage() {
+    QFETCH(int, lang);
+    QFETCH(QString, port1);
+    QFETCH(QString, says);
+    ShellFixture f;
+    f.state.CurrentLanguage = qint16(lang);
+    f.port.setPortPresent(1, port1 != "missing");
+    f.port.setPortBusy(1, port1 == "busy");
+    f.port.setPortDenied(1, port1 == "denied");
+    f.port.setDrivePort(2);
+    SerialStateWindow *w = shownLink(f);
+    w->Timer1_Timer(); // port 1 fails
+    QVERIFY2(w->linkHint->text().contains(says), qPrintable(w->linkHint->text()));
+    QVERIFY(w->linkHint->isVisible());
+    const QImage shot = w->grab(w->linkHint->geometry()).toImage();
+    QVERIFY2(textContrast(shot) >= 7.0, qPrintable(QString::number(textContrast(shot))));
+    w->Timer1_Timer(); // the drive answers on port 2: nothing to explain
+    QVERIFY(w->linkHint->isHidden());
 }
 
 QTEST_MAIN(TestSerialState)

@@ -16,14 +16,24 @@ void SimSerialPort::setPortBusy(int n, bool busy) {
         busy_[static_cast<size_t>(n - 1)] = busy;
 }
 
+void SimSerialPort::setPortDenied(int n, bool denied) {
+    if (n >= 1 && n <= 4)
+        denied_[static_cast<size_t>(n - 1)] = denied;
+}
+
 bool SimSerialPort::Open() {
     const auto i = static_cast<size_t>(GetPortNumber() - 1);
     if (open_)
         return fail(QStringLiteral("the port is already open"));
     if (!present_[i] || (onDriveLine() && drive_.vanished()))
-        return fail(QStringLiteral("port %1 does not exist").arg(GetPortNumber()));
+        return fail(QStringLiteral("port %1 does not exist").arg(GetPortNumber()),
+                    Failure::Missing);
+    if (denied_[i])
+        return fail(QStringLiteral("port %1: permission denied").arg(GetPortNumber()),
+                    Failure::Permission);
     if (busy_[i])
-        return fail(QStringLiteral("port %1 is taken by another program").arg(GetPortNumber()));
+        return fail(QStringLiteral("port %1 is taken by another program").arg(GetPortNumber()),
+                    Failure::Busy);
     open_ = true;
     ++opens_;
     clearError();
@@ -42,7 +52,7 @@ bool SimSerialPort::Close() {
 bool SimSerialPort::checkLine() {
     if (open_ && onDriveLine() && drive_.vanished()) {
         open_ = false;
-        return fail(QStringLiteral("the serial device went away"));
+        return fail(QStringLiteral("the serial device went away"), Failure::Vanished);
     }
     return open_ || fail(QStringLiteral("the port is not open"));
 }

@@ -26,6 +26,8 @@ public:
     void setDrivePort(int n) { drivePort_ = n; }
     // Another program holds the port: Open() fails.
     void setPortBusy(int n, bool busy);
+    // The account may not open the port: Open() fails.
+    void setPortDenied(int n, bool denied);
     // Bytes the drive side puts on the line outside any exchange (leftovers, noise).
     void injectInput(const QByteArray &bytes) { injected_ += bytes; }
     int writes() const { return writes_; }
@@ -40,6 +42,7 @@ private:
     int drivePort_ = 1;
     std::array<bool, 4> present_{true, true, true, true};
     std::array<bool, 4> busy_{false, false, false, false};
+    std::array<bool, 4> denied_{false, false, false, false};
     QByteArray injected_;
     int writes_ = 0;
     int opens_ = 0;
