@@ -41,6 +41,9 @@ public:
     void showFileProblem(const FileProblem &p) override {
         QTextStream(stderr) << FileProblemText(p, kEnglish) << Qt::endl;
     }
+    void showNotConfirmed(bool program) override {
+        QTextStream(stderr) << NotConfirmedText(program, kEnglish) << Qt::endl;
+    }
     void ShowCommError(int language) override {
         if (tty_ && lastFilled_ >= 0)
             std::printf("\n");

@@ -1,7 +1,9 @@
 #include "transferfiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStorageInfo>
 
 namespace zr {
 
@@ -64,6 +66,29 @@ std::optional<std::vector<int>> ReadParameterValues(const QString &path, FilePro
     return values;
 }
 
+QString WriteFailureReason(const QString &path, const QString &systemReason, int language) {
+    const auto pick = [language](const char *it, const char *en, const char *fr) {
+        return QString::fromUtf8(language == 0 ? it : language == 2 ? fr : en);
+    };
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return pick("la cartella %1 non esiste", "the folder %1 does not exist",
+                    "le dossier %1 n'existe pas")
+            .arg(folder.absoluteFilePath());
+    if (!folder.isWritable())
+        return pick("non si può scrivere nella cartella %1", "you may not write in the folder %1",
+                    "vous ne pouvez pas écrire dans le dossier %1")
+            .arg(folder.absoluteFilePath());
+    if (file.exists() && !file.isWritable())
+        return pick("il file è protetto in scrittura", "the file is write-protected",
+                    "le fichier est protégé en écriture");
+    const QStorageInfo disk(folder.absoluteFilePath());
+    if (disk.isValid() && disk.bytesAvailable() < 64 * 1024)
+        return pick("il disco è pieno", "the disk is full", "le disque est plein");
+    return systemReason;
+}
+
 bool HexPairReader::getChar(char &c) {
     return in_.getChar(&c);
 }
@@ -102,15 +127,26 @@ bool CheckProgramFile(const QString &path, FileProblem *problem) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return report(problem, FileProblem::CannotOpen, path, 0, f.errorString());
-    HexPairReader reader(f);
-    char a = 0;
-    char b = 0;
-    while (reader.pairsRead() < kProgramSkipPairs + kProgramPairs) {
-        if (!reader.next(a, b))
-            return report(problem, FileProblem::TooShort, path, reader.pairsRead());
-        if (reader.pairsRead() > kProgramSkipPairs && !isHexDigit(b))
-            return report(problem, FileProblem::BadPair, path, reader.pairsRead() - 1,
-                          QString::fromLatin1(QByteArray().append(a).append(b)));
+    // The pair reader's own rules, with every character looked at.
+    qint64 pairs = 0;
+    char c = 0;
+    while (pairs < kProgramSkipPairs + kProgramPairs) {
+        if (!f.getChar(&c))
+            return report(problem, FileProblem::TooShort, path, pairs);
+        if (c >= 'a' && c <= 'f')
+            return report(problem, FileProblem::LowerCase, path, pairs, QString(QLatin1Char(c)));
+        if (!IsPairStart(c))
+            continue;
+        char second = 0;
+        if (!f.getChar(&second))
+            return report(problem, FileProblem::TooShort, path, pairs);
+        if (second >= 'a' && second <= 'f')
+            return report(problem, FileProblem::LowerCase, path, pairs,
+                          QString::fromLatin1(QByteArray().append(c).append(second)));
+        ++pairs;
+        if (pairs > kProgramSkipPairs && !isHexDigit(second))
+            return report(problem, FileProblem::BadPair, path, pairs - 1,
+                          QString::fromLatin1(QByteArray().append(c).append(second)));
     }
     return true;
 }

@@ -16,12 +16,26 @@ constexpr int kProgramWords = kProgramPairs / 2;
 
 // Why a transfer file was refused before anything went to the drive.
 struct FileProblem {
-    enum Kind { CannotOpen, CannotCreate, TooFewValues, NotANumber, OutOfRange, TooShort, BadPair };
+    enum Kind {
+        CannotOpen,
+        CannotCreate, // the file to write could not be written (detail: why)
+        TooFewValues,
+        NotANumber,
+        OutOfRange,
+        TooShort,
+        BadPair,
+        LowerCase, // a lower-case hexadecimal letter would shift the pairs sent
+    };
     Kind kind = CannotOpen;
     QString path;
     qint64 where = 0; // value, line or pair number the problem was found at
     QString detail;   // the system's reason, or the offending text
 };
+
+// Why a file could not be written, in the user's language (0 Italian, 1 English, 2 French): the
+// folder is missing or may not be written, the file is write-protected, the disk is full, else
+// the system's own reason.
+QString WriteFailureReason(const QString &path, const QString &systemReason, int language);
 
 // A parameter file line as the upload writes it: the sign or a blank, the digits, one blank, CR LF
 // (" 1700 \r\n", "-1 \r\n").
@@ -53,8 +67,10 @@ bool IsPairStart(char c);
 // ("FFFF" gives -1). Evaluation stops at the first character that is no hexadecimal digit.
 int ProgramWord(char h1, char h2, char l1, char l2);
 
-// Reads the whole program file once, without keeping it: it must hold 8192 + 20480 pairs and every
-// pair that will be sent must be two hexadecimal digits.
+// Reads the whole program file once, without keeping it: it must hold 8192 + 20480 pairs, every
+// pair that will be sent must be two hexadecimal digits, and up to the last pair sent no lower-case
+// hexadecimal letter may stand anywhere (a pair never starts at one, so it would shift every pair
+// after it).
 bool CheckProgramFile(const QString &path, FileProblem *problem);
 
 } // namespace zr

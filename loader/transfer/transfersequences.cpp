@@ -12,11 +12,20 @@ namespace {
 constexpr int kParamCompletion = -21846;  // 0xAAAA
 constexpr int kProgramCompletion = 21845; // 0x5555
 
-// The completion word goes out once, unguarded; its result is not examined.
-void sendCompletion(const TransferLink &link, int value) {
+// The completion word goes out once, unguarded. A drive that does not answer it may not have
+// stored what was sent, which the user must know.
+bool sendCompletion(const TransferLink &link, int value) {
     QString data = QString::number(value);
     QString result;
     DriveTransaction(link.port, link.drive, addr::kCompletion, true, true, data, result);
+    return result == kNoError;
+}
+
+TransferOutcome confirm(bool confirmed, bool program, TransferView &view) {
+    if (confirmed)
+        return TransferOutcome::Done;
+    view.showNotConfirmed(program);
+    return TransferOutcome::NotConfirmed;
 }
 } // namespace
 
@@ -121,7 +130,7 @@ TransferOutcome DownloadParameters(const TransferLink &link, const QString &sour
         view.setProgressValue(2 * kParameterWords + i + 1);
         view.letEventsRun();
     }
-    sendCompletion(link, kParamCompletion);
+    const bool confirmed = sendCompletion(link, kParamCompletion);
 
     view.stopAnimation();
     view.hidePictures();
@@ -129,7 +138,7 @@ TransferOutcome DownloadParameters(const TransferLink &link, const QString &sour
     view.setProgressVisible(false);
     view.setPollEnabled(true);
     view.finished(false);
-    return TransferOutcome::Done;
+    return confirm(confirmed, false, view);
 }
 
 TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
@@ -177,7 +186,7 @@ TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
         view.setProgressValue(count + 1);
         view.letEventsRun();
     }
-    sendCompletion(link, kProgramCompletion);
+    const bool confirmed = sendCompletion(link, kProgramCompletion);
 
     view.stopAnimation();
     view.hidePictures();
@@ -186,7 +195,7 @@ TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
     file.close();
     view.setPollEnabled(true);
     view.finished(false);
-    return TransferOutcome::Done;
+    return confirm(confirmed, true, view);
 }
 
 } // namespace zr

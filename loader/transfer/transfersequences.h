@@ -31,6 +31,8 @@ public:
     virtual void showFileProblem(const FileProblem &) {}
     // A word failed five times: show the communication error and end the program.
     virtual void ShowCommError(int /*language*/) {}
+    // The drive did not answer the completion word: it may not have stored what was sent.
+    virtual void showNotConfirmed(bool /*program*/) {}
 };
 
 struct TransferLink {
@@ -40,9 +42,10 @@ struct TransferLink {
 };
 
 enum class TransferOutcome {
-    Done,      // every word went through (the completion word is not checked)
-    BadFile,   // the file was refused; nothing was sent and nothing written
-    CommError, // a word failed five times; ShowCommError has been called
+    Done,         // every word went through and the drive answered the completion word
+    NotConfirmed, // every word went through, but the completion word got no answer
+    BadFile,      // the file was refused; nothing was sent and nothing written
+    CommError,    // a word failed five times; ShowCommError has been called
 };
 
 constexpr int kMaxTriesPerWord = 5;

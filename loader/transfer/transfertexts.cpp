@@ -52,7 +52,9 @@ QString CommErrorText(int language) {
     }
 }
 
-QString FileProblemTitle(int language) {
+QString FileProblemTitle(const FileProblem &problem, int language) {
+    if (problem.kind == FileProblem::CannotCreate)
+        return pick(language, "File non scritto", "File not written", "Fichier non écrit");
     return pick(language, "File non valido", "Invalid file", "Fichier non valide");
 }
 
@@ -67,11 +69,15 @@ QString FileProblemText(const FileProblem &p, int language) {
                    .arg(file, p.detail);
         break;
     case FileProblem::CannotCreate:
-        what =
-            pick(language, "Impossibile creare il file %1 (%2).",
-                 "The file %1 cannot be created (%2).", "Impossible de créer le fichier %1 (%2).")
-                .arg(file, p.detail);
-        break;
+        // Nothing goes to the drive on an upload: say what happened to the file instead.
+        return pick(language, "Impossibile scrivere il file %1: %2.",
+                    "The file %1 could not be written: %2.",
+                    "Impossible d'écrire le fichier %1 : %2.")
+                   .arg(file, WriteFailureReason(p.path, p.detail, language)) +
+               QLatin1Char('\n') +
+               pick(language, "Un file già esistente con questo nome è rimasto com'era.",
+                    "A file of that name that was already there is as it was.",
+                    "Un fichier de ce nom qui existait déjà est resté tel quel.");
     case FileProblem::TooFewValues:
         what = pick(language, "Il file %1 contiene solo %2 valori; ne servono 1024.",
                     "The file %1 holds only %2 values; 1024 are needed.",
@@ -98,6 +104,16 @@ QString FileProblemText(const FileProblem &p, int language) {
                    .arg(file)
                    .arg(p.where);
         break;
+    case FileProblem::LowerCase:
+        what = pick(language,
+                    "Il programma %1 contiene la lettera minuscola \"%3\" prima del byte %2: "
+                    "le cifre esadecimali devono essere maiuscole.",
+                    "The program %1 holds the lower-case letter \"%3\" before byte %2: "
+                    "hexadecimal digits must be upper case.",
+                    "Le programme %1 contient la lettre minuscule \"%3\" avant l'octet %2 : "
+                    "les chiffres hexadécimaux doivent être en majuscules.")
+                   .arg(file, where, p.detail);
+        break;
     case FileProblem::BadPair:
         what = pick(language, "Il byte %2 del programma %1 non è esadecimale: \"%3\".",
                     "Byte %2 of the program %1 is not hexadecimal: \"%3\".",
@@ -108,6 +124,33 @@ QString FileProblemText(const FileProblem &p, int language) {
     return what + QLatin1Char('\n') +
            pick(language, "Nessun dato è stato inviato all'azionamento.",
                 "Nothing was sent to the drive.", "Rien n'a été envoyé au variateur.");
+}
+
+QString NotConfirmedTitle(int language) {
+    return pick(language, "Trasferimento non confermato", "Transfer not confirmed",
+                "Transfert non confirmé");
+}
+
+QString NotConfirmedText(bool program, int language) {
+    const QString what =
+        program ? pick(language,
+                       "L'azionamento non ha confermato la fine del download del programma: "
+                       "potrebbe non averlo memorizzato né avviato.",
+                       "The drive did not confirm the end of the program download: it may not "
+                       "have stored or started the program.",
+                       "Le variateur n'a pas confirmé la fin du téléchargement du programme : il "
+                       "ne l'a peut-être ni mémorisé ni démarré.")
+                : pick(language,
+                       "L'azionamento non ha confermato la fine del download dei parametri: "
+                       "potrebbe non averli memorizzati.",
+                       "The drive did not confirm the end of the parameter download: it may not "
+                       "have stored the new parameters.",
+                       "Le variateur n'a pas confirmé la fin du téléchargement des paramètres : "
+                       "il ne les a peut-être pas mémorisés.");
+    return what + QLatin1Char('\n') +
+           pick(language, "Controllare l'azionamento e ripetere il download.",
+                "Check the drive and repeat the download.",
+                "Contrôler le variateur et répéter le téléchargement.");
 }
 
 } // namespace zr

@@ -15,8 +15,13 @@ constexpr int kFrench = 2;
 QString CommErrorTitle(int language);
 QString CommErrorText(int language);
 
-// Title and text telling the user why a file was refused (nothing was sent to the drive).
-QString FileProblemTitle(int language);
+// Title and text telling the user why a file was refused (nothing was sent to the drive) or could
+// not be written.
+QString FileProblemTitle(const FileProblem &problem, int language);
 QString FileProblemText(const FileProblem &problem, int language);
+
+// Title and text when the drive did not answer the completion word of a download.
+QString NotConfirmedTitle(int language);
+QString NotConfirmedText(bool program, int language);
 
 } // namespace zr

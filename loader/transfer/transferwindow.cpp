@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,6 +136,13 @@ TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
     Command1->setFont(QFont(QStringLiteral("Comic Sans MS"), 10));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
+    runningNote = named(new QLabel(this), "runningNote", px(40, 294, 404, 20));
+    runningNote->setAlignment(Qt::AlignCenter);
+    runningNote->setStyleSheet(QStringLiteral("QLabel#runningNote { color: #1a1a1a; background: "
+                                              "#fff8d0; border: 1px solid #b09a40; "
+                                              "border-radius: 4px; }"));
+    runningNote->hide();
+
     tempo = new QTimer(this);
     tempo->setObjectName(QStringLiteral("tempo"));
     tempo->setInterval(500);
@@ -230,10 +238,13 @@ TransferOutcome TransferWindow::runSequence(TransferOutcome (*sequence)(const Tr
                                                                         TransferView &),
                                             const QString &file) {
     const TransferLink link{shell_.port(), shell_.state.DriveAddress, shell_.state.CurrentLanguage};
+    QPointer<TransferWindow> self(this);
     setRunning(true);
     const TransferOutcome outcome = sequence(link, file, *this);
-    if (outcome != TransferOutcome::CommError)
+    if (self && outcome != TransferOutcome::CommError) {
         setRunning(false);
+        showPendingMessages();
+    }
     return outcome;
 }
 
@@ -328,9 +339,31 @@ void TransferWindow::Command1_Click() {
 }
 
 void TransferWindow::setRunning(bool on) {
+    if (on == running_)
+        return;
     running_ = on;
     Command1->setEnabled(!on);
     Frame1->setEnabled(!on);
+    // Clicks and keys wait while the words go out (see letEventsRun): say so, and show a busy
+    // pointer, so that nobody thinks the program hangs.
+    const int lang = shell_.state.CurrentLanguage;
+    runningNote->setText(
+        lang == shell::kItalian
+            ? QStringLiteral("Trasferimento in corso: i comandi attendono la fine.")
+        : lang == shell::kFrench
+            ? QStringLiteral("Transfert en cours : les commandes attendent la fin.")
+            : QStringLiteral("Transfer running: clicks and keys wait until it ends."));
+    runningNote->setVisible(on);
+    if (on)
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void TransferWindow::showPendingMessages() {
+    const auto messages = std::exchange(pendingMessages_, {});
+    for (const auto &show : messages)
+        show();
 }
 
 // --- what the sequences show ---
@@ -416,15 +449,27 @@ void TransferWindow::finished(bool wasUpload) {
 }
 
 void TransferWindow::showFileProblem(const FileProblem &problem) {
-    const int lang = shell_.state.CurrentLanguage;
-    shell_.dialogs.MsgBox(this, FileProblemText(problem, lang),
-                          shell::kOkOnly | shell::kExclamation, FileProblemTitle(lang));
+    pendingMessages_ << [this, problem] {
+        const int lang = shell_.state.CurrentLanguage;
+        shell_.dialogs.MsgBox(this, FileProblemText(problem, lang),
+                              shell::kOkOnly | shell::kExclamation,
+                              FileProblemTitle(problem, lang));
+    };
+}
+
+void TransferWindow::showNotConfirmed(bool program) {
+    pendingMessages_ << [this, program] {
+        const int lang = shell_.state.CurrentLanguage;
+        shell_.dialogs.MsgBox(this, NotConfirmedText(program, lang),
+                              shell::kOkOnly | shell::kExclamation, NotConfirmedTitle(lang));
+    };
 }
 
 void TransferWindow::ShowCommError(int language) {
     if (CommErrorTitle(language).isEmpty())
         return;
     tempo->stop();
+    setRunning(false);
     shell_.dialogs.MsgBox(this, CommErrorText(language), shell::kOkOnly | shell::kCritical,
                           CommErrorTitle(language));
     // The program ends here: no transaction follows, the port is released.

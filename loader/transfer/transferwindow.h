@@ -7,6 +7,10 @@
 #include "form.h"
 #include "transfersequences.h"
 
+#include <QList>
+
+#include <functional>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -61,6 +65,8 @@ public:
     QLabel *anmAVI = nullptr;
     QPushButton *Command1 = nullptr;
     QTimer *tempo = nullptr;
+    // Shown while a transfer runs: clicks and keys wait until it ends.
+    QLabel *runningNote = nullptr;
 
     // TransferView
     void setPollEnabled(bool on) override;
@@ -77,6 +83,7 @@ public:
     void letEventsRun() override;
     void finished(bool upload) override;
     void showFileProblem(const FileProblem &problem) override;
+    void showNotConfirmed(bool program) override;
     void ShowCommError(int language) override;
 
     void StartDownloadAnimation();
@@ -92,8 +99,12 @@ private:
     void playClip();
     void setRunning(bool on);
 
+    void showPendingMessages();
+
     QMovie *clip_ = nullptr;
     bool running_ = false;
+    // Messages of a sequence, shown once it has ended and the window answers again.
+    QList<std::function<void()>> pendingMessages_;
 };
 
 // Registers ZR_LOADER_DOWN and the two clip windows with the shell's forms registry.

@@ -36,6 +36,9 @@ private:
 struct RecordingView : TransferView {
     int progressMax = -1;
     int progressValue = -1;
+    int progressSteps = 0; // values that were one more than the one before
+    int notConfirmed = 0;
+    bool notConfirmedProgram = false;
     int commErrors = 0;
     int commErrorLanguage = -1;
     int framesAtCommError = -1;
@@ -44,7 +47,14 @@ struct RecordingView : TransferView {
     QStringList labels;
     RecordingPort *port = nullptr;
     void setProgressRange(int, int max) override { progressMax = max; }
-    void setProgressValue(int v) override { progressValue = v; }
+    void setProgressValue(int v) override {
+        progressSteps += v > 0 && v == progressValue + 1;
+        progressValue = v;
+    }
+    void showNotConfirmed(bool program) override {
+        ++notConfirmed;
+        notConfirmedProgram = program;
+    }
     void setPollEnabled(bool on) override { pollEnabled = on; }
     void setLabel(const QString &t, bool visible) override {
         if (visible)
@@ -114,6 +124,8 @@ private Q_SLOTS:
     void failedUploadKeepsTheOldFile();
     void badFilesSendNothing_data();
     void badFilesSendNothing();
+    void completionWithoutReply_data();
+    void completionWithoutReply();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -157,6 +169,7 @@ void TestTransferSequences::uploadWritesTheBlockInLineForm() {
     QCOMPARE(port_->frames.last(), frameRead(true, 0x3BFF));
     QCOMPARE(view_.progressMax, 1024);
     QCOMPARE(view_.progressValue, 1024);
+    QCOMPARE(view_.progressSteps, 1024); // after every word
     QCOMPARE(view_.labels, QStringList{QStringLiteral("Upload.......")});
     QVERIFY(view_.pollEnabled);
 }
@@ -174,6 +187,7 @@ void TestTransferSequences::downloadParametersFrameByFrame() {
     QCOMPARE(f.last(), QByteArray::fromHex("810315AAAAED"));
     QCOMPARE(view_.progressMax, 3072);
     QCOMPARE(view_.progressValue, 3072);
+    QCOMPARE(view_.progressSteps, 3072);
     QCOMPARE(view_.labels, QStringList{QStringLiteral("Download.......")});
 }
 
@@ -216,6 +230,8 @@ void TestTransferSequences::programDownload() {
     QCOMPARE(drive_->ram(0x0280) & 0x4000, 0x4000);
     QCOMPARE(view_.progressMax, 20480);
     QCOMPARE(view_.progressValue, 20480);
+    QCOMPARE(view_.progressSteps, 20480);
+    QCOMPARE(view_.notConfirmed, 0);
 }
 
 void TestTransferSequences::driveStopsAnswering_data() {
@@ -280,6 +296,16 @@ void TestTransferSequences::badFilesSendNothing_data() {
     QByteArray bad = programFile(false);
     bad[2 * kProgramSkipPairs + 401] = 'x';
     QTest::newRow("program: broken pair") << 2 << bad << int(FileProblem::BadPair);
+    // A lower-case letter is skipped where a pair starts, so every later pair would shift.
+    QByteArray lower = programFile(false);
+    lower[2 * kProgramSkipPairs + 400] = 'e';
+    QTest::newRow("program: lower-case pair start") << 2 << lower << int(FileProblem::LowerCase);
+    lower = programFile(false);
+    lower[100] = 'a';
+    QTest::newRow("program: lower case among the skipped pairs")
+        << 2 << lower << int(FileProblem::LowerCase);
+    lower = programFile(false).toLower();
+    QTest::newRow("program: all lower case") << 2 << lower << int(FileProblem::LowerCase);
     QTest::newRow("upload: cannot create") << 0 << QByteArray() << int(FileProblem::CannotCreate);
 }
 
@@ -303,6 +329,31 @@ void TestTransferSequences::badFilesSendNothing() {
     QCOMPARE(int(view_.problems.first().kind), problem);
     QVERIFY(view_.pollEnabled);
     QCOMPARE(view_.commErrors, 0);
+}
+
+void TestTransferSequences::completionWithoutReply_data() {
+    QTest::addColumn<bool>("program");
+    QTest::newRow("parameter download") << false;
+    QTest::newRow("program download") << true;
+}
+
+// The completion word goes out once; a drive that does not answer it is reported.
+void TestTransferSequences::completionWithoutReply() {
+    QFETCH(bool, program);
+    QVERIFY(writeFile(path("p.10d"), parameterFile(1024)));
+    QVERIFY(writeFile(path("prog.hex"), programFile(false)));
+    const int words = program ? kProgramWords : 3 * kParameterWords;
+    drive_->addFault(*ParseFault(QStringLiteral("silence:after=%1").arg(words)));
+    const TransferOutcome outcome = program ? DownloadProgram(link(), path("prog.hex"), view_)
+                                            : DownloadParameters(link(), path("p.10d"), view_);
+    QCOMPARE(outcome, TransferOutcome::NotConfirmed);
+    QCOMPARE(port_->frames.size(), words + 1);
+    QCOMPARE(port_->frames.last(),
+             program ? QByteArray::fromHex("810315555543") : QByteArray::fromHex("810315AAAAED"));
+    QCOMPARE(view_.notConfirmed, 1);
+    QCOMPARE(view_.notConfirmedProgram, program);
+    QCOMPARE(view_.commErrors, 0);
+    QVERIFY(view_.pollEnabled);
 }
 
 QTEST_GUILESS_MAIN(TestTransferSequences)

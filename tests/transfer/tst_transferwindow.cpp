@@ -6,8 +6,12 @@
 #include "transferfiles.h"
 #include "transferwindow.h"
 
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,7 +41,31 @@ struct TransferFixture : ShellFixture {
             w->show();
         return w;
     }
+    // The page after one status poll, with "Parametri" or "Programma" chosen by a click.
+    TransferWindow *ready(bool parameters) {
+        TransferWindow *w = page();
+        w->tempo_Timer();
+        if (parameters && w->opzione_1->isEnabled())
+            QTest::mouseClick(w->opzione_1, Qt::LeftButton);
+        return w;
+    }
 };
+
+QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &content) {
+    const QString path = dir.filePath(QLatin1String(name));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(content);
+    return path;
+}
+
+// 8192 filler pairs, then the 10240 words of a program.
+QByteArray programFile() {
+    QByteArray b(2 * kProgramSkipPairs, 'E');
+    for (int k = 0; k < kProgramWords; ++k)
+        b += QByteArray::number(k % 4096 + 0xA000, 16).toUpper();
+    return b;
+}
 
 QString writeParameterFile(const QTemporaryDir &dir, int values) {
     const QString path = dir.filePath(QStringLiteral("set.10d"));
@@ -61,11 +89,16 @@ private Q_SLOTS:
     void oneDownloadPerOpening();
     void keysOnTheOptions_data();
     void keysOnTheOptions();
+    void uploadNameGetsTheExtension();
     void cancelledUploadLeavesThePollStopped();
     void lostDriveReturnsToTheLinkPage_data();
     void lostDriveReturnsToTheLinkPage();
+    void communicationErrorEndsTheProgram_data();
     void communicationErrorEndsTheProgram();
-    void badFileIsReportedAndNothingSent();
+    void refusedFilesAreExplained_data();
+    void refusedFilesAreExplained();
+    void inputWaitsVisiblyWhileTheTransferRuns();
+    void unconfirmedDownloadIsReported();
     void unloadRestoresTheDriveNumberAndTheLink();
 };
 
@@ -115,10 +148,9 @@ void TestTransferWindow::dialogFilterFollowsTheRelease() {
     TransferFixture f;
     f.drive.setStatus(0);
     f.state.DriveRelease = 1310;
-    TransferWindow *w = f.page();
-    w->tempo_Timer();
-    w->opzione_1->setChecked(true);
-    w->download_Click(); // the dialog is cancelled
+    TransferWindow *w = f.ready(true);
+    f.modals.cancel();
+    QTest::mouseClick(w->download, Qt::LeftButton);
     QCOMPARE(f.modals.seen().size(), 1);
     QCOMPARE(f.modals.seen().first().title, QStringLiteral("Download Parameter"));
     QCOMPARE(f.modals.seen().first().filters, QStringList{QStringLiteral("Parametri (*.11d)")});
@@ -130,11 +162,9 @@ void TestTransferWindow::oneDownloadPerOpening() {
     QTemporaryDir dir;
     TransferFixture f;
     f.drive.setStatus(0);
-    TransferWindow *w = f.page();
-    w->tempo_Timer();
-    w->opzione_1->setChecked(true);
+    TransferWindow *w = f.ready(true);
     f.modals.choose(writeParameterFile(dir, 1024));
-    w->download_Click();
+    QTest::mouseClick(w->download, Qt::LeftButton);
     QCOMPARE(f.drive.ram(0xB9FF), quint16(0x1FF));
     QCOMPARE(f.state.TransferDone, kTrue);
     QCOMPARE(f.state.DownloadActive, kFalse);
@@ -142,7 +172,7 @@ void TestTransferWindow::oneDownloadPerOpening() {
     QVERIFY(w->ProgressBar1->isHidden());
     QCOMPARE(w->ProgressBar1->value(), 3072);
     const int writesAfterFirst = f.port.writes();
-    w->download_Click();
+    QTest::mouseClick(w->download, Qt::LeftButton);
     QCOMPARE(f.modals.seen().size(), 1);
     QCOMPARE(f.port.writes(), writesAfterFirst);
 }
@@ -173,11 +203,24 @@ void TestTransferWindow::keysOnTheOptions() {
         QCOMPARE(f.modals.seen().first().title, dialog);
 }
 
+// A name typed without an extension gets the release's, so the next download dialog lists it.
+void TestTransferWindow::uploadNameGetsTheExtension() {
+    QTemporaryDir dir;
+    TransferFixture f;
+    f.state.DriveRelease = 1700;
+    TransferWindow *w = f.ready(true);
+    f.modals.choose(dir.filePath(QStringLiteral("edited")));
+    QTest::mouseClick(w->upload, Qt::LeftButton);
+    QCOMPARE(w->destination->text(), dir.filePath(QStringLiteral("edited.10d")));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("edited.10d"))));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("edited"))));
+}
+
 void TestTransferWindow::cancelledUploadLeavesThePollStopped() {
     TransferFixture f;
-    TransferWindow *w = f.page();
-    w->tempo_Timer();
-    w->upload_Click();
+    TransferWindow *w = f.ready(true);
+    f.modals.cancel();
+    QTest::mouseClick(w->upload, Qt::LeftButton);
     QVERIFY(!w->tempo->isActive());
     QVERIFY(w->upload->isVisible());
     QVERIFY(w->destination->text().isEmpty());
@@ -207,50 +250,160 @@ void TestTransferWindow::lostDriveReturnsToTheLinkPage() {
     QVERIFY(!f.shell.forms().isLoaded(kTransferWindow));
 }
 
+void TestTransferWindow::communicationErrorEndsTheProgram_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("Italian")
+        << 0 << "Errore di comunicazione"
+        << QStringList{"ERRORE di comunicazione tra ZR3500 e personal computer.",
+                       "Controllare che il cavo di collegamento sia cablato correttamente",
+                       "Ripetere la procedura; se l'errore persiste consultare la Guida in Linea "
+                       "(F1)"};
+    QTest::newRow("English")
+        << 1 << "Communication Error"
+        << QStringList{"Communication error between ZR3500 and PC.",
+                       "Check PINouts of the connection cable.",
+                       "Follow again the procedure,if always in error see the Help on Line."};
+    QTest::newRow("French")
+        << 2 << "Erreur de Communication"
+        << QStringList{"Erreur de communication entre ZR3500 et ordinateur(PC).",
+                       "Controller le cablage de liaison soit correct.",
+                       "Repeter la procedure,si l'erreur persiste,consulter la Guide en Ligne."};
+}
+
 void TestTransferWindow::communicationErrorEndsTheProgram() {
+    QFETCH(int, language);
+    QFETCH(QString, title);
+    QFETCH(QStringList, lines);
     QTemporaryDir dir;
     TransferFixture f;
-    f.state.CurrentLanguage = kFrench;
-    TransferWindow *w = f.page();
-    w->tempo_Timer();
+    f.state.CurrentLanguage = qint16(language);
+    TransferWindow *w = f.ready(true);
     f.drive.addFault(*sim::ParseFault(QStringLiteral("silence:after=20")));
     f.modals.choose(dir.filePath(QStringLiteral("up.10d")));
-    w->upload_Click();
-    const auto &shown = f.modals.seen();
-    QCOMPARE(shown.last().kind, QStringLiteral("msgbox"));
-    QCOMPARE(shown.last().title, QStringLiteral("Erreur de Communication"));
-    QCOMPARE(shown.last().icon, QMessageBox::Critical);
+    f.modals.press(QMessageBox::Ok);
+    QTest::mouseClick(w->upload, Qt::LeftButton);
+    const ModalDriver::Seen box = f.modals.seen().last();
+    QCOMPARE(box.kind, QStringLiteral("msgbox"));
+    QCOMPARE(box.title, title);
+    QCOMPARE(box.text.split(QLatin1Char('\n')), lines);
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.buttons.size(), 1);
     QCOMPARE(f.ends, 1);
     QVERIFY(!f.port.IsOpen());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("up.10d"))));
+    QVERIFY(!QGuiApplication::overrideCursor());
 }
 
-void TestTransferWindow::badFileIsReportedAndNothingSent() {
+void TestTransferWindow::refusedFilesAreExplained_data() {
+    QTest::addColumn<QString>("operation"); // "parameters", "program", "upload"
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("ten values, English") << "parameters" << 1 << "Invalid file"
+                                         << "holds only 10 values; 1024 are needed";
+    QTest::newRow("lower-case program, Italian") << "program" << 0 << "File non valido"
+                                                 << "lettera minuscola";
+    QTest::newRow("lower-case program, French") << "program" << 2 << "Fichier non valide"
+                                                << "lettre minuscule";
+    QTest::newRow("upload into a missing folder, Italian") << "upload" << 0 << "File non scritto"
+                                                           << "non esiste";
+    QTest::newRow("upload into a missing folder, English") << "upload" << 1 << "File not written"
+                                                           << "does not exist";
+}
+
+void TestTransferWindow::refusedFilesAreExplained() {
+    QFETCH(QString, operation);
+    QFETCH(int, language);
+    QFETCH(QString, title);
+    QFETCH(QString, says);
     QTemporaryDir dir;
     TransferFixture f;
-    f.drive.setStatus(0);
-    TransferWindow *w = f.page();
-    w->tempo_Timer();
-    w->opzione_1->setChecked(true);
+    f.state.CurrentLanguage = qint16(language);
+    const bool upload = operation == "upload";
+    f.drive.setStatus(upload ? 0x4000 : 0);
+    TransferWindow *w = f.ready(operation != "program");
     const int writes = f.port.writes();
-    f.modals.choose(writeParameterFile(dir, 10));
-    w->download_Click();
-    QCOMPARE(f.port.writes(), writes);
-    QCOMPARE(f.modals.seen().last().kind, QStringLiteral("msgbox"));
-    QVERIFY(f.modals.seen().last().text.contains(QLatin1String("1024")));
-    QVERIFY(w->source->text().isEmpty()); // another file may be chosen
+    if (operation == "parameters")
+        f.modals.choose(writeParameterFile(dir, 10));
+    else if (operation == "program")
+        f.modals.choose(writeFile(dir, "p.hex", programFile().toLower()));
+    else
+        f.modals.choose(dir.filePath(QStringLiteral("gone/up.10d")));
+    f.modals.press(QMessageBox::Ok);
+    QTest::mouseClick(upload ? w->upload : w->download, Qt::LeftButton);
+    const ModalDriver::Seen box = f.modals.seen().last();
+    QCOMPARE(box.kind, QStringLiteral("msgbox"));
+    QCOMPARE(box.title, title);
+    QVERIFY2(box.text.contains(says), qPrintable(box.text));
+    QCOMPARE(f.port.writes(), writes); // nothing went to the drive
     QVERIFY(w->tempo->isActive());
     QCOMPARE(f.state.TransferDone, kFalse);
     QCOMPARE(f.ends, 0);
+    if (!upload)
+        QVERIFY(w->source->text().isEmpty()); // another file may be chosen
+}
+
+// While the words go out, clicks wait; the page says so and the pointer is busy.
+void TestTransferWindow::inputWaitsVisiblyWhileTheTransferRuns() {
+    QTemporaryDir dir;
+    TransferFixture f;
+    f.state.CurrentLanguage = kItalian;
+    f.drive.setStatus(0);
+    TransferWindow *w = f.ready(true);
+    bool noteShown = false;
+    Qt::CursorShape pointer = Qt::ArrowCursor;
+    bool pageLeftDuringTransfer = false;
+    QObject::connect(w->ProgressBar1, &QProgressBar::valueChanged, w, [&](int v) {
+        if (v != 1500)
+            return;
+        noteShown = w->runningNote->isVisible();
+        if (QGuiApplication::overrideCursor())
+            pointer = QGuiApplication::overrideCursor()->shape();
+        QTest::mouseClick(w->Command1, Qt::LeftButton); // Cancel: disabled meanwhile
+    });
+    QObject::connect(w, &QObject::destroyed,
+                     [&] { pageLeftDuringTransfer = f.state.DownloadActive; });
+    f.modals.choose(writeParameterFile(dir, 1024));
+    QTest::mouseClick(w->download, Qt::LeftButton);
+    QVERIFY(noteShown);
+    QCOMPARE(pointer, Qt::BusyCursor);
+    QVERIFY(w->runningNote->text().contains(QStringLiteral("Trasferimento in corso")));
+    QVERIFY(!pageLeftDuringTransfer);
+    QVERIFY(f.shell.forms().isLoaded(kTransferWindow));
+    QVERIFY(w->runningNote->isHidden());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(f.state.TransferDone, kTrue);
+}
+
+void TestTransferWindow::unconfirmedDownloadIsReported() {
+    QTemporaryDir dir;
+    TransferFixture f;
+    f.state.CurrentLanguage = kEnglish;
+    f.drive.setStatus(0);
+    TransferWindow *w = f.ready(false);
+    const int served = f.drive.transactions() + kProgramWords; // all but the completion word
+    f.drive.addFault(*sim::ParseFault(QStringLiteral("silence:after=%1").arg(served)));
+    f.modals.choose(writeFile(dir, "p.hex", programFile()));
+    f.modals.press(QMessageBox::Ok);
+    QTest::mouseClick(w->download, Qt::LeftButton);
+    const ModalDriver::Seen box = f.modals.seen().last();
+    QCOMPARE(box.title, QStringLiteral("Transfer not confirmed"));
+    QVERIFY(box.text.contains(QStringLiteral("did not confirm the end of the program download")));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(f.ends, 0);
+    QVERIFY(w->tempo->isActive());
 }
 
 void TestTransferWindow::unloadRestoresTheDriveNumberAndTheLink() {
     TransferFixture f;
     f.state.SavedDriveAddress = 1;
     f.state.DriveAddress = 0; // the main window's trial with drive number 0
-    QVERIFY(f.page());
-    f.state.CurrentPage = kPageLink;
-    PageSwitcher(f.shell);
+    TransferWindow *w = f.page();
+    QVERIFY(w);
+    QTest::mouseClick(w->Command1, Qt::LeftButton); // Cancel
+    QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
     QCOMPARE(f.state.DriveAddress, qint16(1));
     QVERIFY(f.link());
     QVERIFY(f.link()->CWButton1->Value());
