@@ -48,6 +48,7 @@ public:
 private:
     bool openPort(int n, bool quiet);
     bool findDrive(bool quiet);
+    void reportNoDrive();
     void warnLatency();
 
     SerialPort &port_;
@@ -55,6 +56,8 @@ private:
     int drive_;
     bool fixedDevice_;
     QString lastResult_ = kTimeoutError;
+    QStringList openFailures_; // ports of the last search that did not open, and why
+    bool anyPortOpened_ = false;
 };
 
 bool Cli::openPort(int n, bool quiet) {
@@ -62,10 +65,14 @@ bool Cli::openPort(int n, bool quiet) {
         port_.Close();
     port_.SetPortNumber(n);
     if (!port_.Open()) {
+        const QString why =
+            QStringLiteral("port %1: cannot open (%2)").arg(n).arg(port_.lastError());
+        openFailures_ << why;
         if (!quiet)
-            out() << "port " << n << ": cannot open (" << port_.lastError() << ")" << Qt::endl;
+            out() << why << Qt::endl;
         return false;
     }
+    anyPortOpened_ = true;
     warnLatency();
     port_.DiscardInput();
     return true;
@@ -84,6 +91,8 @@ void Cli::warnLatency() {
 bool Cli::findDrive(bool quiet) {
     const int first = fixedDevice_ ? 1 : SerialPort::kFirstPort;
     const int last = fixedDevice_ ? 1 : SerialPort::kLastPort;
+    openFailures_.clear();
+    anyPortOpened_ = false;
     for (int n = first; n <= last; ++n) {
         if (!openPort(n, quiet))
             continue;
@@ -101,9 +110,20 @@ bool Cli::findDrive(bool quiet) {
     return false;
 }
 
+// After a search without an answer: the result of the last port that opened, or, when none
+// opened, which devices did not open and why.
+void Cli::reportNoDrive() {
+    if (!anyPortOpened_) {
+        for (const QString &why : std::as_const(openFailures_))
+            err() << why << Qt::endl;
+        return;
+    }
+    err() << lastResult_ << Qt::endl;
+}
+
 int Cli::probe() {
     if (!findDrive(false)) {
-        err() << lastResult_ << Qt::endl;
+        reportNoDrive();
         err() << "no drive " << drive_ << " answers on "
               << (fixedDevice_ ? "this port" : "ports 1 to 4") << Qt::endl;
         return kExitDrive;
@@ -130,7 +150,7 @@ int Cli::probe() {
 
 int Cli::transfer(const QString &command, const QStringList &args) {
     if (!findDrive(true)) {
-        err() << lastResult_ << Qt::endl;
+        reportNoDrive();
         return kExitDrive;
     }
     return RunTransferCommand(command, args, port_, drive_);
@@ -141,7 +161,7 @@ int Cli::session(QStringList tokens, bool verbose) {
     if (tokens.isEmpty())
         return usage(QStringLiteral("nothing to do"));
     if (!findDrive(true)) {
-        err() << lastResult_ << Qt::endl;
+        reportNoDrive();
         return kExitDrive;
     }
     while (!tokens.isEmpty()) {
@@ -209,8 +229,10 @@ int main(int argc, char **argv) {
         "  upload-params FILE           save the drive's parameter set into FILE\n"
         "  download-params [--verify] FILE  send FILE's 1024 values into the drive\n"
         "  download-program FILE        send a .hex drive program\n"
-        "ADDR: decimal, 0x0280 or &H0280. Exit code 0 = No error; 2 = the drive link failed\n"
-        "(the result text goes to stderr); 1 = bad command line."));
+        "ADDR: decimal, 0x0280 or &H0280.\n"
+        "Exit code 0 = No error / transfer done; 2 = the drive link failed, a file was refused\n"
+        "or could not be written, or the drive did not confirm a download (the reason goes to\n"
+        "stderr); 1 = bad command line."));
     p.addHelpOption();
     p.addVersionOption();
     const QCommandLineOption portOpt(
@@ -233,7 +255,8 @@ int main(int argc, char **argv) {
         QStringLiteral("FILE"));
     p.addOptions({portOpt, driveOpt, simOpt, simPortOpt, traceOpt});
     p.addPositionalArgument(QStringLiteral("command"),
-                            QStringLiteral("probe, read, write or session"));
+                            QStringLiteral("probe, read, write, session, upload-params, "
+                                           "download-params or download-program"));
     p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     p.process(app);
 
@@ -256,8 +279,10 @@ int main(int argc, char **argv) {
             return usage(QStringLiteral("--sim-port wants a number 1..4"));
         sim = std::make_unique<sim::SimulatedLine>();
         QString error;
-        if (!sim->start(&error))
-            return usage(QStringLiteral("cannot start the simulated drive: %1").arg(error));
+        if (!sim->start(&error)) {
+            err() << "zr3500-cli: cannot start the simulated drive: " << error << Qt::endl;
+            return kExitDrive;
+        }
         map = PortMap();
         map.setDevice(simPort, sim->device());
     }
@@ -280,8 +305,11 @@ int main(int argc, char **argv) {
     std::unique_ptr<TracingSerialPort> tracer;
     if (p.isSet(traceOpt)) {
         traceFile.setFileName(p.value(traceOpt));
-        if (!traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return usage(QStringLiteral("cannot write %1").arg(traceFile.fileName()));
+        if (!traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            err() << "zr3500-cli: cannot write the trace " << traceFile.fileName() << ": "
+                  << traceFile.errorString() << Qt::endl;
+            return kExitDrive;
+        }
         traceOut.setDevice(&traceFile);
         tracer = std::make_unique<TracingSerialPort>(
             hw, [&](const QString &line) { traceOut << line << Qt::endl; });

@@ -20,8 +20,13 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZR_LOADER_131"));
+    QApplication::setApplicationVersion(QStringLiteral(ZR_VERSION));
     QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("ZR3500 Loader: program download, parameter transfer and editing, front "
+                       "panel and oscilloscope for the ZR3500 drive."));
     parser.addHelpOption();
+    parser.addVersionOption();
     QCommandLineOption simulate(QStringLiteral("simulate"),
                                 QStringLiteral("Simulated drive on port 2."));
     QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Map port N to DEVICE."),
@@ -37,7 +42,7 @@ int main(int argc, char **argv) {
         QString error;
         if (!line->start(&error)) {
             QTextStream(stderr) << "cannot start the simulated drive: " << error << Qt::endl;
-            return 1;
+            return 2;
         }
         map.setDevice(2, line->device());
     }

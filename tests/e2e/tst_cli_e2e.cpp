@@ -24,6 +24,8 @@ private Q_SLOTS:
     void traceLogsEveryFrame();
     void simulateHuntsForTheDrive();
     void closedPseudoTerminalUnderAnOpenPort();
+    void commandLineFailures_data();
+    void commandLineFailures();
 
 private:
     QTemporaryDir dir_;
@@ -144,6 +146,46 @@ void TestCliEndToEnd::closedPseudoTerminalUnderAnOpenPort() {
     DriveTransaction(port, 1, 0x0200, false, true, data, result);
     QCOMPARE(result, kNoError);
     QCOMPARE(data, QStringLiteral("1700"));
+}
+
+void TestCliEndToEnd::commandLineFailures_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("says"); // in stdout or stderr
+    QTest::newRow("a port that does not open names the device")
+        << "zr3500-cli" << QStringList{"--port", "/nonexistent", "read", "0x200"} << 2
+        << "/nonexistent";
+    QTest::newRow("a trace that cannot be written")
+        << "zr3500-cli" << QStringList{"--simulate", "--trace", "/nonexistent/t", "probe"} << 2
+        << "cannot write the trace /nonexistent/t";
+    QTest::newRow("help lists the transfers")
+        << "zr3500-cli" << QStringList{"--help"} << 0 << "download-program FILE";
+    QTest::newRow("lower-case program refused")
+        << "zr3500-cli" << QStringList{"--simulate", "download-program", "LOWER"} << 2
+        << "lower-case letter";
+    QTest::newRow("loader version") << "ZR_LOADER_131" << QStringList{"--version"} << 0 << "1.3.1";
+    QTest::newRow("simulator help names its parameter file")
+        << "zr3500-sim" << QStringList{"--help"} << 0 << "--params <FILE>";
+}
+
+void TestCliEndToEnd::commandLineFailures() {
+    QFETCH(QString, program);
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    const QString lower = dir_.filePath(QStringLiteral("lower.hex"));
+    {
+        QFile f(lower);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(2 * 28672, 'a'));
+    }
+    args.replaceInStrings(QStringLiteral("LOWER"), lower);
+    const Run r = e2e::run(program, args);
+    QVERIFY2(r.code == code, qPrintable(QString::number(r.code) + r.out + r.err));
+    QVERIFY2((r.out + r.err).contains(says), qPrintable(r.out + r.err));
+    if (code != 0)
+        QVERIFY2(!r.err.contains(QLatin1String("Timeout error")), qPrintable(r.err));
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)

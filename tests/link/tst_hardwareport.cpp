@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 using namespace zr;
@@ -34,6 +35,12 @@ public:
     void send(const QByteArray &b) {
         QCOMPARE(::write(master_, b.constData(), static_cast<size_t>(b.size())),
                  static_cast<ssize_t>(b.size()));
+    }
+    // The line settings as the far end sees them (a pseudo-terminal pair shares one set).
+    termios settings() const {
+        termios t{};
+        ::tcgetattr(master_, &t);
+        return t;
     }
     QByteArray receive(int want) {
         QByteArray got;
@@ -82,6 +89,9 @@ private Q_SLOTS:
     void portNumberRules_data();
     void portNumberRules();
     void vanishedDeviceClosesThePortAndCanBeReopened();
+    void lineIs19200EightNoneOneWithoutFlowControl();
+    void openFailureSaysWhy_data();
+    void openFailureSaysWhy();
 
 private:
     QTemporaryDir dir_;
@@ -169,6 +179,49 @@ void TestHardwarePort::vanishedDeviceClosesThePortAndCanBeReopened() {
     QVERIFY(!port.deviceVanished());
     back.send("ok");
     QCOMPARE(readUntil(port, 2), QByteArray("ok"));
+}
+
+void TestHardwarePort::lineIs19200EightNoneOneWithoutFlowControl() {
+    FarEnd far(link_);
+    PortMap map;
+    map.setDevice(1, link_);
+    HardwareSerialPort port(map);
+    QVERIFY2(port.Open(), qPrintable(port.lastError()));
+    const termios t = far.settings();
+    QCOMPARE(cfgetispeed(&t), speed_t(B19200));
+    QCOMPARE(cfgetospeed(&t), speed_t(B19200));
+    QCOMPARE(t.c_cflag & CSIZE, tcflag_t(CS8));
+    QCOMPARE(t.c_cflag & (PARENB | CSTOPB | CRTSCTS), tcflag_t(0));
+    QCOMPARE(t.c_iflag & (IXON | IXOFF | IXANY | ICRNL | INLCR | IGNCR | ISTRIP), tcflag_t(0));
+    QCOMPARE(t.c_lflag & (ICANON | ECHO | ISIG), tcflag_t(0)); // raw bytes
+    QCOMPARE(t.c_oflag & OPOST, tcflag_t(0));
+}
+
+void TestHardwarePort::openFailureSaysWhy_data() {
+    QTest::addColumn<QString>("device"); // "" none mapped, "missing", "denied"
+    QTest::addColumn<int>("failure");
+    QTest::newRow("no device for the port") << "" << int(SerialPort::Failure::NoDevice);
+    QTest::newRow("device missing") << "missing" << int(SerialPort::Failure::Missing);
+    if (::geteuid() != 0) // root opens any device
+        QTest::newRow("no permission") << "denied" << int(SerialPort::Failure::Permission);
+}
+
+void TestHardwarePort::openFailureSaysWhy() {
+    QFETCH(QString, device);
+    QFETCH(int, failure);
+    PortMap map;
+    if (device == "missing")
+        map.setDevice(1, dir_.filePath(QStringLiteral("ttyUSB9")));
+    if (device == "denied") {
+        QFile f(dir_.filePath(QStringLiteral("ttyS9")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.setPermissions(QFileDevice::ReadOwner);
+        map.setDevice(1, f.fileName());
+    }
+    HardwareSerialPort port(map);
+    QVERIFY(!port.Open());
+    QCOMPARE(int(port.lastFailure()), failure);
+    QVERIFY(!port.lastError().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestHardwarePort)
