@@ -2,6 +2,7 @@
 
 #include "glosscontrols.h"
 #include "makerframe.h"
+#include "qtlocale.h"
 #include "shell.h"
 #include "twips.h"
 
@@ -43,6 +44,7 @@ LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
     const char *letters[] = {"I", "F", "E"};
     // Sphere 2 chooses French and sphere 3 English: each sits beside the label of its language.
     const int row[] = {0, 2, 1};
+    QWidget *spheres[3] = {};
     for (int i = 0; i < 3; ++i) {
         const QString name = QStringLiteral("GlossSphere%1").arg(i + 1);
         const QRect r(TwipsToPx(210), TwipsToPx(330 + row[i] * 960), TwipsToPx(750),
@@ -50,12 +52,15 @@ LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
         if (QWidget *s = CreateGlossControl(QStringLiteral("GlossKit.GlossSphere"), Frame2, name)) {
             s->setGeometry(r);
             s->setProperty("ContentLetter", QString::fromLatin1(letters[i]));
+            s->setProperty("ShowFocus", true);
             connect(s, SIGNAL(Click()), this, handlers[i]);
+            spheres[row[i]] = s;
         } else {
             auto *b = new QPushButton(QString::fromLatin1(letters[i]), Frame2);
             b->setObjectName(name);
             b->setGeometry(r);
             connect(b, SIGNAL(clicked()), this, handlers[i]);
+            spheres[row[i]] = b;
         }
         // The labels read Italian, English, French from the top.
         LINGUA[i] = new QLabel(QString::fromLatin1(design[i]), Frame2);
@@ -64,6 +69,10 @@ LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
         LINGUA[i]->setGeometry(TwipsToPx(1110), TwipsToPx(540 + i * 960), TwipsToPx(1230),
                                TwipsToPx(330));
     }
+    // Tab goes down the list as it reads: Italiano, English, Francais.
+    setTabOrder(spheres[0], spheres[1]);
+    setTabOrder(spheres[1], spheres[2]);
+    spheres[0]->setFocus();
     anmAVI = new QLabel(this);
     anmAVI->setObjectName(QStringLiteral("anmAVI"));
     anmAVI->setAlignment(Qt::AlignCenter);
@@ -95,6 +104,8 @@ void LanguageWindow::choose(Sphere sphere) {
                      : sphere == kFrenchSphere ? kFrench
                                                : kEnglish;
     ApplyLanguage(lang);
+    // Qt's own texts (dialog buttons, file dialogs, print preview) follow the choice.
+    LoadQtTranslations(lang);
     shell_.state.HelpFilePath = shell_.programDir + QLatin1Char('/') + HelpFileName(lang);
     shell_.state.CurrentLanguage = qint16(lang);
     if (Form *main = shell_.forms().form(kMainWindow)) {

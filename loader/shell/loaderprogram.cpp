@@ -1,6 +1,7 @@
 #include "loaderprogram.h"
 
 #include "form.h"
+#include "qtlocale.h"
 #include "registerwindows.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 namespace zr::shell {
 
 LoaderProgram::LoaderProgram(const PortMap &map) : serial_(map), shell_(state_, dialogs_, serial_) {
+    InstallFontSubstitutes();
     RegisterWindows(shell_);
 }
 

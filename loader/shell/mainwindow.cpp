@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QToolBar>
 
 namespace zr::shell {
@@ -22,13 +23,20 @@ struct ButtonDef {
     const char *caption;
     const char *key;
     const char *tip;
+    QKeyCombination shortcut; // so the toolbar works without a mouse
 };
 constexpr ButtonDef kButtons[] = {
-    {"Com Setting", "btnCom", nullptr}, {"Save\\Load", "btnDown", nullptr},
-    {"ZR3500", "btnFront", "ZR3500"},   {"Editor", "btnParam", "Parameter File"},
-    {"Info ", "btnInfo", "Info File"},  {"Help", "btnHelp", "Help"},
-    {"Exit", "btnExit", "Exit"},
+    {"Com Setting", "btnCom", nullptr, Qt::ALT | Qt::Key_C},
+    {"Save\\Load", "btnDown", nullptr, Qt::ALT | Qt::Key_S},
+    {"ZR3500", "btnFront", "ZR3500", Qt::ALT | Qt::Key_Z},
+    {"Editor", "btnParam", "Parameter File", Qt::ALT | Qt::Key_E},
+    {"Info ", "btnInfo", "Info File", Qt::ALT | Qt::Key_I},
+    {"Help", "btnHelp", "Help", QKeyCombination(Qt::Key_F1)},
+    {"Exit", "btnExit", "Exit", Qt::ALT | Qt::Key_X},
 };
+
+// The pages the toolbar shows below itself.
+const QString *const kPages[] = {&kLinkWindow, &kTransferWindow, &kFrontWindow, &kAboutWindow};
 } // namespace
 
 MainWindow::MainWindow(Shell &shell, QWidget *parent) : Form(shell, kMainWindow, parent) {
@@ -40,17 +48,34 @@ MainWindow::MainWindow(Shell &shell, QWidget *parent) : Form(shell, kMainWindow,
     tbrFile->setIconSize(QSize(24, 24));
     tbrFile->setMovable(false);
     int i = 0;
+    QWidget *previous = nullptr;
     for (const ButtonDef &b : kButtons) {
         auto *a = tbrFile->addAction(ToolbarIcon(i++), QString::fromLatin1(b.caption));
         a->setObjectName(QString::fromLatin1(b.key));
-        a->setToolTip(b.tip ? QString::fromLatin1(b.tip) : QString());
+        a->setShortcut(QKeySequence(b.shortcut));
+        // F1 opens the help from every window; the others act where the toolbar is.
+        a->setShortcutContext(QKeySequence(b.shortcut) == QKeySequence(Qt::Key_F1)
+                                  ? Qt::ApplicationShortcut
+                                  : Qt::WindowShortcut);
+        // The tip names the key, so the keyboard way can be found.
+        const QString tip = b.tip ? QString::fromLatin1(b.tip) : QString();
+        a->setToolTip(tip);
+        a->setStatusTip(a->shortcut().toString(QKeySequence::NativeText));
         const QString key = a->objectName();
         connect(a, &QAction::triggered, this, [this, key] { tbrFile_ButtonClick(key); });
         buttons_ << a;
+        // Tab reaches the buttons from left to right, before the page below them.
+        if (QWidget *button = tbrFile->widgetForAction(a)) {
+            button->setObjectName(a->objectName() + QStringLiteral("_button"));
+            button->setFocusPolicy(Qt::TabFocus);
+            if (previous)
+                setTabOrder(previous, button);
+            previous = button;
+        }
     }
-    buttons_[5]->setShortcut(QKeySequence(Qt::Key_F1));
-    buttons_[5]->setShortcutContext(Qt::ApplicationShortcut);
-    addAction(buttons_[5]);
+    // A visible focus mark on the buttons, whatever the style draws.
+    tbrFile->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid #1e5bc6; "
+                                          "border-radius: 4px; }"));
 }
 
 MainWindow::~MainWindow() {
@@ -61,6 +86,9 @@ MainWindow::~MainWindow() {
 void MainWindow::Form_Load() {
     resize(TwipsToPx(7200), TwipsToPx(6315));
     tbrFile->setGeometry(0, 0, width(), tbrFile->sizeHint().height());
+    // Never so small that buttons of the toolbar or the largest page (the transfer page) are cut.
+    setMinimumSize(std::max(width(), tbrFile->sizeHint().width()),
+                   std::max(height(), tbrFile->height() + TwipsToPx(5250)));
     shell_.setToolbar(this);
     shell_.forms().setPageHost(this);
     shell_.mainFrame = [this] {
@@ -88,6 +116,19 @@ void MainWindow::Form_Unload() {
 void MainWindow::closeEvent(QCloseEvent *e) {
     e->accept();
     shell_.endProgram();
+}
+
+// The toolbar spans the window and the page stays centred below it at every size.
+void MainWindow::resizeEvent(QResizeEvent *e) {
+    Form::resizeEvent(e);
+    tbrFile->setGeometry(0, 0, width(), tbrFile->sizeHint().height());
+    if (!shell_.mainFrame)
+        return;
+    for (const QString *name : kPages) {
+        Form *page = shell_.forms().find(*name);
+        if (page && page->parentWidget() == this)
+            PlaceInMainWindow(shell_, page);
+    }
 }
 
 void MainWindow::setButtonEnabled(int index, bool on) {

@@ -2,10 +2,14 @@
 // the windows created before and after the choice.
 
 #include "languagewindow.h"
+#include "qtlocale.h"
 #include "windowsfixture.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 using namespace zr::shell;
@@ -22,7 +26,18 @@ private slots:
     void applyLanguage_data();
     void applyLanguage();
     void windowsCreatedBeforeTheChoiceShowItalian();
+    void keyboardChoosesInScreenOrder_data();
+    void keyboardChoosesInScreenOrder();
 };
+
+namespace {
+// The text of a message box's Yes button, as Qt translates it.
+QString yesButtonText() {
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&'));
+}
+} // namespace
 
 void TestLanguageWindow::load() {
     WindowsFixture f;
@@ -68,16 +83,19 @@ void TestLanguageWindow::sphere_data() {
     QTest::addColumn<QString>("helpFile");
     QTest::addColumn<QString>("frame5");
     QTest::addColumn<QString>("label"); // the label beside the sphere
+    QTest::addColumn<QString>("yes");   // Qt's own button text afterwards
     QTest::newRow("first sphere: Italian") << "GlossSphere1" << 0 << "helpRel131ita.qch"
                                            << "Stato comunicazione"
-                                           << "Italiano";
+                                           << "Italiano" << QString::fromUtf8("Sì");
     QTest::newRow("second sphere: French, not English")
         << "GlossSphere2" << 2 << "helpRel131fra.qch"
         << "Communication Serie"
-        << "Francais";
+        << "Francais"
+        << "Oui";
     QTest::newRow("third sphere: English") << "GlossSphere3" << 1 << "helpRel131eng.qch"
                                            << "Communication Error"
-                                           << "English";
+                                           << "English"
+                                           << "Yes";
 }
 
 void TestLanguageWindow::sphere() {
@@ -86,6 +104,7 @@ void TestLanguageWindow::sphere() {
     QFETCH(QString, helpFile);
     QFETCH(QString, frame5);
     QFETCH(QString, label);
+    QFETCH(QString, yes);
     WindowsFixture f;
     Form *w = f.shell.forms().form(kLanguageWindow);
     w->show();
@@ -110,6 +129,8 @@ void TestLanguageWindow::sphere() {
     // The link page, created after the choice, speaks the chosen language.
     f.main()->Form_Activate();
     QCOMPARE(f.link()->Frame5->title(), frame5);
+    QCOMPARE(yesButtonText(), yes);
+    LoadQtTranslations(kEnglish);
 }
 
 void TestLanguageWindow::applyLanguage_data() {
@@ -138,6 +159,32 @@ void TestLanguageWindow::windowsCreatedBeforeTheChoiceShowItalian() {
     SerialStateWindow *early = f.link();
     QCOMPARE(early->Frame5->title(), QStringLiteral("Stato comunicazione"));
     QCOMPARE(early->Frame1->title(), QStringLiteral("Numero drive:"));
+}
+
+void TestLanguageWindow::keyboardChoosesInScreenOrder_data() {
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<int>("lang");
+    QTest::newRow("Space: Italiano") << 0 << int(kItalian);
+    QTest::newRow("Tab, Space: English, the second line") << 1 << int(kEnglish);
+    QTest::newRow("Tab, Tab, Space: Francais, the third line") << 2 << int(kFrench);
+}
+
+void TestLanguageWindow::keyboardChoosesInScreenOrder() {
+    QFETCH(int, tabs);
+    QFETCH(int, lang);
+    WindowsFixture f;
+    Form *w = f.shell.forms().form(kLanguageWindow);
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget *focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    QVERIFY(focused->property("ShowFocus").toBool()); // the focus circles are drawn
+    QTest::keyClick(focused, Qt::Key_Space);
+    QCOMPARE(f.state.CurrentLanguage, qint16(lang));
+    LoadQtTranslations(kEnglish);
 }
 
 QTEST_MAIN(TestLanguageWindow)

@@ -5,6 +5,7 @@
 #include "windowsfixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -50,6 +51,18 @@ SerialStateWindow *linkPageWithSwitchOn(WindowsFixture &f) {
     return link;
 }
 
+// A click on the toolbar button with this key, as the user makes it.
+void clickToolbar(WindowsFixture &f, const char *key) {
+    MainWindow *m = f.main();
+    if (!m->isVisible())
+        m->show();
+    QAction *a = m->tbrFile->findChild<QAction *>(QLatin1String(key));
+    QVERIFY(a);
+    QWidget *button = m->tbrFile->widgetForAction(a);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -69,6 +82,10 @@ private slots:
     void btnExitAndClosingEndTheProgram();
     void aboutOk_data();
     void aboutOk();
+    void keyboardReachesTheToolbar_data();
+    void keyboardReachesTheToolbar();
+    void tabFollowsTheToolbar();
+    void resizingKeepsToolbarWholeAndPageCentred();
 };
 
 void TestMainWindow::load() {
@@ -170,7 +187,7 @@ void TestMainWindow::btnDown() {
         }
     };
 
-    f.main()->tbrFile_ButtonClick(QStringLiteral("btnDown"));
+    clickToolbar(f, "btnDown");
 
     QCOMPARE(f.waits, waits);
     if (!waits.isEmpty())
@@ -206,7 +223,7 @@ void TestMainWindow::btnFront() {
     setUpLine(f, alive);
     SerialStateWindow *link = linkPageWithSwitchOn(f);
     hunt(link);
-    f.main()->tbrFile_ButtonClick(QStringLiteral("btnFront"));
+    clickToolbar(f, "btnFront");
     QVERIFY(f.waits.isEmpty());
     QCOMPARE(f.state.CurrentPage, qint16(page));
     QCOMPARE(f.buttons(), buttons);
@@ -221,11 +238,11 @@ void TestMainWindow::btnFront() {
 void TestMainWindow::btnCom() {
     WindowsFixture f;
     MainWindow *m = f.main();
-    f.state.CurrentPage = kPageAbout;
-    m->tbrFile_ButtonClick(QStringLiteral("btnInfo"));
+    f.setButtons(QStringLiteral("110")); // the link is on, the drive in loader mode
+    clickToolbar(f, "btnInfo");
     QVERIFY(f.loaded(kAboutWindow));
-    m->tbrFile_ButtonClick(QStringLiteral("btnCom"));
-    QCOMPARE(f.buttons(), QStringLiteral("001"));
+    clickToolbar(f, "btnCom");
+    QCOMPARE(f.buttons(), QStringLiteral("111"));
     QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
     QVERIFY(!f.loaded(kAboutWindow));
     QVERIFY(f.link()->isVisibleTo(m));
@@ -236,7 +253,7 @@ void TestMainWindow::btnParamUnloadsPagesAndOpensEditor() {
     MainWindow *m = f.main();
     m->Form_Activate();
     QPointer<Form> firstLink = f.link();
-    m->tbrFile_ButtonClick(QStringLiteral("btnParam"));
+    clickToolbar(f, "btnParam");
     Form *editor = f.shell.forms().find(kEditorWindow);
     QVERIFY(editor);
     QVERIFY(editor->isWindow());
@@ -256,7 +273,7 @@ void TestMainWindow::btnHelpOpensHelpAndStaysOnPage() {
     f.shell.showHelp = [&] { ++helps; };
     MainWindow *m = f.main();
     m->Form_Activate();
-    m->tbrFile_ButtonClick(QStringLiteral("btnHelp"));
+    clickToolbar(f, "btnHelp");
     QCOMPARE(helps, 1);
     QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
     QVERIFY(f.link()->isVisibleTo(m));
@@ -267,7 +284,7 @@ void TestMainWindow::btnExitAndClosingEndTheProgram() {
     WindowsFixture f;
     MainWindow *m = f.main();
     m->Form_Activate();
-    m->tbrFile_ButtonClick(QStringLiteral("btnExit"));
+    clickToolbar(f, "btnExit");
     QCOMPARE(f.programEnds, 1);
     QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
     m->close();
@@ -294,7 +311,7 @@ void TestMainWindow::aboutOk() {
     f.drive.setStatus(quint16(status));
     SerialStateWindow *link = linkPageWithSwitchOn(f);
     hunt(link);
-    f.main()->tbrFile_ButtonClick(QStringLiteral("btnInfo"));
+    clickToolbar(f, "btnInfo");
     QCOMPARE(f.state.CurrentPage, qint16(kPageAbout));
     QVERIFY(!f.loaded(kLinkWindow));
     auto *about = qobject_cast<AboutWindow *>(f.shell.forms().find(kAboutWindow));
@@ -312,6 +329,75 @@ void TestMainWindow::aboutOk() {
     QCOMPARE(again->CWButton1->Value(), IsSet(savedLink));
     QCOMPARE(again->Timer1->isActive(), IsSet(savedLink));
     QCOMPARE(f.buttons(), buttons);
+}
+
+void TestMainWindow::keyboardReachesTheToolbar_data() {
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<QString>("shown"); // the window the keys bring up; "" the program ends
+    QTest::newRow("Alt+I: About") << (Qt::ALT | Qt::Key_I) << kAboutWindow;
+    QTest::newRow("Alt+E: editor") << (Qt::ALT | Qt::Key_E) << kEditorWindow;
+    QTest::newRow("Alt+C: link page") << (Qt::ALT | Qt::Key_C) << kLinkWindow;
+    QTest::newRow("Alt+X: exit") << (Qt::ALT | Qt::Key_X) << QString();
+}
+
+void TestMainWindow::keyboardReachesTheToolbar() {
+    QFETCH(QKeyCombination, keys);
+    QFETCH(QString, shown);
+    WindowsFixture f;
+    MainWindow *m = f.main();
+    f.setButtons(QStringLiteral("110")); // the link is on
+    f.state.CurrentPage = kPageAbout;    // Alt+C must bring the link page back
+    m->show();
+    m->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m));
+    QTest::keyClick(m, keys.key(), keys.keyboardModifiers());
+    if (shown.isEmpty()) {
+        QCOMPARE(f.programEnds, 1);
+        return;
+    }
+    QVERIFY(f.loaded(shown));
+    QVERIFY(f.shell.forms().find(shown)->isVisible());
+}
+
+void TestMainWindow::tabFollowsTheToolbar() {
+    WindowsFixture f;
+    MainWindow *m = f.main();
+    m->show();
+    m->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m));
+    f.setButtons(QStringLiteral("111")); // the link is on
+    m->tbrFile->widgetForAction(m->tbrFile->actions().first())->setFocus();
+    QStringList order;
+    for (int i = 0; i < 7; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order,
+             (QStringList{"btnCom_button", "btnDown_button", "btnFront_button", "btnParam_button",
+                          "btnInfo_button", "btnHelp_button", "btnExit_button"}));
+}
+
+void TestMainWindow::resizingKeepsToolbarWholeAndPageCentred() {
+    WindowsFixture f;
+    MainWindow *m = f.main();
+    m->show();
+    m->Form_Activate();
+    SerialStateWindow *page = f.link();
+    const int toolbar = m->tbrFile->height();
+    for (const QSize size : {QSize(1000, 800), QSize(100, 100), QSize(700, 430)}) {
+        m->resize(size);
+        QCoreApplication::processEvents();
+        QVERIFY(m->width() >= size.width() || m->width() == m->minimumWidth());
+        // Every toolbar button lies whole inside the window.
+        for (QAction *a : m->tbrFile->actions()) {
+            const QWidget *b = m->tbrFile->widgetForAction(a);
+            QVERIFY2(m->rect().contains(b->geometry()), qPrintable(a->objectName()));
+        }
+        QVERIFY(m->rect().contains(page->geometry()));
+        QVERIFY(qAbs(page->geometry().center().x() - m->width() / 2) <= 1);
+        const int below = toolbar + (m->height() - toolbar) / 2;
+        QVERIFY(qAbs(page->geometry().center().y() - below) <= 1);
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -7,12 +7,14 @@
 #include "loaderroutine.h"
 #include "modaldriver.h"
 #include "pageswitcher.h"
+#include "qtlocale.h"
 #include "shell.h"
 #include "simdrive.h"
 #include "simserialport.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,6 +54,8 @@ private slots:
     void captionOutsideSlots();
     void fileDialogFilter_data();
     void fileDialogFilter();
+    void fontsResolveToReadableFaces_data();
+    void fontsResolveToReadableFaces();
     void fileDialogsListAndName_data();
     void fileDialogsListAndName();
 
@@ -146,6 +150,27 @@ void TestShellCore::fileDialogFilter() {
     QFETCH(QString, pipe);
     QFETCH(QString, qt);
     QCOMPARE(FileDialogFilter(pipe), qt);
+}
+
+void TestShellCore::fontsResolveToReadableFaces_data() {
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QStringList>("readable");
+    const QStringList sans{"Comic Neue", "DejaVu Sans", "Liberation Sans", "Arimo"};
+    QTest::newRow("Comic Sans MS") << "Comic Sans MS" << sans;
+    QTest::newRow("Arial") << "Arial" << QStringList{"Liberation Sans", "Arimo", "DejaVu Sans"};
+    QTest::newRow("Courier New") << "Courier New"
+                                 << QStringList{"Liberation Mono", "Cousine", "DejaVu Sans Mono"};
+    QTest::newRow("SYMBOL") << "SYMBOL" << QStringList{"DejaVu Sans"};
+}
+
+// The fonts the windows name resolve to plain faces, never to a script face or a symbol font
+// that lacks the signs the windows draw.
+void TestShellCore::fontsResolveToReadableFaces() {
+    QFETCH(QString, named);
+    QFETCH(QStringList, readable);
+    InstallFontSubstitutes();
+    const QString family = QFontInfo(QFont(named, 10)).family();
+    QVERIFY2(readable.contains(family), qPrintable(family));
 }
 
 void TestShellCore::fileDialogsListAndName_data() {
