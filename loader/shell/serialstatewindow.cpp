@@ -108,7 +108,7 @@ SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
     linkHint = new QLabel(this);
     linkHint->setObjectName(QStringLiteral("linkHint"));
     linkHint->setWordWrap(true);
-    linkHint->setGeometry(twipRect(675, 3300, 4950, 720));
+    linkHint->setGeometry(twipRect(675, 3270, 4950, 540));
     linkHint->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     linkHint->setFont(QFont(QStringLiteral("Arial"), 9));
     linkHint->setStyleSheet(QStringLiteral("QLabel#linkHint { color: #1a1a1a; background: #fff8d0;"

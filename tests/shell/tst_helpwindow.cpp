@@ -59,7 +59,10 @@ void TestHelpWindow::helpOfEachLanguage() {
     f.state.HelpFilePath = shipped(HelpFileName(lang));
     f.main()->Form_Activate();
 
-    f.main()->tbrFile_ButtonClick(QStringLiteral("btnHelp"));
+    f.main()->show();
+    f.main()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.main()));
+    QTest::keyClick(f.main(), Qt::Key_F1);
 
     auto *help = qobject_cast<HelpWindow *>(f.shell.forms().find(kHelpWindow));
     QVERIFY(help);
