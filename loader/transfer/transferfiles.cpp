@@ -27,17 +27,58 @@ bool isHexDigit(char c) {
 }
 } // namespace
 
-std::optional<std::vector<int>> ReadParameterValues(const QString &path, FileProblem *problem) {
+std::optional<QByteArray> ReadTransferFile(const QString &path, FileProblem *problem) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        report(problem, FileProblem::CannotOpen, path, 0, QStringLiteral("No such file"));
+        return std::nullopt;
+    }
+    // Looked at before opening: opening a pipe without a writer would block.
+    if (!info.isFile()) {
+        report(problem, FileProblem::NotAFile, path, 0);
+        return std::nullopt;
+    }
+    if (info.size() > kMaxTransferFileBytes) {
+        report(problem, FileProblem::TooLarge, path, info.size());
+        return std::nullopt;
+    }
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         report(problem, FileProblem::CannotOpen, path, 0, f.errorString());
         return std::nullopt;
     }
+    // The file may have grown since it was looked at: never read more than the limit.
+    QByteArray content = f.read(kMaxTransferFileBytes + 1);
+    if (content.size() > kMaxTransferFileBytes) {
+        report(problem, FileProblem::TooLarge, path, content.size());
+        return std::nullopt;
+    }
+    if (f.error() != QFileDevice::NoError) {
+        report(problem, FileProblem::CannotOpen, path, 0, f.errorString());
+        return std::nullopt;
+    }
+    return content;
+}
+
+std::optional<std::vector<int>> ReadParameterValues(const QString &path, FileProblem *problem) {
+    const auto content = ReadTransferFile(path, problem);
+    if (!content)
+        return std::nullopt;
+    return ParameterValuesOf(*content, path, problem);
+}
+
+std::optional<std::vector<int>> ParameterValuesOf(const QByteArray &content, const QString &path,
+                                                  FileProblem *problem) {
     static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
     std::vector<int> values;
     values.reserve(kParameterWords);
-    while (values.size() < kParameterWords && !f.atEnd()) {
-        const QString line = QString::fromLatin1(f.readLine()).trimmed();
+    qsizetype at = 0;
+    while (values.size() < kParameterWords && at < content.size()) {
+        qsizetype end = content.indexOf('\n', at);
+        if (end < 0)
+            end = content.size();
+        const QString line = QString::fromLatin1(content.mid(at, end - at)).trimmed();
+        at = end + 1;
         if (line.isEmpty())
             continue;
         for (const QString &item : line.split(QLatin1Char(','))) {
@@ -46,14 +87,14 @@ std::optional<std::vector<int>> ReadParameterValues(const QString &path, FilePro
             const QString text = item.trimmed();
             if (!number.match(text).hasMatch()) {
                 report(problem, FileProblem::NotANumber, path, static_cast<qint64>(values.size()),
-                       text);
+                       text.left(40));
                 return std::nullopt;
             }
             bool ok = false;
             const qlonglong v = text.toLongLong(&ok);
             if (!ok || v < -32768 || v > 65535) {
                 report(problem, FileProblem::OutOfRange, path, static_cast<qint64>(values.size()),
-                       text);
+                       text.left(40));
                 return std::nullopt;
             }
             values.push_back(static_cast<int>(v));
@@ -89,23 +130,6 @@ QString WriteFailureReason(const QString &path, const QString &systemReason, int
     return systemReason;
 }
 
-bool HexPairReader::getChar(char &c) {
-    return in_.getChar(&c);
-}
-
-bool HexPairReader::next(char &first, char &second) {
-    char c = 0;
-    do {
-        if (!getChar(c))
-            return false;
-    } while (!IsPairStart(c));
-    first = c;
-    if (!getChar(second))
-        return false;
-    ++pairs_;
-    return true;
-}
-
 bool IsPairStart(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
 }
@@ -123,32 +147,53 @@ int ProgramWord(char h1, char h2, char l1, char l2) {
     return count == 4 ? static_cast<qint16>(value) : value;
 }
 
-bool CheckProgramFile(const QString &path, FileProblem *problem) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return report(problem, FileProblem::CannotOpen, path, 0, f.errorString());
+std::optional<std::vector<int>> ReadProgramWords(const QString &path, FileProblem *problem) {
+    const auto content = ReadTransferFile(path, problem);
+    if (!content)
+        return std::nullopt;
+    return ProgramWordsOf(*content, path, problem);
+}
+
+std::optional<std::vector<int>> ProgramWordsOf(const QByteArray &content, const QString &path,
+                                               FileProblem *problem) {
     // The pair reader's own rules, with every character looked at.
+    std::vector<int> words;
+    words.reserve(kProgramWords);
     qint64 pairs = 0;
-    char c = 0;
+    char high[2] = {};
+    qsizetype at = 0;
+    const auto fail = [&](FileProblem::Kind kind, const QString &detail = {}) {
+        report(problem, kind, path, pairs, detail);
+        return std::nullopt;
+    };
     while (pairs < kProgramSkipPairs + kProgramPairs) {
-        if (!f.getChar(&c))
-            return report(problem, FileProblem::TooShort, path, pairs);
+        if (at >= content.size())
+            return fail(FileProblem::TooShort);
+        const char c = content.at(at++);
         if (c >= 'a' && c <= 'f')
-            return report(problem, FileProblem::LowerCase, path, pairs, QString(QLatin1Char(c)));
+            return fail(FileProblem::LowerCase, QString(QLatin1Char(c)));
         if (!IsPairStart(c))
             continue;
-        char second = 0;
-        if (!f.getChar(&second))
-            return report(problem, FileProblem::TooShort, path, pairs);
+        if (at >= content.size())
+            return fail(FileProblem::TooShort);
+        const char second = content.at(at++);
+        const QString pair = QString::fromLatin1(QByteArray().append(c).append(second));
         if (second >= 'a' && second <= 'f')
-            return report(problem, FileProblem::LowerCase, path, pairs,
-                          QString::fromLatin1(QByteArray().append(c).append(second)));
+            return fail(FileProblem::LowerCase, pair);
+        if (pairs >= kProgramSkipPairs) {
+            if (!isHexDigit(second))
+                return fail(FileProblem::BadPair, pair);
+            const qint64 sent = pairs - kProgramSkipPairs;
+            if (sent % 2 == 0) {
+                high[0] = c;
+                high[1] = second;
+            } else {
+                words.push_back(ProgramWord(high[0], high[1], c, second));
+            }
+        }
         ++pairs;
-        if (pairs > kProgramSkipPairs && !isHexDigit(second))
-            return report(problem, FileProblem::BadPair, path, pairs - 1,
-                          QString::fromLatin1(QByteArray().append(c).append(second)));
     }
-    return true;
+    return words;
 }
 
 } // namespace zr

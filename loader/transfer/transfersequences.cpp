@@ -3,8 +3,7 @@
 #include "driveprotocol.h"
 #include "serialport.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "savefile.h"
 
 namespace zr {
 
@@ -44,10 +43,10 @@ bool GuardedTransfer(const TransferLink &link, int address, bool isWrite, bool r
 
 TransferOutcome UploadParameters(const TransferLink &link, const QString &destination,
                                  TransferView &view) {
-    // The new file is written aside and takes the name only when complete.
-    QSaveFile file(destination);
-    if (!file.open(QIODevice::WriteOnly)) {
-        view.showFileProblem({FileProblem::CannotCreate, destination, 0, file.errorString()});
+    // The new file is written aside and takes the name only when complete and on the disk.
+    SafeFileWriter file(destination);
+    if (!file.open()) {
+        view.showFileProblem({FileProblem::CannotCreate, destination, 0, file.reason()});
         return TransferOutcome::BadFile;
     }
     view.setPollEnabled(false);
@@ -61,13 +60,13 @@ TransferOutcome UploadParameters(const TransferLink &link, const QString &destin
     for (int i = 0; i < kParameterWords; ++i) {
         if (!GuardedTransfer(link, addr::kParamRom + i, false, false, value)) {
             view.setProgressVisible(false);
-            file.cancelWriting();
+            file.cancel();
             view.unloadUploadClip();
             view.setPollEnabled(true);
             view.ShowCommError(link.language);
             return TransferOutcome::CommError;
         }
-        file.write(FormatParameterLine(value.toInt()));
+        file.write(FormatParameterLine(value.toInt())); // a failure shows at the commit
         view.setProgressValue(i + 1);
         view.letEventsRun();
     }
@@ -80,7 +79,7 @@ TransferOutcome UploadParameters(const TransferLink &link, const QString &destin
     view.finished(true);
     view.setPollEnabled(true);
     if (!file.commit()) {
-        view.showFileProblem({FileProblem::CannotCreate, destination, 0, file.errorString()});
+        view.showFileProblem({FileProblem::CannotCreate, destination, 0, file.reason()});
         return TransferOutcome::BadFile;
     }
     return TransferOutcome::Done;
@@ -144,41 +143,24 @@ TransferOutcome DownloadParameters(const TransferLink &link, const QString &sour
 TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
                                 TransferView &view) {
     FileProblem problem;
-    if (!CheckProgramFile(source, &problem)) {
+    const auto words = ReadProgramWords(source, &problem);
+    if (!words) {
         view.showFileProblem(problem);
-        return TransferOutcome::BadFile;
-    }
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly)) {
-        view.showFileProblem({FileProblem::CannotOpen, source, 0, file.errorString()});
         return TransferOutcome::BadFile;
     }
     view.setPollEnabled(false);
     view.startDownloadAnimation();
     view.setLabel(QStringLiteral("Download......."), true);
-
-    HexPairReader reader(file);
-    char c = 0;
-    char d = 0;
-    while (reader.pairsRead() < kProgramSkipPairs)
-        reader.next(c, d);
-
     view.setProgressRange(0, kProgramPairs);
     view.setProgressValue(0);
     view.setProgressVisible(true);
-    char h1 = 0;
-    char h2 = 0;
+    // One pair after the other, as the file is read: a word goes out with its second pair.
     for (int count = 0; count < kProgramPairs; ++count) {
-        reader.next(c, d); // the file was checked: every pair is there
-        if (count % 2 == 0) {
-            h1 = c;
-            h2 = d;
-        } else {
-            QString text = QString::number(ProgramWord(h1, h2, c, d));
-            if (!GuardedTransfer(link, addr::kProgramRam + (count - 1) / 2, true, true, text)) {
+        if (count % 2 == 1) {
+            QString text = QString::number((*words)[static_cast<size_t>(count / 2)]);
+            if (!GuardedTransfer(link, addr::kProgramRam + count / 2, true, true, text)) {
                 view.unloadDownloadClip();
                 view.setProgressVisible(false);
-                file.close();
                 view.ShowCommError(link.language);
                 return TransferOutcome::CommError;
             }
@@ -192,7 +174,6 @@ TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
     view.hidePictures();
     view.setLabel(QString(), false);
     view.setProgressVisible(false);
-    file.close();
     view.setPollEnabled(true);
     view.finished(false);
     return confirm(confirmed, true, view);

@@ -64,7 +64,8 @@ TransferOutcome UploadParameters(const TransferLink &link, const QString &destin
 TransferOutcome DownloadParameters(const TransferLink &link, const QString &source,
                                    TransferView &view);
 // Sends bytes 8192-28671 of a program file as 10240 words to RAM 0x9000-0xB7FF, then the completion
-// word 0x5555. The file is checked (streamed, never held whole) before the first word goes out.
+// word 0x5555. The file is read once and checked before the first word goes out; what was checked
+// is what is sent.
 TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
                                 TransferView &view);
 

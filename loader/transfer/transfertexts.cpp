@@ -114,6 +114,23 @@ QString FileProblemText(const FileProblem &p, int language) {
                     "les chiffres hexadécimaux doivent être en majuscules.")
                    .arg(file, where, p.detail);
         break;
+    case FileProblem::NotAFile:
+        what = pick(language, "%1 non è un file (è una cartella, un dispositivo o una pipe).",
+                    "%1 is not a file (it is a folder, a device or a pipe).",
+                    "%1 n'est pas un fichier (c'est un dossier, un périphérique ou un tube).")
+                   .arg(file);
+        break;
+    case FileProblem::TooLarge:
+        what =
+            pick(language,
+                 "Il file %1 è troppo grande (%2 byte): un file per l'azionamento non supera "
+                 "1 MB.",
+                 "The file %1 is too large (%2 bytes): a file for the drive is never above 1 MB.",
+                 "Le fichier %1 est trop grand (%2 octets) : un fichier pour le variateur ne "
+                 "dépasse jamais 1 Mo.")
+                .arg(file)
+                .arg(p.where);
+        break;
     case FileProblem::BadPair:
         what = pick(language, "Il byte %2 del programma %1 non è esadecimale: \"%3\".",
                     "Byte %2 of the program %1 is not hexadecimal: \"%3\".",

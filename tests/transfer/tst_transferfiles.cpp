@@ -1,7 +1,6 @@
 #include "transferfiles.h"
 #include "transfertexts.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,29 +85,37 @@ void TestTransferFiles::parameterValues() {
     QCOMPARE(why.kind, FileProblem::CannotOpen);
 }
 
+// A program of 8192 skipped pairs and 20480 sent ones around the text under test: the words it
+// gives, or the problem found.
 void TestTransferFiles::pairs_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("pairs"); // the pairs read, joined
-    QTest::newRow("plain") << QByteArray("0A1BFF") << QByteArray("0A1BFF");
-    QTest::newRow("separators skipped") << QByteArray("0A\r\n1B  FF\t") << QByteArray("0A1BFF");
-    QTest::newRow("lower case shifts the pairing") << QByteArray("a1B2C") << QByteArray("1B2C");
-    QTest::newRow("second taken as it comes") << QByteArray("1 2x") << QByteArray("1 2x");
-    QTest::newRow("odd end") << QByteArray("0A1") << QByteArray("0A");
+    QTest::addColumn<QByteArray>("sent"); // the start of the sent part
+    QTest::addColumn<QList<int>>("words");
+    QTest::addColumn<int>("problem"); // -1 = accepted
+    QTest::newRow("plain") << QByteArray("0A1BFFFF") << QList<int>{0x0A1B, -1} << -1;
+    QTest::newRow("separators skipped")
+        << QByteArray("0A\r\n1B  FF\tFF") << QList<int>{0x0A1B, -1} << -1;
+    QTest::newRow("lower case refused")
+        << QByteArray("a1B2C") << QList<int>{} << int(FileProblem::LowerCase);
+    QTest::newRow("second character must be a digit")
+        << QByteArray("1 2x") << QList<int>{} << int(FileProblem::BadPair);
 }
 
 void TestTransferFiles::pairs() {
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, pairs);
-    QBuffer in(&text);
-    in.open(QIODevice::ReadOnly);
-    HexPairReader reader(in);
-    QByteArray got;
-    char a = 0;
-    char b = 0;
-    while (reader.next(a, b))
-        got.append(a).append(b);
-    QCOMPARE(got, pairs);
-    QCOMPARE(reader.pairsRead(), qint64(pairs.size() / 2));
+    QFETCH(QByteArray, sent);
+    QFETCH(QList<int>, words);
+    QFETCH(int, problem);
+    QByteArray text = QByteArray(2 * kProgramSkipPairs, 'E') + sent;
+    text += QByteArray(2 * kProgramPairs, '0');
+    FileProblem why;
+    const auto got = ProgramWordsOf(text, QStringLiteral("p.hex"), &why);
+    QCOMPARE(got.has_value(), problem < 0);
+    if (!got) {
+        QCOMPARE(int(why.kind), problem);
+        return;
+    }
+    QCOMPARE(got->size(), size_t(kProgramWords));
+    for (int k = 0; k < words.size(); ++k)
+        QCOMPARE((*got)[size_t(k)], words[k]);
 }
 
 void TestTransferFiles::programWord_data() {

@@ -6,8 +6,16 @@
 #include "transfersequences.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/inotify.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
 
 using namespace zr;
 using namespace zr::sim;
@@ -126,6 +134,8 @@ private Q_SLOTS:
     void badFilesSendNothing();
     void completionWithoutReply_data();
     void completionWithoutReply();
+    void fileCutWhileTheProgramGoesOut();
+    void fullDiskKeepsTheOldFile();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -307,14 +317,27 @@ void TestTransferSequences::badFilesSendNothing_data() {
     lower = programFile(false).toLower();
     QTest::newRow("program: all lower case") << 2 << lower << int(FileProblem::LowerCase);
     QTest::newRow("upload: cannot create") << 0 << QByteArray() << int(FileProblem::CannotCreate);
+    QTest::newRow("program: a device that never ends")
+        << 2 << QByteArray("/dev/zero") << int(FileProblem::NotAFile);
+    QTest::newRow("parameters: a pipe without a writer")
+        << 1 << QByteArray("FIFO") << int(FileProblem::NotAFile);
+    QTest::newRow("parameters: a folder") << 1 << QByteArray("DIR") << int(FileProblem::NotAFile);
+    QTest::newRow("program: larger than 1 MB")
+        << 2 << programFile(false) + QByteArray(1024 * 1024, ' ') << int(FileProblem::TooLarge);
 }
 
 void TestTransferSequences::badFilesSendNothing() {
     QFETCH(int, sequence);
     QFETCH(QByteArray, content);
     QFETCH(int, problem);
-    const QString file = path("f");
-    if (!content.isEmpty())
+    QString file = path("f");
+    if (content == "/dev/zero")
+        file = QString::fromLatin1(content);
+    else if (content == "FIFO")
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    else if (content == "DIR")
+        QVERIFY(QDir().mkpath(file));
+    else if (!content.isEmpty())
         QVERIFY(writeFile(file, content));
     TransferOutcome outcome = TransferOutcome::Done;
     if (sequence == 0)
@@ -354,6 +377,67 @@ void TestTransferSequences::completionWithoutReply() {
     QCOMPARE(view_.notConfirmedProgram, program);
     QCOMPARE(view_.commErrors, 0);
     QVERIFY(view_.pollEnabled);
+}
+
+// Another program cuts the file as soon as it is opened a second time: the download sends what
+// it checked, all of it, from one reading.
+void TestTransferSequences::fileCutWhileTheProgramGoesOut() {
+    const QByteArray program = programFile(true);
+    QVERIFY(writeFile(path("prog.hex"), program));
+    const int watch = ::inotify_init1(IN_NONBLOCK);
+    QVERIFY(watch >= 0);
+    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(path("prog.hex")).constData(), IN_OPEN) >=
+            0);
+    int opens = 0;
+    const auto countOpens = [&] {
+        char buf[4096];
+        ssize_t n = 0;
+        while ((n = ::read(watch, buf, sizeof buf)) > 0)
+            for (char *p = buf; p < buf + n;) {
+                const auto *e = reinterpret_cast<inotify_event *>(p);
+                opens += (e->mask & IN_OPEN) != 0;
+                p += sizeof(inotify_event) + e->len;
+            }
+    };
+    struct Cutter : RecordingView {
+        std::function<void()> onProgress;
+        void setProgressValue(int v) override {
+            RecordingView::setProgressValue(v);
+            if (onProgress)
+                onProgress();
+        }
+    } view;
+    view.onProgress = [&] {
+        countOpens();
+        if (opens >= 2)
+            QFile::resize(path("prog.hex"), 7063);
+    };
+    QCOMPARE(DownloadProgram(link(), path("prog.hex"), view), TransferOutcome::Done);
+    countOpens();
+    ::close(watch);
+    QCOMPARE(opens, 1);
+    QCOMPARE(drive_->ram(0x9123), quint16(0x123));
+    QCOMPARE(drive_->ram(0xB7FE), quint16(kProgramWords - 2));
+    QCOMPARE(drive_->ram(0xB7FF), quint16(0xFFFF));
+}
+
+// An upload onto a disk without room: the old file stays byte for byte and the user is told.
+void TestTransferSequences::fullDiskKeepsTheOldFile() {
+    const QString mountPoint = path("small");
+    QVERIFY(QDir().mkpath(mountPoint));
+    const QByteArray where = QFile::encodeName(mountPoint);
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=8k") != 0)
+        QSKIP("no tmpfs can be mounted here");
+    const QString target = mountPoint + QStringLiteral("/T.10d");
+    const QByteArray old = parameterFile(1024, 7); // about 6 KB: the new file finds no room
+    const bool written = writeFile(target, old);
+    const auto unmount = qScopeGuard([&] { ::umount(where.constData()); });
+    QVERIFY(written);
+    QCOMPARE(UploadParameters(link(), target, view_), TransferOutcome::BadFile);
+    QCOMPARE(readFile(target), old);
+    QCOMPARE(QDir(mountPoint).entryList(QDir::Files), QStringList{QStringLiteral("T.10d")});
+    QCOMPARE(view_.problems.size(), 1);
+    QCOMPARE(view_.problems.first().kind, FileProblem::CannotCreate);
 }
 
 QTEST_GUILESS_MAIN(TestTransferSequences)

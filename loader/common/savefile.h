@@ -1,0 +1,45 @@
+#pragma once
+
+// Files written so that a failure never costs the old file: everything goes through QSaveFile,
+// every write and the final flush are checked, and on any failure the new file is thrown away and
+// the named file keeps its bytes.
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QSaveFile>
+#include <QString>
+
+namespace zr {
+
+// Writes bytes to a device and tells whether all of them went out.
+bool WriteChecked(QIODevice &out, const QByteArray &bytes);
+
+class SafeFileWriter {
+public:
+    explicit SafeFileWriter(const QString &path) : file_(path) {}
+    ~SafeFileWriter() { cancel(); }
+
+    bool open();
+    // Once a write has failed, every later write and the commit fail too.
+    bool write(const QByteArray &bytes);
+    // Flushes and checks before the new file takes the name; false (and the old file kept) on any
+    // failure.
+    bool commit();
+    // Drops what was written; the named file stays as it was.
+    void cancel();
+
+    // The system's reason for the first failure.
+    QString reason() const { return reason_; }
+
+private:
+    bool fail(const QString &why);
+
+    QSaveFile file_;
+    bool failed_ = false;
+    QString reason_;
+};
+
+// The whole of bytes as the new content of path; false with the reason on any failure.
+bool WriteFileSafely(const QString &path, const QByteArray &bytes, QString *reason = nullptr);
+
+} // namespace zr
