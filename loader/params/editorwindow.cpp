@@ -114,7 +114,7 @@ ParameterEditor::ParameterEditor(Shell &shell, QWidget *parent)
     grid2.SetWidth(2100);
     grid2.SetColWidth(kBitName, 1300);
     grid2.SetColWidth(kBitShown, 800);
-    MSFlexGrid2->setFitRows(true);
+    MSFlexGrid2->setFitContents(true);
     MSFlexGrid2->hide();
     connect(MSFlexGrid1, &FlexGridView::keyAscii, this, &ParameterEditor::MSFlexGrid1_KeyPress);
     connect(MSFlexGrid1, &FlexGridView::cellPressed, this, &ParameterEditor::MSFlexGrid1_MouseDown);
@@ -164,9 +164,9 @@ ParameterEditor::ParameterEditor(Shell &shell, QWidget *parent)
     auto *grids = new QVBoxLayout;
     grids->addWidget(Label3);
     auto *gridRow = new QHBoxLayout;
-    gridRow->addWidget(MSFlexGrid1);
+    // The parameter grid takes the width the window gives it; the status grid keeps its own.
+    gridRow->addWidget(MSFlexGrid1, 1);
     gridRow->addWidget(MSFlexGrid2, 0, Qt::AlignTop);
-    gridRow->addStretch();
     grids->addLayout(gridRow, 1);
     auto *body = new QHBoxLayout;
     body->addLayout(grids, 1);
@@ -176,7 +176,7 @@ ParameterEditor::ParameterEditor(Shell &shell, QWidget *parent)
     top->setContentsMargins(0, 0, 6, 6);
     top->addWidget(cbrMain);
     top->addLayout(body, 1);
-    resize(680, 480);
+    resize(760, 520);
 }
 
 ParameterEditor::~ParameterEditor() = default;
@@ -287,6 +287,7 @@ void ParameterEditor::openCommand() {
     keys.lastEditedRow.reset();
     grid1.SetCol(kShown);
     grid1.SetCellColors(kWhite, kDarkGrey);
+    MSFlexGrid1->setFocus();
 }
 
 QString ParameterEditor::askSavePath() {
