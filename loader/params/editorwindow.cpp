@@ -258,6 +258,7 @@ void ParameterEditor::openCommand() {
     CommonDialog1FileName = path;
     st.ParamFileName = path;
     destination->clear();
+    lastWritten_.clear();
     sourcenew->clear();
     SetDescriptionFiles(1, path, st.CurrentLanguage, shell_.programDir, st.DataDescriptionPath,
                         st.StatusDescriptionPath, st.NewDescriptionPath);
@@ -318,8 +319,13 @@ void ParameterEditor::writeFile() {
     ctx.ParameterRowCount = st.ParameterRowCount;
     const auto problem = salvafile(ctx);
     st.ParameterRowCount = ctx.ParameterRowCount;
-    if (problem)
-        showProblem(*problem);
+    if (!problem) {
+        lastWritten_ = ctx.destination;
+        return;
+    }
+    // destination keeps naming the file last written (the report names it too).
+    destination->setText(lastWritten_);
+    showProblem(*problem);
 }
 
 void ParameterEditor::showProblem(const ParamProblem &problem) {
