@@ -60,6 +60,13 @@ void ParameterKeys::enter(TextGrid &grid, int row, const QLocale &locale) {
     if (!typed)
         return;
     double v = *typed;
+    // A value outside the limits is replaced by the limit it passed, in both columns.
+    auto refuse = [&](double rawLimit) {
+        grid.SetTextMatrix(row, kShown, NumberText(m * rawLimit, locale));
+        grid.SetTextMatrix(row, kRaw, NumberText(rawLimit, locale));
+        box_(kOutOfRange, kStyleCritical);
+        grid.SetCol(kShown);
+    };
 
     if (m != 10.0) {
         if (step == 0.0 || m == 0.0)
@@ -70,11 +77,7 @@ void ParameterKeys::enter(TextGrid &grid, int row, const QLocale &locale) {
             v = FloorSteps((v - min) / step) * step + min;
         const double q = v / m;
         if (q > max || q < min) {
-            const double limit = q > max ? max : min;
-            grid.SetTextMatrix(row, kShown, NumberText(m * limit, locale));
-            grid.SetTextMatrix(row, kRaw, NumberText(limit, locale));
-            box_(kOutOfRange, kStyleCritical);
-            grid.SetCol(kShown);
+            refuse(q > max ? max : min);
             return;
         }
         // A parameter word is a whole number: a value between two raw steps goes to the nearest.
@@ -88,16 +91,17 @@ void ParameterKeys::enter(TextGrid &grid, int row, const QLocale &locale) {
             grid.SetTextMatrix(row, kRaw, NumberText(raw, locale));
         }
     } else {
+        // Multiplier-10 rows hold whole tens, and their limits are read as shown values (the
+        // shipped maximum 99990 is raw 9999): the shown value and the raw word always agree.
         const double tens = std::floor(v / 10.0);
+        const double highest = std::floor(max / 10.0);
+        const double lowest = std::ceil(min / 10.0);
+        if (tens > highest || tens < lowest) {
+            refuse(tens > highest ? highest : lowest);
+            return;
+        }
         grid.SetTextMatrix(row, kRaw, NumberText(tens, locale));
         grid.SetTextMatrix(row, kShown, NumberText(10.0 * tens, locale));
-        if (grid.TextMatrix(row, kShown) == QLatin1String("99990"))
-            return;
-        if (10.0 * tens > max / 10.0) {
-            box_(kOutOfRange, kStyleCritical);
-            grid.SetTextMatrix(row, kShown, NumberText(max, locale));
-            box_(QStringLiteral("1"), kStylePlain);
-        }
     }
     grid.SetCol(kShown);
     lastEditedRow = -1;

@@ -26,10 +26,9 @@ constexpr Rgb kTypingFore = 0xFFFFFF0F; // RGB(255,255,15)
 constexpr Rgb kEnteredBack = 0xFFFFFFFF;
 constexpr Rgb kEnteredFore = 0xFF0000FF;
 
-// The text of the range message and the message box styles it is shown with.
+// The text of the range message and the message box style it is shown with.
 inline const QString kOutOfRange = QStringLiteral("OUT of RANGE");
 constexpr int kStyleCritical = 16; // OK button, critical-stop icon
-constexpr int kStylePlain = 0;     // OK button, no icon
 
 // The key handling of the parameter grid: typing replaces a row's value on its first key,
 // further keys append, Enter converts the typed value into the raw value with the row's limits

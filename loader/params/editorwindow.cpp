@@ -114,7 +114,7 @@ ParameterEditor::ParameterEditor(Shell &shell, QWidget *parent)
     grid2.SetWidth(2100);
     grid2.SetColWidth(kBitName, 1300);
     grid2.SetColWidth(kBitShown, 800);
-    MSFlexGrid2->setFitRows(true);
+    MSFlexGrid2->setFitContents(true);
     MSFlexGrid2->hide();
     connect(MSFlexGrid1, &FlexGridView::keyAscii, this, &ParameterEditor::MSFlexGrid1_KeyPress);
     connect(MSFlexGrid1, &FlexGridView::cellPressed, this, &ParameterEditor::MSFlexGrid1_MouseDown);
@@ -164,9 +164,9 @@ ParameterEditor::ParameterEditor(Shell &shell, QWidget *parent)
     auto *grids = new QVBoxLayout;
     grids->addWidget(Label3);
     auto *gridRow = new QHBoxLayout;
-    gridRow->addWidget(MSFlexGrid1);
+    // The parameter grid takes the width the window gives it; the status grid keeps its own.
+    gridRow->addWidget(MSFlexGrid1, 1);
     gridRow->addWidget(MSFlexGrid2, 0, Qt::AlignTop);
-    gridRow->addStretch();
     grids->addLayout(gridRow, 1);
     auto *body = new QHBoxLayout;
     body->addLayout(grids, 1);
@@ -176,7 +176,7 @@ ParameterEditor::ParameterEditor(Shell &shell, QWidget *parent)
     top->setContentsMargins(0, 0, 6, 6);
     top->addWidget(cbrMain);
     top->addLayout(body, 1);
-    resize(680, 480);
+    resize(760, 520);
 }
 
 ParameterEditor::~ParameterEditor() = default;
@@ -258,6 +258,7 @@ void ParameterEditor::openCommand() {
     CommonDialog1FileName = path;
     st.ParamFileName = path;
     destination->clear();
+    lastWritten_.clear();
     sourcenew->clear();
     SetDescriptionFiles(1, path, st.CurrentLanguage, shell_.programDir, st.DataDescriptionPath,
                         st.StatusDescriptionPath, st.NewDescriptionPath);
@@ -287,6 +288,7 @@ void ParameterEditor::openCommand() {
     keys.lastEditedRow.reset();
     grid1.SetCol(kShown);
     grid1.SetCellColors(kWhite, kDarkGrey);
+    MSFlexGrid1->setFocus();
 }
 
 QString ParameterEditor::askSavePath() {
@@ -317,8 +319,13 @@ void ParameterEditor::writeFile() {
     ctx.ParameterRowCount = st.ParameterRowCount;
     const auto problem = salvafile(ctx);
     st.ParameterRowCount = ctx.ParameterRowCount;
-    if (problem)
-        showProblem(*problem);
+    if (!problem) {
+        lastWritten_ = ctx.destination;
+        return;
+    }
+    // destination keeps naming the file last written (the report names it too).
+    destination->setText(lastWritten_);
+    showProblem(*problem);
 }
 
 void ParameterEditor::showProblem(const ParamProblem &problem) {

@@ -88,10 +88,13 @@ private:
     void saveCommand();
     // The save dialog of the opened file's release; empty when cancelled.
     QString askSavePath();
+    // salvafile onto destination; a failed save says why and puts back the last file written.
     void writeFile();
     void showProblem(const ParamProblem &problem);
     void showMainWindow();
     QAction *addButton(const QString &key, const QString &caption, const QString &tip, int icon);
+
+    QString lastWritten_;
 };
 
 // Registers the editor with the shell's forms registry, in place of any earlier registration.

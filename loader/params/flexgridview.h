@@ -1,9 +1,12 @@
 #pragma once
 
 // A QTableView that shows a TextGrid the way the editor's grids look: the fixed header row and
-// name column in grey, the colours the editor gives single cells, row heights and column widths
-// from the grid's twips. Typed characters are handed out as character codes (Enter 13,
-// Backspace 8) instead of editing cells in place.
+// name column in grey, each cell in the colours the editor gives it (the current cell too, marked
+// by a frame instead of the selection highlight), row heights from the grid's twips. Column
+// widths start from the grid's twips, the name column wide enough for its longest name; the user
+// can resize them and the last visible column takes the rest of the view. Names have their full
+// text as tooltip. Typed characters are handed out as character codes (Enter 13, Backspace 8)
+// instead of editing cells in place.
 
 #include "textgrid.h"
 
@@ -18,10 +21,13 @@ public:
 
     TextGrid &grid() { return grid_; }
 
-    // Re-reads row heights, column widths and the grid width from the grid.
-    void applyLayout();
-    // Makes the view exactly as high as its rows in view (the status grid).
-    void setFitRows(bool on);
+    // Column widths from the grid's twips (names widened to fit), the columns from 3 on hidden.
+    void applyColumns();
+    // Row heights from the grid's twips (0 hides a row).
+    void applyRows();
+    // Makes the view exactly as high as its rows and as wide as its columns (the status grid);
+    // otherwise the view takes the width its window gives it.
+    void setFitContents(bool on);
 
 Q_SIGNALS:
     void keyAscii(int code);
@@ -37,10 +43,12 @@ protected:
 
 private:
     void followGrid(int row, int col);
+    void fitNames(int first, int last);
+    void fitSize();
 
     TextGrid &grid_;
     bool followingGrid_ = false;
-    bool fitRows_ = false;
+    bool fitContents_ = false;
 };
 
 } // namespace zr::params

@@ -19,6 +19,8 @@
 #include <QTextTable>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace zr::params {
 
 using namespace zr::shell;
@@ -169,7 +171,12 @@ void PrintParameters(ParameterEditor &editor) {
         });
     }
     editor.lastReport = dialog;
+    dialog->resize(std::max(dialog->width(), 900), std::max(dialog->height(), 700));
     dialog->show();
+    // Opened fitted to the page's width, where the lines can be read (the whole page in view is
+    // too small to read).
+    if (auto *fitWidth = dialog->findChild<QAction *>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
 }
 
 } // namespace zr::params

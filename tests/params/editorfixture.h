@@ -1,14 +1,20 @@
 #pragma once
 
-// A fresh shell with the parameter editor, its dialogs answered by a ModalDriver, a stand-in main
-// window and the shipped description files; parameter files are copied into a temporary directory.
+// A fresh shell with the parameter editor shown, its dialogs answered by a ModalDriver, a
+// stand-in main window and the shipped description files; parameter files are copied into a
+// temporary directory. The editor is worked as a user works it: toolbar buttons clicked, keys
+// typed into the grid, cells pressed with the mouse.
 
 #include "editorwindow.h"
+#include "flexgridview.h"
 #include "form.h"
 #include "simshell.h"
 
+#include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
 
 struct EditorFixture : SimShell {
     QTemporaryDir dir;
@@ -23,8 +29,14 @@ struct EditorFixture : SimShell {
                                    [this](QWidget *p) { return new Form(shell, kMainWindow, p); });
         zr::params::RegisterParameterEditor(shell);
     }
+    // The editor, created and shown on first use.
     zr::params::ParameterEditor *editor() {
-        return shell.forms().formAs<zr::params::ParameterEditor>(zr::shell::kEditorWindow);
+        auto *e = shell.forms().formAs<zr::params::ParameterEditor>(zr::shell::kEditorWindow);
+        if (e && !e->isVisible()) {
+            e->show();
+            (void)QTest::qWaitForWindowExposed(e);
+        }
+        return e;
     }
     // A copy of the shipped example of release code.
     QString example(const QString &code, const QString &name = QStringLiteral("pump")) {
@@ -39,10 +51,50 @@ struct EditorFixture : SimShell {
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }
-    // Opens path through the toolbar (no file open before).
+
+    // The tool button that shows action (a toolbar button of any window).
+    static QToolButton *buttonOf(QAction *action) {
+        for (QObject *o : action ? action->associatedObjects() : QObjectList{})
+            if (auto *b = qobject_cast<QToolButton *>(o))
+                return b;
+        return nullptr;
+    }
+    // Clicks the editor's toolbar button key ("btnOpen", "btnSave", "btnPrint").
+    void click(const QString &key) {
+        QToolButton *b = buttonOf(editor()->findChild<QAction *>(key));
+        QVERIFY2(b, qPrintable(key));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // Opens path through the toolbar.
     void open(const QString &path) {
         modals.choose(path);
-        editor()->tbropen_ButtonClick(QStringLiteral("btnOpen"));
+        click(QStringLiteral("btnOpen"));
+    }
+    // Presses the mouse on a cell of a grid, scrolled into view first.
+    static void pressCell(zr::params::FlexGridView *view, int row, int col) {
+        const QModelIndex i = view->model()->index(row, col);
+        view->scrollTo(i);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(i).center());
+    }
+    // Types keys into the parameter grid: "\r" is Enter, "\b" Backspace.
+    void type(const QString &keys) {
+        auto *grid = editor()->MSFlexGrid1;
+        for (QChar c : keys) {
+            if (c == QLatin1Char('\r'))
+                QTest::keyClick(grid, Qt::Key_Return);
+            else if (c == QLatin1Char('\b'))
+                QTest::keyClick(grid, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(grid, QString(c));
+        }
+    }
+    // The parameter grid row whose name is name, or -1.
+    int rowNamed(const QString &name) {
+        auto &g = editor()->grid1;
+        for (int r = 1; r < g.Rows(); ++r)
+            if (g.TextMatrix(r, 0).trimmed() == name)
+                return r;
+        return -1;
     }
     int count(const QString &kind) const { return modals.count(kind); }
     // Answers the next message box with Yes (kYes) or No.

@@ -1,71 +1,115 @@
 #include "descriptions.h"
 #include "editorfixture.h"
-#include "flexgridview.h"
 #include "paramtexts.h"
 
 #include "mainwindow.h"
 #include "reportdb.h"
 
-#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QStandardPaths>
-#include <QTest>
+#include <QToolBar>
+#include <QToolTip>
 
 using namespace zr::params;
 using namespace zr::shell;
+
+namespace {
+int distance(const QColor &a, const QColor &b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
+// The colour a cell is filled with and the colour of its text (the pixel inside the cell that
+// differs most from the fill), as the grid shows them.
+struct CellLook {
+    QColor back, ink;
+};
+CellLook look(FlexGridView *view, int row, int col) {
+    QApplication::processEvents();
+    const QImage image = view->viewport()->grab().toImage();
+    const QRect r = view->visualRect(view->model()->index(row, col));
+    CellLook l{image.pixelColor(r.right() - 3, r.center().y()), {}};
+    for (int y = r.top() + 2; y <= r.bottom() - 2; ++y)
+        for (int x = r.left() + 2; x <= r.right() - 2; ++x)
+            if (!l.ink.isValid() ||
+                distance(image.pixelColor(x, y), l.back) > distance(l.ink, l.back))
+                l.ink = image.pixelColor(x, y);
+    return l;
+}
+const QString kI2t = QStringLiteral("I²t alarm time");
+} // namespace
 
 class TestParamEditor : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void saveQuestion_data();
-    void saveQuestion();
-    void captions_data();
-    void captions();
-    void openShowsFile();
+    void languages_data();
+    void languages();
+    void openListsAndShowsFile();
+    void saveAddsTheExtensionAndCloseAsksAgain();
     void closeFlows_data();
     void closeFlows();
-    void toolbarSaveThenCloseAsksAgain();
     void openWhileOpen_data();
     void openWhileOpen();
     void failedOpenSaysWhy();
+    void multiplierTenRows_data();
+    void multiplierTenRows();
+    void typingColours();
+    void namesAndWidth();
     void statusGridFollowsPress();
-    void hiddenColumnsNotSelectable();
     void printShowsReport_data();
     void printShowsReport();
     void printWithoutDatabaseSaysWhy();
     void mainWindowOpensEditor();
 };
 
-void TestParamEditor::saveQuestion_data() {
+void TestParamEditor::languages_data() {
     QTest::addColumn<int>("lang");
-    QTest::addColumn<QString>("caption"); // empty: nothing asked
+    QTest::addColumn<QString>("label1");
+    QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("last");
-    QTest::newRow("italian") << 0 << "Save File Parameter"
+    QTest::newRow("italian") << 0 << "Apri file:"
+                             << "Save File Parameter"
                              << "Salvare il file?";
-    QTest::newRow("english") << 1 << "Save File Parameters"
+    QTest::newRow("english") << 1 << "Open file:"
+                             << "Save File Parameters"
                              << "Save file?";
-    QTest::newRow("french") << 2 << "Sauvegarderle le Fichier"
+    QTest::newRow("french") << 2 << "Ouvrir fichier:"
+                            << "Sauvegarderle le Fichier"
                             << "Sauvegarder le fichier?";
-    QTest::newRow("unknown language") << 3 << ""
-                                      << "";
+    QTest::newRow("unknown language asks nothing") << 3 << ""
+                                                   << ""
+                                                   << "";
 }
 
-void TestParamEditor::saveQuestion() {
+void TestParamEditor::languages() {
     QFETCH(int, lang);
+    QFETCH(QString, label1);
     QFETCH(QString, caption);
     QFETCH(QString, last);
     EditorFixture f;
-    f.press(kNo);
-    int answer = 42;
-    f.editor()->AskSaveParameters(lang, answer);
-    if (caption.isEmpty()) {
+    f.state.CurrentLanguage = qint16(lang);
+    auto *e = f.editor();
+    QCOMPARE(e->findChild<QLabel *>("Label1")->text(), label1);
+    QCOMPARE(e->windowTitle(), "Parameter File");
+    if (caption.isEmpty()) { // no description files either: the question routine alone
+        int answer = 42;
+        e->AskSaveParameters(lang, answer);
         QCOMPARE(answer, 42);
         QCOMPARE(f.count("msgbox"), 0);
         return;
     }
-    QCOMPARE(answer, int(kNo));
+    const QString path = f.example("10");
+    f.open(path);
+    f.press(kNo);
+    e->close();
+    QVERIFY(!f.shell.forms().isLoaded(kEditorWindow));
+    QCOMPARE(EditorFixture::bytes(path), EditorFixture::bytes(f.example("10", "copy")));
+    QCOMPARE(f.count("msgbox"), 1);
     const auto &shown = f.modals.seen().last();
     QCOMPARE(shown.title, caption);
     QCOMPARE(shown.icon, QMessageBox::Critical);
@@ -75,32 +119,20 @@ void TestParamEditor::saveQuestion() {
     QCOMPARE(lines[2], last);
 }
 
-void TestParamEditor::captions_data() {
-    QTest::addColumn<int>("lang");
-    QTest::addColumn<QString>("label1");
-    QTest::newRow("italian") << 0 << "Apri file:";
-    QTest::newRow("english") << 1 << "Open file:";
-    QTest::newRow("french") << 2 << "Ouvrir fichier:";
-}
-
-void TestParamEditor::captions() {
-    QFETCH(int, lang);
-    QFETCH(QString, label1);
+void TestParamEditor::openListsAndShowsFile() {
     EditorFixture f;
-    f.state.CurrentLanguage = qint16(lang);
+    f.modals.listThenCancel();
+    f.click("btnOpen");
+    const auto &dialog = f.modals.seen().first();
+    QCOMPARE(dialog.kind, "open");
+    for (const char *code : {"10", "11", "13", "14", "20", "30", "40"})
+        QVERIFY2(dialog.listed.contains(QString("demo.%1d").arg(code)),
+                 qPrintable(dialog.listed.join(' ')));
     auto *e = f.editor();
-    QCOMPARE(e->findChild<QLabel *>("Label1")->text(), label1);
-    QCOMPARE(e->windowTitle(), "Parameter File");
     QCOMPARE(e->openfile->text(), "0");
-    QCOMPARE(e->salva->text(), "0");
-}
 
-void TestParamEditor::openShowsFile() {
-    EditorFixture f;
     const QString path = f.example("14");
     f.open(path);
-    auto *e = f.editor();
-    QCOMPARE(f.modals.seen().first().filters, QStringList{"Parametri (*.*d)"});
     QCOMPARE(e->numrelease->text(), "1.4");
     QCOMPARE(e->source->text(), path);
     QCOMPARE(e->openfile->text(), "1");
@@ -109,6 +141,22 @@ void TestParamEditor::openShowsFile() {
     QVERIFY(f.state.DataDescriptionPath.endsWith("/dataRel14eng.txt"));
     QCOMPARE(e->grid1.TextMatrix(1, kName), "Maximum speed");
     QVERIFY(!e->MSFlexGrid2->isVisibleTo(e));
+}
+
+void TestParamEditor::saveAddsTheExtensionAndCloseAsksAgain() {
+    EditorFixture f;
+    f.open(f.example("10"));
+    f.modals.choose("edited"); // typed without extension, in the opened file's folder
+    f.click("btnSave");
+    const QString edited = f.dir.filePath("edited.10d");
+    QCOMPARE(f.modals.seen().last().filters, QStringList{"Parametri (*.10d)"});
+    QVERIFY(QFile::exists(edited));
+    QCOMPARE(f.editor()->destination->text(), edited);
+    // The toolbar save leaves the file unsaved for the close: the question comes again.
+    f.press(kNo);
+    f.editor()->close();
+    QCOMPARE(f.count("msgbox"), 1);
+    QCOMPARE(f.modals.seen().last().title, "Save File Parameters");
 }
 
 void TestParamEditor::closeFlows_data() {
@@ -134,14 +182,13 @@ void TestParamEditor::closeFlows() {
     const QByteArray before = EditorFixture::bytes(path);
     f.open(path);
     auto *e = f.editor();
-    e->grid1.SetRow(29 - 1); // the last row before STATUS
-    for (char c : QByteArray("7\r"))
-        e->MSFlexGrid1_KeyPress(c);
+    EditorFixture::pressCell(e->MSFlexGrid1, 28, 1); // the last row before STATUS
+    f.type("7\r");
     QCOMPARE(e->grid1.TextMatrix(28, kRaw), "70"); // a 0.1 row
     // What the toolbar save writes, for comparison.
     const QString reference = f.dir.filePath("reference.30d");
     f.modals.choose(reference);
-    e->tbropen_ButtonClick("btnSave");
+    f.click("btnSave");
     QCOMPARE(e->salva->text(), "0");
 
     for (int b : buttons)
@@ -165,20 +212,6 @@ void TestParamEditor::closeFlows() {
         QCOMPARE(EditorFixture::bytes(other), EditorFixture::bytes(reference));
 }
 
-void TestParamEditor::toolbarSaveThenCloseAsksAgain() {
-    EditorFixture f;
-    f.open(f.example("10"));
-    f.modals.choose(f.dir.filePath("saved.10d"));
-    f.editor()->tbropen_ButtonClick("btnSave");
-    QVERIFY(QFile::exists(f.dir.filePath("saved.10d")));
-    QCOMPARE(f.modals.seen().last().filters, QStringList{"Parametri (*.10d)"});
-    QCOMPARE(f.editor()->destination->text(), f.dir.filePath("saved.10d"));
-    f.press(kNo);
-    f.editor()->close();
-    QCOMPARE(f.count("msgbox"), 1);
-    QCOMPARE(f.modals.seen().last().title, "Save File Parameters");
-}
-
 void TestParamEditor::openWhileOpen_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("release");
@@ -193,8 +226,7 @@ void TestParamEditor::openWhileOpen() {
     f.open(f.example("10"));
     const QString saved = f.dir.filePath("saved.10d");
     f.press(answer);
-    f.modals.choose(answer == kYes ? saved : f.example("40"));
-    f.editor()->tbropen_ButtonClick("btnOpen");
+    f.open(answer == kYes ? saved : f.example("40"));
     QCOMPARE(f.count("msgbox"), 1);
     QCOMPARE(f.editor()->numrelease->text(), release);
     QCOMPARE(QFile::exists(saved), answer == kYes);
@@ -216,74 +248,188 @@ void TestParamEditor::failedOpenSaysWhy() {
     QCOMPARE(f.count("msgbox"), 2);
 }
 
+void TestParamEditor::multiplierTenRows_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("raw");
+    QTest::addColumn<QStringList>("messages");
+    const QStringList range{"OUT of RANGE"};
+    QTest::newRow("12000 inside") << "12000\r"
+                                  << "12000"
+                                  << "1200" << QStringList{};
+    QTest::newRow("99990 the maximum") << "99990\r"
+                                       << "99990"
+                                       << "9999" << QStringList{};
+    QTest::newRow("250000 above") << "250000\r"
+                                  << "99990"
+                                  << "9999" << range;
+    // After the message further keys edit the corrected value.
+    QTest::newRow("OUT of RANGE, then Backspace and Enter") << "250000\r\b\r"
+                                                            << "9990"
+                                                            << "999" << range;
+    QTest::newRow("OUT of RANGE, then a digit and Enter") << "250000\r5\r"
+                                                          << "99990"
+                                                          << "9999" << range + range;
+}
+
+void TestParamEditor::multiplierTenRows() {
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(QString, raw);
+    QFETCH(QStringList, messages);
+    EditorFixture f;
+    f.open(f.example("13"));
+    auto *e = f.editor();
+    const int row = f.rowNamed(kI2t);
+    QVERIFY(row > 0);
+    QCOMPARE(e->grid1.TextMatrix(row, 7), "10");
+    EditorFixture::pressCell(e->MSFlexGrid1, row, 1);
+    f.type(keys);
+    QCOMPARE(e->grid1.TextMatrix(row, kShown), shown);
+    QCOMPARE(e->grid1.TextMatrix(row, kRaw), raw);
+    QCOMPARE(f.modals.messages(), messages);
+
+    // What is saved is what was shown: the file reopened shows the same value.
+    f.modals.choose("x10");
+    f.click("btnSave");
+    f.press(kNo);
+    f.open(f.dir.filePath("x10.13d"));
+    QCOMPARE(e->source->text(), f.dir.filePath("x10.13d"));
+    QCOMPARE(e->grid1.TextMatrix(row, kShown), shown);
+    QCOMPARE(e->grid1.TextMatrix(row, kRaw), raw);
+}
+
+void TestParamEditor::typingColours() {
+    EditorFixture f;
+    f.open(f.example("13"));
+    auto *e = f.editor();
+    auto check = [&](int row, const QColor &back, const QColor &ink) {
+        const CellLook l = look(e->MSFlexGrid1, row, 1);
+        QVERIFY2(distance(l.back, back) <= 40, qPrintable("fill " + l.back.name()));
+        QVERIFY2(distance(l.ink, ink) <= 40, qPrintable("text " + l.ink.name()));
+    };
+    // After the open the current cell is white with dark grey text.
+    check(e->grid1.Row(), QColor(255, 255, 255), QColor(64, 64, 64));
+    // A current cell without colours of its own is not covered by a highlight either.
+    EditorFixture::pressCell(e->MSFlexGrid1, 1, 1);
+    check(1, QColor(255, 255, 255), QColor(0, 0, 0));
+    const int row = f.rowNamed(kI2t);
+    EditorFixture::pressCell(e->MSFlexGrid1, row, 1);
+    f.type("12");
+    check(row, QColor(255, 31, 15), QColor(255, 255, 15)); // while typing
+    f.type("\r");
+    check(row, QColor(255, 255, 255), QColor(0, 0, 255)); // after Enter
+}
+
+void TestParamEditor::namesAndWidth() {
+    EditorFixture f;
+    f.state.CurrentLanguage = kItalian;
+    f.open(f.example("10"));
+    auto *e = f.editor();
+    FlexGridView *view = e->MSFlexGrid1;
+    // Two names that differ only at their end: both whole, and in the tooltip.
+    for (const QString name : {"Funzione ingresso 1", "Funzione ingresso 2"}) {
+        const int row = f.rowNamed(name);
+        QVERIFY(row > 0);
+        QVERIFY(view->columnWidth(0) > view->fontMetrics().horizontalAdvance(name));
+        view->scrollTo(view->model()->index(row, 0));
+        const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), name);
+    }
+    for (int c = 0; c < 3; ++c)
+        QCOMPARE(view->horizontalHeader()->sectionResizeMode(c), QHeaderView::Interactive);
+
+    // A wider window gives the grid its width, and the unit column takes the rest of the view.
+    const int before = view->width();
+    e->resize(e->width() + 300, e->height());
+    QTRY_VERIFY(view->width() >= before + 290);
+    QVERIFY(view->columnViewportPosition(2) + view->columnWidth(2) >= view->viewport()->width());
+
+    // The keyboard does not reach the hidden columns.
+    const int row = f.rowNamed("Funzione ingresso 1");
+    EditorFixture::pressCell(view, row, 2);
+    QCOMPARE(e->grid1.Col(), 1); // a press makes the value current
+    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_End}) {
+        QTest::keyClick(view, k);
+        QCOMPARE(e->grid1.Col(), 2);
+    }
+    for (int c = kRaw; c < kParamColumns; ++c)
+        QVERIFY(view->isColumnHidden(c));
+}
+
 void TestParamEditor::statusGridFollowsPress() {
     EditorFixture f;
     f.open(f.example("10"));
     auto *e = f.editor();
     QVERIFY(IsStatusName(e->grid1.TextMatrix(21, kName)));
-    e->MSFlexGrid1_MouseDown(21, 1);
-    QVERIFY(e->MSFlexGrid2->isVisibleTo(e));
+    EditorFixture::pressCell(e->MSFlexGrid1, 21, 1);
+    QVERIFY(e->MSFlexGrid2->isVisible());
     QCOMPARE(e->grid1.TextMatrix(21, kShown), "5");
     QCOMPARE(e->grid2.TextMatrix(1, kBitShown), "Yes"); // bit 0 of 5
-    e->MSFlexGrid2_Click(2, 1);                         // bit 1 set
+    EditorFixture::pressCell(e->MSFlexGrid2, 2, 1);     // bit 1 set
     QCOMPARE(e->grid1.TextMatrix(21, kShown), "7");
     QCOMPARE(e->grid1.TextMatrix(21, kRaw), "7");
-    QVERIFY(e->MSFlexGrid2->isHidden() == false);
-    e->MSFlexGrid1_MouseDown(21, 0); // the name
+    QVERIFY(e->MSFlexGrid2->isVisible());
+    EditorFixture::pressCell(e->MSFlexGrid2, 2, 0); // a bit's name hides the grid
     QVERIFY(e->MSFlexGrid2->isHidden());
-    e->MSFlexGrid1_MouseDown(21, 1);
-    e->MSFlexGrid1_MouseDown(3, 1); // another row's value
+    EditorFixture::pressCell(e->MSFlexGrid1, 21, 1);
+    EditorFixture::pressCell(e->MSFlexGrid1, 21, 0); // the name
     QVERIFY(e->MSFlexGrid2->isHidden());
-}
-
-void TestParamEditor::hiddenColumnsNotSelectable() {
-    EditorFixture f;
-    f.open(f.example("11"));
-    auto *e = f.editor();
-    e->MSFlexGrid1->setCurrentIndex(e->MSFlexGrid1->model()->index(4, kRaw));
-    QCOMPARE(e->grid1.Row(), 4);
-    QCOMPARE(e->grid1.Col(), int(kShown));
-    for (int c = kRaw; c < kParamColumns; ++c)
-        QVERIFY(e->MSFlexGrid1->isColumnHidden(c));
+    EditorFixture::pressCell(e->MSFlexGrid1, 21, 1);
+    EditorFixture::pressCell(e->MSFlexGrid1, 3, 1); // another row's value
+    QVERIFY(e->MSFlexGrid2->isHidden());
 }
 
 void TestParamEditor::printShowsReport_data() {
     QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("failedSave");
     QTest::addColumn<QString>("report");
     QTest::addColumn<int>("records");
-    QTest::newRow("13 on layout 10") << "13"
-                                     << "DataReport10" << 21 + 13;
-    QTest::newRow("40") << "40"
-                        << "DataReport40" << 30 + 13;
+    QTest::newRow("13 on layout 10") << "13" << false << "DataReport10" << 21 + 13;
+    QTest::newRow("40") << "40" << false << "DataReport40" << 30 + 13;
+    QTest::newRow("after a failed save") << "10" << true << "DataReport10" << 21 + 13;
 }
 
 void TestParamEditor::printShowsReport() {
     QFETCH(QString, code);
+    QFETCH(bool, failedSave);
     QFETCH(QString, report);
     QFETCH(int, records);
     EditorFixture f;
     auto *e = f.editor();
-    e->tbropen_ButtonClick("btnPrint"); // nothing open: nothing printed
+    f.click("btnPrint"); // nothing open: nothing printed
     QVERIFY(!e->lastReport);
     const QString path = f.example(code);
     f.open(path);
+    if (failedSave) {
+        f.modals.choose("/proc/edited"); // a folder where no file can be created
+        f.click("btnSave");
+        QCOMPARE(f.count("msgbox"), 1);
+        QCOMPARE(e->destination->text(), "");
+    }
     f.state.ReportDbConfigured = kTrue;
     e->reportDbPath = f.dir.filePath(kReportDbName);
     QString error;
     QVERIFY(CreateReportDatabase(ZR_DATA_DIR "/report/zr3500Rel131.sql", e->reportDbPath, error));
-    e->tbropen_ButtonClick("btnPrint");
+    f.click("btnPrint");
     QVERIFY(e->lastReport);
     QCOMPARE(e->lastReport->objectName(), report);
     QCOMPARE(e->lastReport->windowTitle(), path); // the file the printout belongs to
+    // Opened fitted to the page's width, where the lines can be read.
+    auto *preview = e->lastReport->findChild<QPrintPreviewWidget *>();
+    QVERIFY(preview);
+    QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitToWidth);
     {
         ReportConnection c(e->reportDbPath);
         QCOMPARE(c.records(LayoutFor(code.toInt()).table).size(), records);
     }
-    auto *pdf = e->lastReport->findChild<QAction *>("exportPdf");
+    QToolButton *pdf = EditorFixture::buttonOf(e->lastReport->findChild<QAction *>("exportPdf"));
     QVERIFY(pdf);
     const QString pdfPath = f.dir.filePath("report.pdf");
     f.modals.choose(pdfPath);
-    pdf->trigger();
+    QTest::mouseClick(pdf, Qt::LeftButton);
     QVERIFY(EditorFixture::bytes(pdfPath).startsWith("%PDF"));
 }
 
@@ -292,7 +438,7 @@ void TestParamEditor::printWithoutDatabaseSaysWhy() {
     EditorFixture f;
     f.open(f.example("10"));
     f.shell.programDir = f.dir.filePath("empty-program-dir");
-    f.editor()->tbropen_ButtonClick("btnPrint");
+    f.click("btnPrint");
     QVERIFY(!f.editor()->lastReport);
     QCOMPARE(f.modals.seen().last().kind, "msgbox");
     QVERIFY(f.modals.seen().last().text.contains(kReportDbName));
@@ -305,7 +451,11 @@ void TestParamEditor::mainWindowOpensEditor() {
                                  [&f](QWidget *p) { return new MainWindow(f.shell, p); });
     auto *main = f.shell.forms().formAs<MainWindow>(kMainWindow);
     QVERIFY(main);
-    main->tbrFile_ButtonClick("btnParam");
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QToolButton *param = EditorFixture::buttonOf(main->findChild<QAction *>("btnParam"));
+    QVERIFY(param);
+    QTest::mouseClick(param, Qt::LeftButton);
     auto *editor = qobject_cast<ParameterEditor *>(f.shell.forms().find(kEditorWindow));
     QVERIFY(editor);
     QVERIFY(editor->isVisible());
