@@ -1,5 +1,9 @@
 #include "savefile.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+
 namespace zr {
 
 bool WriteChecked(QIODevice &out, const QByteArray &bytes) {
@@ -66,6 +70,68 @@ bool WriteFileSafely(const QString &path, const QByteArray &bytes, QString *reas
     if (!ok && reason)
         *reason = w.reason();
     return ok;
+}
+
+LimitedRead ReadFileLimited(const QString &path, qint64 maxBytes) {
+    LimitedRead r;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return r;
+    // Looked at before opening: opening a pipe without a writer would block.
+    if (!info.isFile()) {
+        r.outcome = LimitedRead::NotAFile;
+        return r;
+    }
+    r.size = info.size();
+    if (r.size > maxBytes) {
+        r.outcome = LimitedRead::TooLarge;
+        return r;
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        r.outcome = LimitedRead::Unreadable;
+        r.error = f.errorString();
+        return r;
+    }
+    // The file may have grown since it was looked at.
+    r.bytes = f.read(maxBytes + 1);
+    if (r.bytes.size() > maxBytes) {
+        r.outcome = LimitedRead::TooLarge;
+        r.size = r.bytes.size();
+        r.bytes.clear();
+        return r;
+    }
+    if (f.error() != QFileDevice::NoError) {
+        r.outcome = LimitedRead::Unreadable;
+        r.error = f.errorString();
+        r.bytes.clear();
+        return r;
+    }
+    r.outcome = LimitedRead::Read;
+    return r;
+}
+
+QString WriteFailureReason(const QString &path, const QString &systemReason, int language) {
+    const auto pick = [language](const char *it, const char *en, const char *fr) {
+        return QString::fromUtf8(language == 0 ? it : language == 2 ? fr : en);
+    };
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return pick("la cartella %1 non esiste", "the folder %1 does not exist",
+                    "le dossier %1 n'existe pas")
+            .arg(folder.absoluteFilePath());
+    if (!folder.isWritable())
+        return pick("non si può scrivere nella cartella %1", "you may not write in the folder %1",
+                    "vous ne pouvez pas écrire dans le dossier %1")
+            .arg(folder.absoluteFilePath());
+    if (file.exists() && !file.isWritable())
+        return pick("il file è protetto in scrittura", "the file is write-protected",
+                    "le fichier est protégé en écriture");
+    const QStorageInfo disk(folder.absoluteFilePath());
+    if (disk.isValid() && disk.bytesAvailable() < 64 * 1024)
+        return pick("il disco è pieno", "the disk is full", "le disque est plein");
+    return systemReason;
 }
 
 } // namespace zr

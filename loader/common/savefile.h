@@ -42,4 +42,20 @@ private:
 // The whole of bytes as the new content of path; false with the reason on any failure.
 bool WriteFileSafely(const QString &path, const QByteArray &bytes, QString *reason = nullptr);
 
+// Why a file could not be written, in the user's language (0 Italian, 1 English, 2 French): the
+// folder is missing or may not be written, the file is write-protected, the disk is full, else
+// the system's own reason.
+QString WriteFailureReason(const QString &path, const QString &systemReason, int language);
+
+// A whole file read at once, with a limit: only a regular file is opened (a device or a pipe
+// could block or never end), and never more than maxBytes is read.
+struct LimitedRead {
+    enum Outcome { Read, Missing, NotAFile, TooLarge, Unreadable };
+    Outcome outcome = Missing;
+    QByteArray bytes;
+    qint64 size = 0; // what was found, for the TooLarge message
+    QString error;   // the system's reason for Unreadable
+};
+LimitedRead ReadFileLimited(const QString &path, qint64 maxBytes);
+
 } // namespace zr

@@ -1,7 +1,6 @@
 #include "ansitext.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "savefile.h"
 
 namespace zr::params {
 
@@ -45,18 +44,29 @@ QByteArray ToWindows1252(const QString &text) {
     return bytes;
 }
 
-bool ReadAnsiLines(const QString &path, QStringList &lines, QString &error) {
+bool ReadAnsiLines(const QString &path, QStringList &lines, QString &error,
+                   LimitedRead::Outcome *outcome) {
     lines.clear();
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        error = f.errorString();
+    const LimitedRead r = ReadFileLimited(path, kMaxTextFileBytes);
+    if (outcome)
+        *outcome = r.outcome;
+    switch (r.outcome) {
+    case LimitedRead::Read:
+        break;
+    case LimitedRead::Missing:
+        error = QStringLiteral("No such file");
+        return false;
+    case LimitedRead::NotAFile:
+        error = QStringLiteral("not a file");
+        return false;
+    case LimitedRead::TooLarge:
+        error = QStringLiteral("%1 bytes").arg(r.size);
+        return false;
+    case LimitedRead::Unreadable:
+        error = r.error;
         return false;
     }
-    const QByteArray all = f.readAll();
-    if (f.error() != QFile::NoError) {
-        error = f.errorString();
-        return false;
-    }
+    const QByteArray &all = r.bytes;
     qsizetype start = 0;
     for (qsizetype i = 0; i < all.size(); ++i) {
         if (all[i] != '\r' && all[i] != '\n')
@@ -75,12 +85,7 @@ bool WriteAnsiLines(const QString &path, const QStringList &lines, QString &erro
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += ToWindows1252(line) + "\r\n";
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-        error = f.errorString();
-        return false;
-    }
-    return true;
+    return WriteFileSafely(path, bytes, &error);
 }
 
 } // namespace zr::params

@@ -8,6 +8,15 @@
 namespace zr::params {
 
 namespace {
+// A file refused for what it is rather than for what it holds.
+std::optional<ParamProblem> refusedFile(LimitedRead::Outcome why, const QString &path) {
+    if (why == LimitedRead::NotAFile)
+        return ParamProblem{ParamProblem::NotAFile, path, 0, {}};
+    if (why == LimitedRead::TooLarge)
+        return ParamProblem{ParamProblem::TooLarge, path, 0, {}};
+    return std::nullopt;
+}
+
 bool isMarked(const QString &descriptionLine) {
     return descriptionLine.startsWith(QLatin1Char('*'));
 }
@@ -16,8 +25,10 @@ bool isMarked(const QString &descriptionLine) {
 std::optional<ParamProblem> readDescription(const QString &path, QString &header,
                                             QStringList &lines) {
     QString error;
-    if (!ReadAnsiLines(path, lines, error))
-        return ParamProblem{ParamProblem::DescriptionUnreadable, path, 0, error};
+    LimitedRead::Outcome why = LimitedRead::Read;
+    if (!ReadAnsiLines(path, lines, error, &why))
+        return refusedFile(why, path).value_or(
+            ParamProblem{ParamProblem::DescriptionUnreadable, path, 0, error});
     if (lines.isEmpty())
         return ParamProblem{ParamProblem::DescriptionEmpty, path, 0, {}};
     header = lines.takeFirst();
@@ -28,8 +39,10 @@ std::optional<ParamProblem> readDescription(const QString &path, QString &header
 
 std::optional<ParamProblem> readSource(const QString &path, int needed, QStringList &lines) {
     QString error;
-    if (!ReadAnsiLines(path, lines, error))
-        return ParamProblem{ParamProblem::SourceUnreadable, path, 0, error};
+    LimitedRead::Outcome why = LimitedRead::Read;
+    if (!ReadAnsiLines(path, lines, error, &why))
+        return refusedFile(why, path).value_or(
+            ParamProblem{ParamProblem::SourceUnreadable, path, 0, error});
     if (lines.size() < needed)
         return ParamProblem{ParamProblem::SourceTooShort, path, int(lines.size()),
                             QString::number(needed)};

@@ -28,6 +28,8 @@ struct ParamProblem {
         SourceTooShort,        // fewer lines than the description describes
         NotANumber,            // a value that blocks 1 and 2 cannot be computed from
         CannotWrite,           // the destination could not be written
+        NotAFile,              // a folder, a device or a pipe was named
+        TooLarge,              // larger than any description or parameter file (line: size)
     };
     Kind kind = DescriptionUnreadable;
     QString path;

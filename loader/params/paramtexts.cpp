@@ -1,5 +1,7 @@
 #include "paramtexts.h"
 
+#include "savefile.h"
+
 #include <QDir>
 
 #include <array>
@@ -109,12 +111,31 @@ QString ProblemText(const ParamProblem &p, int lang) {
                    .arg(p.line + 1);
         break;
     case ParamProblem::CannotWrite:
-        text = pick({"Il file non si può scrivere; il file precedente è rimasto com'era:\n%1\n%2",
-                     "The file cannot be written; the previous file was left as it was:\n%1\n%2",
-                     "Le fichier ne peut pas être écrit ; le fichier précédent est resté tel "
-                     "quel :\n%1\n%2"},
+        text = pick({"Il file non si può scrivere: %2.\nIl file precedente è rimasto com'era:\n%1",
+                     "The file cannot be written: %2.\nThe previous file was left as it "
+                     "was:\n%1",
+                     "Le fichier ne peut pas être écrit : %2.\nLe fichier précédent est resté "
+                     "tel quel :\n%1"},
                     lang)
-                   .arg(path, p.detail);
+                   .arg(path, WriteFailureReason(p.path, p.detail, lang));
+        break;
+    case ParamProblem::NotAFile:
+        text = pick({"Non è un file (è una cartella, un dispositivo o una pipe):\n%1",
+                     "This is not a file (it is a folder, a device or a pipe):\n%1",
+                     "Ce n'est pas un fichier (c'est un dossier, un périphérique ou un tube) "
+                     ":\n%1"},
+                    lang)
+                   .arg(path);
+        break;
+    case ParamProblem::TooLarge:
+        text = pick({"Il file è troppo grande: un file di parametri o di descrizione non supera "
+                     "1 MB:\n%1",
+                     "The file is too large: a parameter or description file is never above "
+                     "1 MB:\n%1",
+                     "Le fichier est trop grand : un fichier de paramètres ou de description ne "
+                     "dépasse jamais 1 Mo :\n%1"},
+                    lang)
+                   .arg(path);
         break;
     }
     return text;

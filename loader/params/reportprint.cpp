@@ -4,9 +4,11 @@
 #include "dialogs.h"
 #include "editorwindow.h"
 #include "numbers.h"
+#include "savefile.h"
 #include "shell.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -14,6 +16,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -93,14 +96,25 @@ void PrintReport(QTextDocument &document, QPrinter &printer) {
     document.print(&printer);
 }
 
-bool WriteReportPdf(QTextDocument &document, const QString &path, QString &error) {
+bool WriteReportPdf(QTextDocument &document, const QString &path, QString &error, int language) {
+    // The printer writes where it is told without saying whether it could: it writes a scratch
+    // file, and the PDF takes its name only once it is whole on the disk, so an older PDF of the
+    // same name is never taken for the new one.
+    QTemporaryFile scratch;
+    if (!scratch.open()) {
+        error = WriteFailureReason(scratch.fileName(), scratch.errorString(), language);
+        return false;
+    }
+    scratch.close();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+    printer.setOutputFileName(scratch.fileName());
     SetupReportPrinter(printer);
     PrintReport(document, printer);
-    if (!QFileInfo(path).exists() || QFileInfo(path).size() == 0) {
-        error = QStringLiteral("cannot write ") + path;
+    QString reason;
+    const QByteArray pdf = scratch.open() ? scratch.readAll() : QByteArray();
+    if (pdf.isEmpty() || !WriteFileSafely(path, pdf, &reason)) {
+        error = WriteFailureReason(path, reason, language);
         return false;
     }
     return true;
@@ -165,9 +179,11 @@ void PrintParameters(ParameterEditor &editor) {
             if (file.isEmpty())
                 return;
             QString error;
-            if (!WriteReportPdf(*doc, file, error))
-                shell.dialogs.MsgBox(dialog, error, kOkOnly | kCritical,
-                                     QStringLiteral("ZR3500 Loader"));
+            const int lang = shell.state.CurrentLanguage;
+            if (!WriteReportPdf(*doc, file, error, lang))
+                shell.dialogs.MsgBox(dialog,
+                                     QDir::toNativeSeparators(file) + QLatin1Char('\n') + error,
+                                     kOkOnly | kCritical, QStringLiteral("ZR3500 Loader"));
         });
     }
     editor.lastReport = dialog;

@@ -33,7 +33,7 @@ void SetupReportPrinter(QPrinter &printer);
 void PrintReport(QTextDocument &document, QPrinter &printer);
 
 // Writes the report as a PDF file; false with the reason in error.
-bool WriteReportPdf(QTextDocument &document, const QString &path, QString &error);
+bool WriteReportPdf(QTextDocument &document, const QString &path, QString &error, int language = 1);
 
 // The editor's print command (btnPrint).
 void PrintParameters(ParameterEditor &editor);

@@ -1,9 +1,8 @@
 #include "transferfiles.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "savefile.h"
+
 #include <QRegularExpression>
-#include <QStorageInfo>
 
 namespace zr {
 
@@ -28,36 +27,24 @@ bool isHexDigit(char c) {
 } // namespace
 
 std::optional<QByteArray> ReadTransferFile(const QString &path, FileProblem *problem) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    LimitedRead r = ReadFileLimited(path, kMaxTransferFileBytes);
+    switch (r.outcome) {
+    case LimitedRead::Read:
+        return std::move(r.bytes);
+    case LimitedRead::Missing:
         report(problem, FileProblem::CannotOpen, path, 0, QStringLiteral("No such file"));
-        return std::nullopt;
-    }
-    // Looked at before opening: opening a pipe without a writer would block.
-    if (!info.isFile()) {
+        break;
+    case LimitedRead::NotAFile:
         report(problem, FileProblem::NotAFile, path, 0);
-        return std::nullopt;
+        break;
+    case LimitedRead::TooLarge:
+        report(problem, FileProblem::TooLarge, path, r.size);
+        break;
+    case LimitedRead::Unreadable:
+        report(problem, FileProblem::CannotOpen, path, 0, r.error);
+        break;
     }
-    if (info.size() > kMaxTransferFileBytes) {
-        report(problem, FileProblem::TooLarge, path, info.size());
-        return std::nullopt;
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        report(problem, FileProblem::CannotOpen, path, 0, f.errorString());
-        return std::nullopt;
-    }
-    // The file may have grown since it was looked at: never read more than the limit.
-    QByteArray content = f.read(kMaxTransferFileBytes + 1);
-    if (content.size() > kMaxTransferFileBytes) {
-        report(problem, FileProblem::TooLarge, path, content.size());
-        return std::nullopt;
-    }
-    if (f.error() != QFileDevice::NoError) {
-        report(problem, FileProblem::CannotOpen, path, 0, f.errorString());
-        return std::nullopt;
-    }
-    return content;
+    return std::nullopt;
 }
 
 std::optional<std::vector<int>> ReadParameterValues(const QString &path, FileProblem *problem) {
@@ -105,29 +92,6 @@ std::optional<std::vector<int>> ParameterValuesOf(const QByteArray &content, con
         return std::nullopt;
     }
     return values;
-}
-
-QString WriteFailureReason(const QString &path, const QString &systemReason, int language) {
-    const auto pick = [language](const char *it, const char *en, const char *fr) {
-        return QString::fromUtf8(language == 0 ? it : language == 2 ? fr : en);
-    };
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.exists())
-        return pick("la cartella %1 non esiste", "the folder %1 does not exist",
-                    "le dossier %1 n'existe pas")
-            .arg(folder.absoluteFilePath());
-    if (!folder.isWritable())
-        return pick("non si può scrivere nella cartella %1", "you may not write in the folder %1",
-                    "vous ne pouvez pas écrire dans le dossier %1")
-            .arg(folder.absoluteFilePath());
-    if (file.exists() && !file.isWritable())
-        return pick("il file è protetto in scrittura", "the file is write-protected",
-                    "le fichier est protégé en écriture");
-    const QStorageInfo disk(folder.absoluteFilePath());
-    if (disk.isValid() && disk.bytesAvailable() < 64 * 1024)
-        return pick("il disco è pieno", "the disk is full", "le disque est plein");
-    return systemReason;
 }
 
 bool IsPairStart(char c) {

@@ -33,11 +33,6 @@ struct FileProblem {
     QString detail;   // the system's reason, or the offending text
 };
 
-// Why a file could not be written, in the user's language (0 Italian, 1 English, 2 French): the
-// folder is missing or may not be written, the file is write-protected, the disk is full, else
-// the system's own reason.
-QString WriteFailureReason(const QString &path, const QString &systemReason, int language);
-
 // A parameter file line as the upload writes it: the sign or a blank, the digits, one blank, CR LF
 // (" 1700 \r\n", "-1 \r\n").
 QByteArray FormatParameterLine(int value);

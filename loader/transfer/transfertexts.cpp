@@ -1,5 +1,7 @@
 #include "transfertexts.h"
 
+#include "savefile.h"
+
 #include <QDir>
 
 namespace zr {

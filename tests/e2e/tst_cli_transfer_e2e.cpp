@@ -1,6 +1,7 @@
 // zr3500-cli's transfer commands against zr3500-sim on a pseudo-terminal.
 
 #include "programs.h"
+#include "smalldisk.h"
 #include "transferfiles.h"
 
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@ class TestCliTransfer : public QObject {
 private Q_SLOTS:
     void transfers_data();
     void transfers();
+    void uploadOntoAFullDisk();
 };
 
 void TestCliTransfer::transfers_data() {
@@ -46,6 +48,27 @@ void TestCliTransfer::transfers_data() {
         << QStringList{"--fault", "silence:after=300"} << "download-params" << params << 2
         << "Communication error between ZR3500 and PC.";
     QTest::newRow("upload") << QStringList() << "upload-params" << QByteArray() << 0 << "";
+    // One release read finds the drive, then 3072 words go out.
+    QTest::newRow("completion word unanswered")
+        << QStringList{"--fault", "silence:after=3073"} << "download-params" << params << 2
+        << "The drive did not confirm the end of the parameter download";
+}
+
+// The old file survives an upload onto a disk without room, and the command fails.
+void TestCliTransfer::uploadOntoAFullDisk() {
+    QTemporaryDir dir;
+    SmallDisk disk(dir.filePath(QStringLiteral("small")), 8);
+    if (!disk.mounted())
+        QSKIP("no tmpfs can be mounted here");
+    const QString path = dir.filePath(QStringLiteral("small/T.10d"));
+    const QByteArray old(6 * 1024, 'o');
+    QVERIFY(writeFile(path, old));
+    const e2e::Run r = e2e::cli({"--simulate", "upload-params", path});
+    QVERIFY2(r.code == 2, qPrintable(r.out + r.err));
+    QVERIFY2(r.err.contains(QLatin1String("the disk is full")), qPrintable(r.err));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), old);
 }
 
 void TestCliTransfer::transfers() {

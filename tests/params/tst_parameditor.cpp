@@ -4,6 +4,8 @@
 
 #include "mainwindow.h"
 #include "reportdb.h"
+#include "reportprint.h"
+#include "smalldisk.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QToolTip>
 
@@ -64,6 +67,7 @@ private Q_SLOTS:
     void printShowsReport_data();
     void printShowsReport();
     void printWithoutDatabaseSaysWhy();
+    void pdfOntoAFullDiskKeepsTheOlderPdf();
     void mainWindowOpensEditor();
 };
 
@@ -461,6 +465,28 @@ void TestParamEditor::mainWindowOpensEditor() {
     QVERIFY(editor->isVisible());
     QCOMPARE(editor->objectName(), "ZR_LOADER_PARAMETER");
     f.shell.forms().unloadAll();
+}
+
+// An older PDF of the same name must not pass for the new one when the new one finds no room.
+void TestParamEditor::pdfOntoAFullDiskKeepsTheOlderPdf() {
+    EditorFixture f;
+    SmallDisk disk(f.dir.filePath("small"), 8);
+    if (!disk.mounted())
+        QSKIP("no tmpfs can be mounted here");
+    const QString pdf = f.dir.filePath("small/report.pdf");
+    const QByteArray older(7 * 1024, 'o');
+    QFile out(pdf);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QCOMPARE(out.write(older), older.size());
+    out.close();
+    QTextDocument doc;
+    doc.setPlainText(QString(4000, QLatin1Char('x')));
+    QString error;
+    QVERIFY(!zr::params::WriteReportPdf(doc, pdf, error, zr::shell::kFrench));
+    QVERIFY2(error.contains(QString::fromUtf8("le disque est plein")), qPrintable(error));
+    QCOMPARE(EditorFixture::bytes(pdf), older);
+    QVERIFY(zr::params::WriteReportPdf(doc, f.dir.filePath("report.pdf"), error));
+    QVERIFY(EditorFixture::bytes(f.dir.filePath("report.pdf")).startsWith("%PDF"));
 }
 
 QTEST_MAIN(TestParamEditor)

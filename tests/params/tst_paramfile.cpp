@@ -2,8 +2,11 @@
 #include "paramfile.h"
 #include "paramfixture.h"
 #include "paramtexts.h"
+#include "smalldisk.h"
 
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace zr::params;
 using namespace zr::params::test;
@@ -20,6 +23,7 @@ private Q_SLOTS:
     void openRefused();
     void saveRefusedLeavesFile_data();
     void saveRefusedLeavesFile();
+    void saveOntoAFullDisk();
     void problemTexts_data();
     void problemTexts();
 
@@ -128,6 +132,8 @@ void TestParamFile::openRefused_data() {
     QTest::newRow("257 description lines")
         << "long description" << int(ParamProblem::DescriptionTooLong);
     QTest::newRow("15 status bits") << "short status" << int(ParamProblem::StatusTooShort);
+    QTest::newRow("a pipe without a writer") << "fifo" << int(ParamProblem::NotAFile);
+    QTest::newRow("a parameter file of 2 MB") << "huge source" << int(ParamProblem::TooLarge);
 }
 
 void TestParamFile::openRefused() {
@@ -154,6 +160,12 @@ void TestParamFile::openRefused() {
     }
     if (fault == "short status")
         files_->write("statusRel13eng.txt", StatusDescription().mid(0, 16));
+    if (fault == "fifo") {
+        ctx_->source = files_->path("pipe.13d");
+        QCOMPARE(::mkfifo(QFile::encodeName(ctx_->source).constData(), 0600), 0);
+    }
+    if (fault == "huge source")
+        files_->write("pump.13d", QStringList{QString(2 * 1024 * 1024, QLatin1Char('1'))});
     const auto problem = openfilezr5(*ctx_);
     QVERIFY(problem);
     QCOMPARE(int(problem->kind), kind);
@@ -202,6 +214,26 @@ void TestParamFile::saveRefusedLeavesFile() {
     QVERIFY(problem);
     QCOMPARE(int(problem->kind), kind);
     QCOMPARE(files_->bytes("copy.13d"), old);
+}
+
+// A save onto a disk without room keeps the old file byte for byte and says why.
+void TestParamFile::saveOntoAFullDisk() {
+    prepare(FortyLineDescription(), ParameterLines());
+    QVERIFY(!openfilezr5(*ctx_));
+    SmallDisk disk(files_->path("small"), 8);
+    if (!disk.mounted())
+        QSKIP("no tmpfs can be mounted here");
+    ctx_->destination = files_->path("small/copy.13d");
+    const QByteArray old(6 * 1024, 'x'); // the new file finds no room beside it
+    QFile f(ctx_->destination);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(old), old.size());
+    f.close();
+    const auto problem = salvafile(*ctx_);
+    QVERIFY(problem);
+    QCOMPARE(problem->kind, ParamProblem::CannotWrite);
+    QCOMPARE(files_->bytes("small/copy.13d"), old);
+    QVERIFY(ProblemText(*problem, 0).contains(QString::fromUtf8("il disco è pieno")));
 }
 
 void TestParamFile::problemTexts_data() {

@@ -3,15 +3,14 @@
 #include "driveprotocol.h"
 #include "simdrive.h"
 #include "simserialport.h"
+#include "smalldisk.h"
 #include "transfersequences.h"
 
 #include <QDir>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/inotify.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -424,15 +423,12 @@ void TestTransferSequences::fileCutWhileTheProgramGoesOut() {
 // An upload onto a disk without room: the old file stays byte for byte and the user is told.
 void TestTransferSequences::fullDiskKeepsTheOldFile() {
     const QString mountPoint = path("small");
-    QVERIFY(QDir().mkpath(mountPoint));
-    const QByteArray where = QFile::encodeName(mountPoint);
-    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=8k") != 0)
+    SmallDisk disk(mountPoint, 8);
+    if (!disk.mounted())
         QSKIP("no tmpfs can be mounted here");
     const QString target = mountPoint + QStringLiteral("/T.10d");
     const QByteArray old = parameterFile(1024, 7); // about 6 KB: the new file finds no room
-    const bool written = writeFile(target, old);
-    const auto unmount = qScopeGuard([&] { ::umount(where.constData()); });
-    QVERIFY(written);
+    QVERIFY(writeFile(target, old));
     QCOMPARE(UploadParameters(link(), target, view_), TransferOutcome::BadFile);
     QCOMPARE(readFile(target), old);
     QCOMPARE(QDir(mountPoint).entryList(QDir::Files), QStringList{QStringLiteral("T.10d")});
