@@ -35,8 +35,15 @@ using shell::TwipsToPx;
 namespace {
 const QString kAppTitle = QStringLiteral("ZR3500 Loader");
 const QString kCellFamily = QStringLiteral("Courier New");
-// The symbol cells draw omega, registered and copyright as the characters they are.
-const QString kSymbolFamily = QStringLiteral("Liberation Serif");
+// The symbol cells draw omega, registered and copyright as the characters they are, in a bold
+// sans-serif whose circled signs keep their strokes at a cell's size.
+const QString kSymbolFamily = QStringLiteral("DejaVu Sans");
+
+QFont symbolFont() {
+    QFont f(kSymbolFamily, kSymbolPointSize, QFont::Bold);
+    f.setFamilies({kSymbolFamily, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    return f;
+}
 
 const QColor kLegendInk(16, 26, 60);
 
@@ -91,7 +98,7 @@ QPixmap keyLegend(int index) {
         break;
     case 3: { // "Esc"
         QFont f(QStringLiteral("Liberation Sans"));
-        f.setPixelSize(11);
+        f.setPixelSize(12);
         f.setBold(true);
         const QFontMetricsF fm(f);
         const QString text = QStringLiteral("Esc");
@@ -328,7 +335,7 @@ void FrontWindow::frontalino() {
             if (cell->text() == look.caption &&
                 cell->font().family() == (look.symbol ? kSymbolFamily : kCellFamily))
                 continue;
-            cell->setFont(look.symbol ? QFont(kSymbolFamily, kSymbolPointSize, QFont::Bold)
+            cell->setFont(look.symbol ? symbolFont()
                                       : QFont(kCellFamily, kCellPointSize, QFont::Bold));
             cell->setText(look.caption);
         }
