@@ -192,8 +192,10 @@ QImage reference(const FrameStyle &st) {
     if (st.glowBottomRight) {
         p.save();
         p.setClipRect(glass);
+        // Small enough to stay on the glass even where the piece lands on a screen much smaller
+        // than itself (its top-left part then lies over the other battens).
         const QPointF c(kRefW - b, kRefH - b);
-        QRadialGradient glow(c, std::min(br.w - b, br.h - b) - 4);
+        QRadialGradient glow(c, std::min(br.w, br.h) / 3.0);
         glow.setColorAt(0, QColor(255, 255, 255, 60));
         glow.setColorAt(1, QColor(255, 255, 255, 0));
         p.setPen(Qt::NoPen);
