@@ -199,7 +199,11 @@ void ScopeAcquisition::tick() {
     else if (view_->mode() == kNoTrigg)
         view_->acquisitionState(AcquisitionState::FreeRunning);
     if (view_->mode() == kRoll) {
-        const qsizetype n = waitForData(epoch);
+        // Samples already there are charted at once: the tick came from the event loop, which
+        // needs no further turn before them.
+        qsizetype n = input_.waiting();
+        if (n == 0)
+            n = waitForData(epoch);
         if (n > 0 && !cancelled(epoch))
             view_->chart(input_.read(n));
         inTick_ = false;
