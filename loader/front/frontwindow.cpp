@@ -262,7 +262,7 @@ FrontWindow::FrontWindow(shell::Shell &shell, QWidget *parent)
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 
-    // Over the display, dimming it, while the scope has the line.
+    // Over the display, in place of what it showed last, while the scope has the line.
     PausedSign = new QLabel(this);
     PausedSign->setObjectName(QStringLiteral("PausedSign"));
     PausedSign->setGeometry(Shape1->geometry());
@@ -271,7 +271,7 @@ FrontWindow::FrontWindow(shell::Shell &shell, QWidget *parent)
     QFont sign(QStringLiteral("Liberation Sans"), 9, QFont::Bold);
     PausedSign->setFont(sign);
     PausedSign->setStyleSheet(
-        QStringLiteral("background: rgba(0, 0, 0, 150); color: white; padding: 4px"));
+        QStringLiteral("background: rgb(0, 48, 0); color: rgb(200, 255, 200); padding: 4px"));
     PausedSign->hide();
 }
 
