@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace zr::scope {
@@ -159,20 +160,21 @@ double ScopeGraph::toPixelY(double y, const QRectF &r) const {
     return r.bottom() - (span > 0 ? (y - a.minimum) / span : 0) * r.height();
 }
 
-void ScopeGraph::drawTrace(QPainter &painter, const QRectF &r) const {
+QList<QRect> ScopeGraph::traceSpans(const QRectF &r, QPolygonF *line) const {
     const qsizetype n = trace_.size();
     if (n == 0 || r.width() < 1)
-        return;
+        return {};
     const Axis &x = axes_[XAxis];
     const double span = x.maximum - x.minimum;
     const int columns = static_cast<int>(r.width());
-    QPolygonF line;
     if (n <= columns || span <= columns) {
         // Few samples: every one is a point of the line.
-        line.reserve(n);
+        line->reserve(n);
         for (qsizetype i = 0; i < n; ++i)
-            line.append({toPixelX(static_cast<double>(i), r), toPixelY(trace_.at(i), r)});
-    } else {
+            line->append({toPixelX(static_cast<double>(i), r), toPixelY(trace_.at(i), r)});
+        return {};
+    }
+    {
         // Many: the lowest and highest of each pixel column, so a lone spike still shows. Column
         // k holds the samples numbered ceil(k per) up to ceil((k + 1) per): while the ring
         // scrolls each column keeps its samples and the picture slides, instead of every column
@@ -208,21 +210,34 @@ void ScopeGraph::drawTrace(QPainter &painter, const QRectF &r) const {
             spans.push_back(
                 {left, std::floor(toPixelY(cr.high, r)), std::floor(toPixelY(cr.low, r)) + 1});
         }
+        QList<QRect> rects; // whole pixels
+        rects.reserve(static_cast<qsizetype>(spans.size()));
         for (size_t i = 0; i < spans.size(); ++i) {
             Span s = spans[i];
             if (i + 1 < spans.size()) {
                 s.top = std::min(s.top, spans[i + 1].bottom - 1);
                 s.bottom = std::max(s.bottom, spans[i + 1].top + 1);
             }
-            // Whole pixels: the raster engine fills them without edge coverage.
-            painter.fillRect(QRect(static_cast<int>(std::floor(s.x + 0.5)), static_cast<int>(s.top),
-                                   1, static_cast<int>(s.bottom - s.top)),
-                             kTraceColour);
+            rects.append(QRect(static_cast<int>(std::floor(s.x + 0.5)), static_cast<int>(s.top), 1,
+                               static_cast<int>(s.bottom - s.top)));
         }
-        return;
+        return rects;
     }
-    painter.setPen(QPen(kTraceColour, 0));
-    painter.drawPolyline(line);
+}
+
+void ScopeGraph::drawTrace(QPainter &painter, const QRectF &r) const {
+    QPolygonF line;
+    const QList<QRect> spans = traceSpans(r, &line);
+    painter.save();
+    if (!spans.isEmpty()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kTraceColour);
+        painter.drawRects(spans);
+    } else {
+        painter.setPen(QPen(kTraceColour, 0));
+        painter.drawPolyline(line);
+    }
+    painter.restore();
 }
 
 ColumnRange ScopeGraph::cachedColumn(qint64 k, double per) const {
@@ -253,7 +268,7 @@ ColumnRange ScopeGraph::cachedColumn(qint64 k, double per) const {
 
 void ScopeGraph::drawBackground() {
     const qreal dpr = devicePixelRatioF();
-    background_ = QPixmap(size() * dpr);
+    background_ = QImage(size() * dpr, QImage::Format_RGB32);
     background_.setDevicePixelRatio(dpr);
     QPainter p(&background_);
     p.fillRect(rect(), QColor(40, 40, 40));
@@ -374,17 +389,48 @@ void ScopeGraph::paintEvent(QPaintEvent *event) {
         drawBackground();
     QPainter p(this);
     const QRect dirty = event->rect();
-    const qreal dpr = background_.devicePixelRatio();
-    p.drawPixmap(
-        dirty, background_,
-        QRectF(dirty.x() * dpr, dirty.y() * dpr, dirty.width() * dpr, dirty.height() * dpr));
     const QRect r = plotRect();
+    const qreal dpr = background_.devicePixelRatio();
+    QPolygonF line;
+    const QList<QRect> spans = traceSpans(r, &line);
+    const bool direct = !spans.isEmpty() && dpr == 1;
+    if (!direct || !r.contains(dirty))
+        p.drawImage(
+            dirty, background_,
+            QRectF(dirty.x() * dpr, dirty.y() * dpr, dirty.width() * dpr, dirty.height() * dpr));
     QFont f = font();
     f.setPointSizeF(kAxisTextPoints);
     p.setFont(f);
     p.save();
     p.setClipRect(r);
-    drawTrace(p, r);
+    if (direct) {
+        // A column of single pixels is the slowest thing a painter fills: the spans are written
+        // straight into a copy of the plot's background.
+        if (frame_.size() != r.size())
+            frame_ = QImage(r.size(), QImage::Format_RGB32);
+        uchar *bits = frame_.bits();
+        const qsizetype stride = frame_.bytesPerLine();
+        const auto rowBytes = static_cast<size_t>(r.width()) * sizeof(QRgb);
+        for (int y = 0; y < r.height(); ++y)
+            std::memcpy(bits + y * stride,
+                        background_.constScanLine(r.top() + y) + r.left() * int(sizeof(QRgb)),
+                        rowBytes);
+        const QRgb colour = kTraceColour.rgb();
+        for (const QRect &span : spans) {
+            const QRect c = span.intersected(r);
+            uchar *at = bits + (c.top() - r.top()) * stride + (c.left() - r.left()) * sizeof(QRgb);
+            for (int y = c.top(); y <= c.bottom(); ++y, at += stride)
+                *reinterpret_cast<QRgb *>(at) = colour;
+        }
+        p.drawImage(r.topLeft(), frame_);
+    } else if (!spans.isEmpty()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kTraceColour);
+        p.drawRects(spans);
+    } else {
+        p.setPen(QPen(kTraceColour, 0));
+        p.drawPolyline(line);
+    }
     drawCursors(p, r);
     p.restore();
     p.setRenderHint(QPainter::Antialiasing);

@@ -8,7 +8,7 @@
 
 #include "tracebuffer.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -109,6 +109,9 @@ private:
     void placeCursorAt(int cursor, QPointF at);
     void scheduleRepaint();
     void drawBackground();
+    // The trace for a plot rect: with more samples than pixel columns one span a column (whole
+    // pixels), else nothing and the points of the line in `line`.
+    QList<QRect> traceSpans(const QRectF &r, QPolygonF *line) const;
     void drawCursors(QPainter &p, const QRectF &r) const;
     void drawStatus(QPainter &p, const QRectF &r) const;
     void drawTriggerMarker(QPainter &p) const;
@@ -120,7 +123,8 @@ private:
     QTimer *repaint_ = nullptr;
     bool dirty_ = false;
     int dragging_ = -1;
-    QPixmap background_; // frame, grid and axis labels; drawn again when they change
+    QImage background_; // frame, grid and axis labels; drawn again when they change
+    QImage frame_;      // the plot of the frame being drawn
     bool backgroundDirty_ = true;
     QString status_;
     QColor statusColour_;
