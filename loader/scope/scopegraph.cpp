@@ -418,6 +418,8 @@ void ScopeGraph::paintEvent(QPaintEvent *event) {
         const QRgb colour = kTraceColour.rgb();
         for (const QRect &span : spans) {
             const QRect c = span.intersected(r);
+            if (c.isEmpty())
+                continue;
             uchar *at = bits + (c.top() - r.top()) * stride + (c.left() - r.left()) * sizeof(QRgb);
             for (int y = c.top(); y <= c.bottom(); ++y, at += stride)
                 *reinterpret_cast<QRgb *>(at) = colour;
