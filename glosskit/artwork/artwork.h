@@ -22,6 +22,8 @@ void addImage(Output &out, const QString &path, const QImage &image);
 void makeSpheres(Output &out);
 // Screen frame pieces 500-507, 510-517, 520-527.
 void makeFrames(Output &out);
+// The width of a screen frame's bezel on every side; inside it the frame is the glass.
+constexpr int kScreenBezel = 24;
 // Press and release clips 401 and 402.
 void makeSounds(Output &out);
 // Toolbox icons 30000-30004 and the library logo.

@@ -1,6 +1,20 @@
 // Screen frames: a whole glass bezel is drawn at a reference size for each screen colour, and the
 // corner pieces and one-pixel strips are cut out of it where the control will place them, so the
 // pieces join without seams at any size.
+//
+// The control paints the face colour first and the pieces over it; when it is smaller than its
+// corner pieces they overlap, the later ones over the earlier ones. So that any overlap still
+// shows one frame:
+// - everything inside the bezel is transparent (a piece never paints the glass over a part of the
+//   bezel another piece drew), as are the parts of the strips beyond the bezel's width;
+// - the bezel is four battens of equal width whose shading runs only across their width: the top
+//   one from the left edge to the right batten, the right one from the top down to the bottom
+//   batten, the bottom one across the whole width, the left one between the top and the bottom
+//   ones. Wherever a corner piece's long arm lands on another corner, it paints what belongs there
+//   (the bottom-right piece, painted last, reaches the top-right corner with the right batten and
+//   the bottom-left corner with the bottom batten);
+// - the battens are thinner than the smallest corner piece and than any strip, so the top-right
+//   piece of the cyan frame, stretched by one row, repeats a row of its plain right batten.
 
 #include "artwork.h"
 
@@ -31,19 +45,13 @@ struct PieceCut {
 
 struct FrameStyle {
     QColor face;
-    int top, bottom, left, right; // bezel thickness on each side, in pixels
     PieceCut pieces[8];
     bool glareTopLeft;    // a glass reflection in the big top-left piece
     bool glowBottomRight; // a soft reflection in the big bottom-right piece
-    QPoint lampsAt;       // where the row of indicator lamps starts (in the top-left piece)
 };
 
 const FrameStyle kStyles[3] = {
     {QColor(0, 137, 0),
-     35,
-     34,
-     36,
-     38,
      {{500, 189, 197, PieceCut::TopLeft},
       {501, 54, 49, PieceCut::BottomLeft},
       {502, 66, 50, PieceCut::TopRight},
@@ -53,13 +61,8 @@ const FrameStyle kStyles[3] = {
       {506, 37, 1, PieceCut::LeftStrip},
       {507, 38, 1, PieceCut::RightStrip}},
      true,
-     false,
-     QPoint(58, 17)},
+     false},
     {QColor(0, 138, 128),
-     40,
-     34,
-     35,
-     34,
      {{510, 189, 175, PieceCut::TopLeft},
       {511, 55, 52, PieceCut::BottomLeft},
       {512, 65, 51, PieceCut::TopRight},
@@ -69,13 +72,8 @@ const FrameStyle kStyles[3] = {
       {516, 36, 1, PieceCut::LeftStrip},
       {517, 34, 1, PieceCut::RightStrip}},
      true,
-     true,
-     QPoint(60, 20)},
+     true},
     {QColor(0, 0, 133),
-     36,
-     33,
-     36,
-     36,
      {{520, 249, 197, PieceCut::TopLeft},
       {521, 50, 47, PieceCut::BottomLeft},
       {522, 61, 47, PieceCut::TopRight},
@@ -85,8 +83,7 @@ const FrameStyle kStyles[3] = {
       {526, 37, 1, PieceCut::LeftStrip},
       {527, 36, 1, PieceCut::RightStrip}},
      true,
-     false,
-     QPoint(70, 18)},
+     false},
 };
 
 constexpr int kRefW = 720, kRefH = 640;
@@ -98,122 +95,112 @@ QColor tint(const QColor &face, double lighten) {
     return QColor::fromRgbF(float(ch(r)), float(ch(g)), float(ch(b)));
 }
 
+QColor blend(const QColor &a, const QColor &b, double t) {
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
+
+enum Side { Top, Right, Bottom, Left };
+
+// The colour of a batten at distance d from the frame's outer edge (0 .. kBezel - 1): lit from
+// the top left, an outer edge line, the body, and a lip where it meets the glass.
+QColor battenColour(const QColor &face, Side side, int d) {
+    const int b = kScreenBezel;
+    const double t = double(d - 2) / (b - 5); // 0 .. 1 across the body
+    switch (side) {
+    case Top:
+    case Left: {
+        const double k = side == Top ? 1.0 : 0.88;
+        if (d == 0)
+            return tint(face, 0.82 * k);
+        if (d == 1)
+            return tint(face, 0.64 * k);
+        if (d == b - 2)
+            return tint(face, 0.12).darker(150);
+        if (d == b - 1)
+            return face.darker(300);
+        return blend(tint(face, 0.56 * k), tint(face, 0.38 * k), t);
+    }
+    case Right:
+    case Bottom: {
+        const int k = side == Right ? 100 : 112;
+        if (d == 0)
+            return tint(face, 0.08).darker(220 * k / 100);
+        if (d == 1)
+            return tint(face, 0.16).darker(150 * k / 100);
+        if (d == b - 2)
+            return tint(face, 0.5);
+        if (d == b - 1)
+            return tint(face, 0.74);
+        return blend(tint(face, 0.22).darker(125 * k / 100), tint(face, 0.32).darker(k), t);
+    }
+    }
+    return face;
+}
+
 QImage reference(const FrameStyle &st) {
-    QImage img(kRefW, kRefH, QImage::Format_RGB32);
-    img.fill(QColor(24, 26, 30)); // the case around the rounded bezel
+    QImage img(kRefW, kRefH, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent); // the glass: the control's face colour shows through
+    const int b = kScreenBezel;
+    for (int y = 0; y < kRefH; ++y) {
+        for (int x = 0; x < kRefW; ++x) {
+            QColor c;
+            if (y >= kRefH - b)
+                c = battenColour(st.face, Bottom, kRefH - 1 - y);
+            else if (x >= kRefW - b)
+                c = battenColour(st.face, Right, kRefW - 1 - x);
+            else if (y < b)
+                c = battenColour(st.face, Top, y);
+            else if (x < b)
+                c = battenColour(st.face, Left, x);
+            else
+                continue;
+            img.setPixelColor(x, y, c);
+        }
+    }
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
-    // Bezel body: lit from the top left, every side shaded across its width only, so that a
-    // strip cut anywhere along an edge matches the corners.
-    const QRectF outer(0.5, 0.5, kRefW - 1, kRefH - 1);
-    QPainterPath body;
-    body.addRoundedRect(outer, 14, 14);
-    p.setPen(Qt::NoPen);
-    p.setBrush(tint(st.face, 0.35));
-    p.drawPath(body);
-    const double W = kRefW, H = kRefH, l = st.left, t = st.top, r = st.right, b = st.bottom;
-    struct Side {
-        QPolygonF area;
-        QPointF from, to;
-        QColor edge;
-    };
-    const Side sides[] = {
-        {QPolygonF({{0, 0}, {W, 0}, {W - r, t}, {l, t}}), {0, 0}, {0, t}, tint(st.face, 0.62)},
-        {QPolygonF({{0, H}, {W, H}, {W - r, H - b}, {l, H - b}}),
-         {0, H},
-         {0, H - b},
-         tint(st.face, 0.1).darker(190)},
-        {QPolygonF({{0, 0}, {0, H}, {l, H - b}, {l, t}}), {0, 0}, {l, 0}, tint(st.face, 0.5)},
-        {QPolygonF({{W, 0}, {W, H}, {W - r, H - b}, {W - r, t}}),
-         {W, 0},
-         {W - r, 0},
-         tint(st.face, 0.15).darker(160)},
-    };
-    for (const Side &side : sides) {
-        QLinearGradient g(side.from, side.to);
-        g.setColorAt(0, side.edge);
-        g.setColorAt(1, tint(st.face, 0.35));
-        QPainterPath area;
-        area.addPolygon(side.area);
-        p.setBrush(g);
-        p.drawPath(area.intersected(body));
-    }
-    p.setPen(QPen(QColor(10, 12, 14), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(body);
-
-    // Outer highlight line and a soft inner bevel, constant along every edge.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 120), 1.5));
-    p.drawRoundedRect(outer.adjusted(2, 2, -2, -2), 12, 12);
-    p.setPen(QPen(QColor(0, 0, 0, 60), 3));
-    p.drawRoundedRect(outer.adjusted(6, 6, -6, -6), 10, 10);
-    p.setPen(QPen(QColor(255, 255, 255, 45), 2));
-    p.drawRoundedRect(outer.adjusted(9, 9, -9, -9), 9, 9);
-
-    // The screen recess.
-    const QRectF inner(st.left, st.top, kRefW - st.left - st.right, kRefH - st.top - st.bottom);
-    p.setPen(QPen(QColor(255, 255, 255, 90), 2));
-    p.drawRoundedRect(inner.adjusted(-3, -3, 3, 3), 10, 10);
-    p.setPen(QPen(QColor(0, 0, 0, 170), 3));
-    p.drawRoundedRect(inner.adjusted(-1.5, -1.5, 1.5, 1.5), 9, 9);
-    p.setPen(Qt::NoPen);
-    p.setBrush(st.face);
-    p.drawRoundedRect(inner, 8, 8);
-
-    // Indicator lamps on the top bezel, inside the top-left piece.
-    for (int i = 0; i < 3; ++i) {
-        const QPointF c(st.lampsAt.x() + i * 16, st.lampsAt.y());
-        QRadialGradient lamp(c + QPointF(-1, -1), 5);
-        const QColor on = i == 0   ? QColor(255, 80, 60)
-                          : i == 1 ? QColor(255, 210, 60)
-                                   : QColor(120, 255, 120);
-        lamp.setColorAt(0, Qt::white);
-        lamp.setColorAt(0.35, on);
-        lamp.setColorAt(1, on.darker(260));
-        p.setBrush(lamp);
-        p.setPen(QPen(QColor(0, 0, 0, 140), 1));
-        p.drawEllipse(c, 4.5, 4.5);
-    }
-
     // Glass reflections that fade out inside their own piece.
+    const QRectF glass(b, b, kRefW - 2 * b, kRefH - 2 * b);
     const PieceCut &tl = st.pieces[0];
     if (st.glareTopLeft) {
         p.save();
-        p.setClipRect(inner);
+        p.setClipRect(glass);
         QPainterPath band;
-        band.moveTo(st.left, st.top + 110);
-        band.lineTo(st.left + 120, st.top);
-        band.lineTo(st.left + 150, st.top);
-        band.lineTo(st.left, st.top + 150);
+        band.moveTo(b, b + 110);
+        band.lineTo(b + 120, b);
+        band.lineTo(b + 150, b);
+        band.lineTo(b, b + 150);
         band.closeSubpath();
-        QRadialGradient fadeOut(QPointF(st.left, st.top),
-                                std::min(tl.w - st.left, tl.h - st.top) - 4);
+        QRadialGradient fadeOut(QPointF(b, b), std::min(tl.w - b, tl.h - b) - 4);
         fadeOut.setColorAt(0, QColor(255, 255, 255, 70));
         fadeOut.setColorAt(0.7, QColor(255, 255, 255, 25));
         fadeOut.setColorAt(1, QColor(255, 255, 255, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(fadeOut);
         p.drawPath(band);
-        QRadialGradient corner(QPointF(st.left, st.top), 70);
+        QRadialGradient corner(QPointF(b, b), 70);
         corner.setColorAt(0, QColor(255, 255, 255, 55));
         corner.setColorAt(1, QColor(255, 255, 255, 0));
         p.setBrush(corner);
-        p.drawRect(inner);
+        p.drawRect(glass);
         p.restore();
     }
     const PieceCut &br = st.pieces[3];
     if (st.glowBottomRight) {
         p.save();
-        p.setClipRect(inner);
-        const QPointF c(kRefW - st.right, kRefH - st.bottom);
-        QRadialGradient glow(c, std::min(br.w - st.right, br.h - st.bottom) - 4);
+        p.setClipRect(glass);
+        // Small enough to stay on the glass even where the piece lands on a screen much smaller
+        // than itself (its top-left part then lies over the other battens).
+        const QPointF c(kRefW - b, kRefH - b);
+        QRadialGradient glow(c, std::min(br.w, br.h) / 3.0);
         glow.setColorAt(0, QColor(255, 255, 255, 60));
         glow.setColorAt(1, QColor(255, 255, 255, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(glow);
-        p.drawRect(inner);
+        p.drawRect(glass);
         p.restore();
     }
     return img;
@@ -237,9 +224,9 @@ QImage cut(const QImage &ref, const PieceCut &c) {
         return ref.copy(kRefW - c.w, kRefH / 2, c.w, 1);
     case PieceCut::LeftStrip: {
         // Placed one pixel left of the control: its first column is never seen.
-        QImage strip(c.w, 1, QImage::Format_RGB32);
+        QImage strip(c.w, 1, QImage::Format_ARGB32_Premultiplied);
         for (int x = 0; x < c.w; ++x)
-            strip.setPixel(x, 0, ref.pixel(std::max(0, x - 1), kRefH / 2));
+            strip.setPixelColor(x, 0, ref.pixelColor(std::max(0, x - 1), kRefH / 2));
         return strip;
     }
     }

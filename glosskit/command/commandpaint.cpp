@@ -182,4 +182,13 @@ void GlossCommand::drawDisabled(QPainter &p, int w, int h) {
     }
 }
 
+QColor GlossCommand::captionColorFor(int backPicture) {
+    if (backPicture < GKSpiralRainbow || backPicture > GKLollipopLand)
+        return Qt::white;
+    const QImage face = resourceBitmap(101 + backPicture).toImage();
+    // A centred caption lies across the middle of the face.
+    return readableCaptionColor(
+        face, QRect(face.width() / 4, face.height() * 2 / 5, face.width() / 2, face.height() / 5));
+}
+
 } // namespace glosskit

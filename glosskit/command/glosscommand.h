@@ -154,6 +154,9 @@ public:
     // The colour of gradient step i (0-255) for three divisors; previous is kept when the
     // computation fails (a divisor of 0, a negative or non-finite result).
     static QRgb gradientColor(int i, double red, double green, double blue, QRgb previous);
+    // A caption colour that reads on a built-in face (BackPicture 0-7): white on the dark
+    // faces, a dark ink on the light ones; white for the other faces.
+    static QColor captionColorFor(int backPicture);
 
 signals:
     void PlaySound(glosskit::GlossControl::GKSoundType SoundType);

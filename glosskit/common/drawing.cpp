@@ -1,7 +1,9 @@
 #include "drawing.h"
 #include "propertybag.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace glosskit {
 
@@ -89,6 +91,39 @@ void drawArc(QPainter &p, double cx, double cy, double r, double start, double e
     const double deg = 180.0 / 3.141592653589793;
     const QRectF box(cx - r, cy - r, 2 * r, 2 * r);
     p.drawArc(box, int(std::lround(start * deg * 16)), int(std::lround(span * deg * 16)));
+}
+
+namespace {
+double channel(double c) {
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+double luminance(const QColor &c) {
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableCaptionColor(const QImage &face, const QRect &area) {
+    const QRect r = area.intersected(face.rect());
+    if (r.isEmpty())
+        return Qt::white;
+    std::vector<double> onWhite, onInk;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = face.pixelColor(x, y);
+            onWhite.push_back(contrastRatio(c, Qt::white));
+            onInk.push_back(contrastRatio(c, kCaptionInk));
+        }
+    const auto median = [](std::vector<double> &v) {
+        auto q = v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2);
+        std::nth_element(v.begin(), q, v.end());
+        return *q;
+    };
+    return median(onInk) > median(onWhite) ? kCaptionInk : QColor(Qt::white);
 }
 
 } // namespace glosskit

@@ -3,6 +3,7 @@
 #include "glosskit_export.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QString>
@@ -52,6 +53,15 @@ GLOSSKIT_EXPORT void drawFrame(QPainter &p, int x1, int y1, int x2, int y2, Fram
 // An arc of a circle outline; angles in radians counter-clockwise from the positive x axis, the
 // arc running counter-clockwise from start to end.
 GLOSSKIT_EXPORT void drawArc(QPainter &p, double cx, double cy, double r, double start, double end);
+
+// A caption colour that reads on a face: white on a dark face, a dark ink on a light one, chosen
+// by the contrast each keeps with the face's pixels in area (where a centred caption lies): the
+// one whose median contrast is higher.
+GLOSSKIT_EXPORT QColor readableCaptionColor(const QImage &face, const QRect &area);
+// The ink of captions on light faces.
+inline const QColor kCaptionInk(16, 24, 56);
+// The contrast ratio of two colours (1 to 21), from their relative luminances.
+GLOSSKIT_EXPORT double contrastRatio(const QColor &a, const QColor &b);
 
 // The two end arcs of the bar shapes.
 constexpr double kLeftArcStart = 1.448581, kLeftArcEnd = 4.834420;

@@ -91,8 +91,10 @@ QWidget *Gallery::commandSection() {
         c->setFixedSize(150, 56);
         c->setPictureMode(GlossControl::RescaleToEdges);
         c->setFontProperty(sans(10));
-        c->setForeColor(Qt::white);
-        c->setHasShadow(true);
+        // A caption that reads on its face; the shadow only under white.
+        const QColor ink = GlossCommand::captionColorFor(back);
+        c->setForeColor(ink);
+        c->setHasShadow(ink == QColor(Qt::white));
         c->setBackPicture(GlossCommand::GKBackPics(back));
         c->setCaption(caption);
         return c;
@@ -160,7 +162,7 @@ QWidget *Gallery::hcommandSection() {
     auto bar = [](int style, const QString &caption) {
         auto *b = make<GlossHCommand>("GlossKit.GlossHCommand");
         b->setFontProperty(sans(9));
-        b->setForeColor(Qt::white);
+        b->setForeColor(GlossHCommand::captionColorFor(style));
         b->setGlossStyle(GlossHCommand::GKHCommandTypes(style));
         b->setCaption(caption);
         return b;

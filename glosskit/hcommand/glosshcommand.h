@@ -172,6 +172,9 @@ public:
     short shineLevel() const { return m_shineLevel; }
     // The rim colour of a shine mode at a level; previous for a mode without a colour.
     static QColor shineColor(int mode, int level, const QColor &previous);
+    // A caption colour that reads on a built-in face (GlossStyle 0-7, at rest): white on the
+    // dark faces, a dark ink on the light ones; white for the custom face.
+    static QColor captionColorFor(int glossStyle);
 
 public slots:
     void TimerInvoke() override;

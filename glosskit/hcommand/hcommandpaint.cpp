@@ -184,4 +184,12 @@ void GlossHCommand::drawRim(QPainter &p, int w, int h, const QColor &colour) {
     p.setPen(QPen(colour, 1));
 }
 
+QColor GlossHCommand::captionColorFor(int glossStyle) {
+    if (glossStyle < GKCyanWater || glossStyle > GKSpectrum)
+        return Qt::white;
+    const QImage face = resourceBitmap(550 + glossStyle).toImage();
+    return readableCaptionColor(
+        face, QRect(face.width() / 4, face.height() / 4, face.width() / 2, face.height() / 2));
+}
+
 } // namespace glosskit

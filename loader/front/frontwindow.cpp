@@ -35,8 +35,17 @@ using shell::TwipsToPx;
 namespace {
 const QString kAppTitle = QStringLiteral("ZR3500 Loader");
 const QString kCellFamily = QStringLiteral("Courier New");
-// The symbol cells draw omega, registered and copyright as the characters they are.
-const QString kSymbolFamily = QStringLiteral("Liberation Serif");
+// The symbol cells draw omega, registered and copyright as the characters they are, in a bold
+// sans-serif whose circled signs keep their strokes at a cell's size.
+const QString kSymbolFamily = QStringLiteral("DejaVu Sans");
+
+QFont symbolFont() {
+    QFont f(kSymbolFamily, kSymbolPointSize, QFont::Bold);
+    f.setFamilies({kSymbolFamily, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    return f;
+}
+
+const QColor kLegendInk(16, 26, 60);
 
 QColor fromBbggrr(unsigned c) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
@@ -46,27 +55,91 @@ QRect twips(int left, int top, int width, int height) {
     return QRect(TwipsToPx(left), TwipsToPx(top), TwipsToPx(width), TwipsToPx(height));
 }
 
+// The frame's glass holds the display and the keys with 8 pixels to spare: its bezel is 24
+// pixels on every side.
+const QRect kFrame(8, 40, 241, 193);
+const QSize kWindowSize(258, 274);
+
 struct KeyLook {
     const char *letter; // ContentLetter
-    const char16_t *sign;
     int left, top;
 };
 const KeyLook kKeys[kKeyCount] = {
-    {"-", u"\u2212", 840, 2160}, {"+", u"+", 1440, 2160}, {"Enter", u"\u21B5", 2040, 2160},
-    {"Esc", u"Esc", 2640, 2160}, {"<", u"<", 840, 2640},  {">", u">", 1440, 2640},
-    {"", u"\u25D0", 2040, 2640},
+    {"-", 840, 2160}, {"+", 1440, 2160}, {"Enter", 2040, 2160}, {"Esc", 2640, 2160},
+    {"<", 840, 2640}, {">", 1440, 2640}, {"", 2040, 2640},
 };
 
-QPixmap signIcon(const QString &sign) {
-    QPixmap pm(16, 16);
+// The sign on a key, 24 x 24, dark on a light halo so that it reads on the cloudy sphere.
+QPixmap keyLegend(int index) {
+    QPixmap pm(24, 24);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    QFont f(QStringLiteral("Liberation Sans"), sign.size() > 1 ? 5 : 10, QFont::Bold);
-    f.setPixelSize(sign.size() > 1 ? 7 : 14);
-    p.setFont(f);
-    p.setPen(QColor(20, 30, 60));
-    p.drawText(pm.rect(), Qt::AlignCenter, sign);
+    QPainterPath sign;
+    bool filled = false;
+    switch (index) {
+    case 0: // "-"
+        sign.moveTo(6.5, 12);
+        sign.lineTo(17.5, 12);
+        break;
+    case 1: // "+"
+        sign.moveTo(6.5, 12);
+        sign.lineTo(17.5, 12);
+        sign.moveTo(12, 6.5);
+        sign.lineTo(12, 17.5);
+        break;
+    case 2: // Enter: down, then left into an arrowhead
+        sign.moveTo(17, 5);
+        sign.lineTo(17, 14);
+        sign.lineTo(8, 14);
+        sign.moveTo(11.5, 10.5);
+        sign.lineTo(8, 14);
+        sign.lineTo(11.5, 17.5);
+        break;
+    case 3: { // "Esc"
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setPixelSize(12);
+        f.setBold(true);
+        const QFontMetricsF fm(f);
+        const QString text = QStringLiteral("Esc");
+        sign.addText((24 - fm.horizontalAdvance(text)) / 2, 12 + fm.capHeight() / 2, f, text);
+        filled = true;
+        break;
+    }
+    case 4: // "<"
+        sign.moveTo(14.5, 6);
+        sign.lineTo(8.5, 12);
+        sign.lineTo(14.5, 18);
+        break;
+    case 5: // ">"
+        sign.moveTo(9.5, 6);
+        sign.lineTo(15.5, 12);
+        sign.lineTo(9.5, 18);
+        break;
+    default: { // contrast: a circle, one half dark
+        sign.addEllipse(QPointF(12, 12), 6.5, 6.5);
+        QPainterPath half;
+        half.moveTo(12, 5.5);
+        half.arcTo(QRectF(5.5, 5.5, 13, 13), 90, 180);
+        half.closeSubpath();
+        p.setPen(QPen(QColor(255, 255, 255, 210), 4.5));
+        p.drawPath(sign);
+        p.setPen(QPen(kLegendInk, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(sign);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kLegendInk);
+        p.drawPath(half);
+        return pm;
+    }
+    }
+    const QPen halo(QColor(255, 255, 255, 210), filled ? 3 : 5, Qt::SolidLine, Qt::RoundCap,
+                    Qt::RoundJoin);
+    p.strokePath(sign, halo);
+    if (filled)
+        p.fillPath(sign, kLegendInk);
+    else
+        p.strokePath(sign, QPen(kLegendInk, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     return pm;
 }
 
@@ -113,7 +186,7 @@ QPixmap driveImage() {
 FrontWindow::FrontWindow(shell::Shell &shell, QWidget *parent)
     : Form(shell, shell::kFrontWindow, parent) {
     setWindowTitle(kAppTitle);
-    setFixedSize(TwipsToPx(4080), TwipsToPx(3495));
+    setFixedSize(kWindowSize);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xD8, 0xDC, 0xE2));
@@ -121,12 +194,12 @@ FrontWindow::FrontWindow(shell::Shell &shell, QWidget *parent)
 
     if (QWidget *frame = shell::CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
                                                    QStringLiteral("GlossScreen1")))
-        frame->setGeometry(twips(360, 900, 3360, 2340));
+        frame->setGeometry(kFrame);
 
     auto *image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(driveImage());
-    image->setGeometry(TwipsToPx(2880), TwipsToPx(180), 32, 40);
+    image->setGeometry(kFrame.right() - 32, 0, 32, 40);
     auto *brand = new QLabel(QStringLiteral("ZR3500"), this);
     brand->setObjectName(QStringLiteral("Label8"));
     QFont logo(QStringLiteral("Liberation Sans"), 20, QFont::Black);
@@ -134,7 +207,7 @@ FrontWindow::FrontWindow(shell::Shell &shell, QWidget *parent)
     logo.setLetterSpacing(QFont::PercentageSpacing, 92);
     brand->setFont(logo);
     brand->setStyleSheet(QStringLiteral("color: #1c3f8c"));
-    brand->setGeometry(twips(600, 240, 2200, 600));
+    brand->setGeometry(kFrame.left() + 4, 2, 170, 36);
 
     Shape1 = new QWidget(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
@@ -178,7 +251,8 @@ FrontWindow::FrontWindow(shell::Shell &shell, QWidget *parent)
     Command1 = new QPushButton(QStringLiteral("Scope"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setIcon(QIcon(scopeIcon()));
-    Command1->setGeometry(twips(2640, 2640, 855, 375));
+    // Below the frame, clear of the keys.
+    Command1->setGeometry(kFrame.right() + 1 - 84, kFrame.bottom() + 7, 84, 28);
     Command1->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
@@ -187,6 +261,18 @@ FrontWindow::FrontWindow(shell::Shell &shell, QWidget *parent)
     Timer1->setInterval(20);
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    // Over the display, in place of what it showed last, while the scope has the line.
+    PausedSign = new QLabel(this);
+    PausedSign->setObjectName(QStringLiteral("PausedSign"));
+    PausedSign->setGeometry(Shape1->geometry());
+    PausedSign->setAlignment(Qt::AlignCenter);
+    PausedSign->setWordWrap(true);
+    QFont sign(QStringLiteral("Liberation Sans"), 9, QFont::Bold);
+    PausedSign->setFont(sign);
+    PausedSign->setStyleSheet(
+        QStringLiteral("background: rgb(0, 48, 0); color: rgb(200, 255, 200); padding: 4px"));
+    PausedSign->hide();
 }
 
 void FrontWindow::createKeys() {
@@ -199,13 +285,12 @@ void FrontWindow::createKeys() {
         key->setGeometry(twips(kKeys[i].left, kKeys[i].top, 375, 375));
         key->setProperty("SphereType", 8);  // GlsSphereClouds
         key->setProperty("ContentType", 1); // GlsCntIcon
-        key->setProperty("IconSize", 3);    // 16 x 16
+        key->setProperty("IconSize", 2);    // 24 x 24: the legend fills the key
         key->setProperty("ContentLetter", QString::fromLatin1(kKeys[i].letter));
         key->setProperty("ShowFocus", true);
         key->setProperty("UseSound", i == kEnterKey);
 #ifdef ZR_HAVE_GLOSSKIT
-        key->setProperty("ContentIcon", QVariant::fromValue(glosskit::Picture(
-                                            signIcon(QString::fromUtf16(kKeys[i].sign)))));
+        key->setProperty("ContentIcon", QVariant::fromValue(glosskit::Picture(keyLegend(i))));
 #endif
         key->setToolTip(i == kContrastKey ? QString() : QString::fromLatin1(kKeys[i].letter));
 #ifdef ZR_HAVE_GLOSSKIT
@@ -250,7 +335,7 @@ void FrontWindow::frontalino() {
             if (cell->text() == look.caption &&
                 cell->font().family() == (look.symbol ? kSymbolFamily : kCellFamily))
                 continue;
-            cell->setFont(look.symbol ? QFont(kSymbolFamily, kSymbolPointSize, QFont::Bold)
+            cell->setFont(look.symbol ? symbolFont()
                                       : QFont(kCellFamily, kCellPointSize, QFont::Bold));
             cell->setText(look.caption);
         }
@@ -286,9 +371,29 @@ void FrontWindow::Form_Load() {
 void FrontWindow::Form_Unload() {
     state_.pendingKey = 0;
     Timer1->stop();
+    // The scope gives the line back first: the link must find its port open and the stream
+    // stopped when it reads the drive's status.
+    shell_.forms().unload(kScopeWindow);
     if (auto *link = shell_.forms().formAs<shell::SerialStateWindow>(shell::kLinkWindow))
         link->CWButton1->setValue(true);
-    shell_.forms().unload(kScopeWindow);
+}
+
+void FrontWindow::pauseForScope() {
+    Timer1->stop();
+    PausedSign->setText(PausedText(shell_.state.CurrentLanguage));
+    PausedSign->show();
+    PausedSign->raise();
+}
+
+void FrontWindow::resumeAfterScope() {
+    PausedSign->hide();
+    Timer1->start();
+}
+
+void FrontWindow::showEvent(QShowEvent *event) {
+    Form::showEvent(event);
+    if (QWidget *enter = GlossSphere1.value(kEnterKey))
+        enter->setFocus(Qt::OtherFocusReason);
 }
 
 void FrontWindow::backToLinkPage() {

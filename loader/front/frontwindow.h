@@ -49,6 +49,9 @@ public:
     // The line hand-over to the oscilloscope; unset until the scope is part of the program.
     std::function<void()> startscope;
     std::function<void()> stopscope;
+    // The scope takes the line: the poll stops and the display says it is paused. And back.
+    void pauseForScope();
+    void resumeAfterScope();
 
     const PanelState &panelState() const { return state_; }
     // Shape1's colour as 0xBBGGRR.
@@ -67,9 +70,13 @@ public:
     QLineEdit *Text4 = nullptr;
     QPushButton *Command1 = nullptr;
     QTimer *Timer1 = nullptr;
+    // Over the display while the scope has the line.
+    QLabel *PausedSign = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The keys take the keyboard as soon as the page shows.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createKeys();

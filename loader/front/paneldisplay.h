@@ -37,7 +37,7 @@ struct CellLook {
 };
 
 constexpr int kCellPointSize = 10;
-constexpr int kSymbolPointSize = 8;
+constexpr int kSymbolPointSize = 9;
 
 CellLook RenderCharacter(QChar c);
 

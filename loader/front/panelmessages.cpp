@@ -33,4 +33,15 @@ ReleaseNotice ReleaseNoticeFor(int language) {
     }
 }
 
+QString PausedText(int language) {
+    switch (language) {
+    case 0:
+        return QStringLiteral("In pausa: la linea è dell'oscilloscopio");
+    case 2:
+        return QStringLiteral("En pause : la ligne est à l'oscilloscope");
+    default:
+        return QStringLiteral("Paused: the scope has the line");
+    }
+}
+
 } // namespace zr::front

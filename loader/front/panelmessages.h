@@ -19,4 +19,8 @@ struct ReleaseNotice {
 // The notice for a drive without oscilloscope; empty texts for an unknown language.
 ReleaseNotice ReleaseNoticeFor(int language);
 
+// Written over the display while the oscilloscope has the line and the display cannot follow
+// the drive; English for an unknown language.
+QString PausedText(int language);
+
 } // namespace zr::front

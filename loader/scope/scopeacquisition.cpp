@@ -141,10 +141,23 @@ qsizetype ScopeAcquisition::waitForData(quint64 epoch) {
     }
 }
 
+void ScopeAcquisition::holdTick() {
+    if (view_ && view_->holding() && input_.isOpen())
+        input_.discard();
+}
+
 bool ScopeAcquisition::triggerSearch(quint64 epoch, QByteArray &block) {
     input_.discard();
     QByteArray carried; // the last sample of the block before
+    // A level the signal soon crosses keeps showing "triggered"; one it has not crossed for a
+    // while shows that the scope waits.
+    const qint64 t0 = now();
+    bool waitingShown = false;
     for (;;) {
+        if (!waitingShown && now() - t0 > kQuietMs) {
+            view_->acquisitionState(AcquisitionState::WaitingForTrigger);
+            waitingShown = true;
+        }
         const qsizetype n = waitForData(epoch);
         if (n < 0)
             return false;
@@ -153,8 +166,10 @@ bool ScopeAcquisition::triggerSearch(quint64 epoch, QByteArray &block) {
         // A block read as soon as one sample is there often holds just that sample; the
         // passage between two reads counts as well.
         block = carried + input_.read(n);
-        if (RisingPassage(block, view_->level()))
+        if (RisingPassage(block, view_->level())) {
+            view_->acquisitionState(AcquisitionState::Triggered);
             return true;
+        }
         carried = block.right(1);
     }
 }
@@ -179,8 +194,16 @@ void ScopeAcquisition::tick() {
         return;
     inTick_ = true;
     const quint64 epoch = epoch_;
+    if (view_->mode() == kRoll)
+        view_->acquisitionState(AcquisitionState::Rolling);
+    else if (view_->mode() == kNoTrigg)
+        view_->acquisitionState(AcquisitionState::FreeRunning);
     if (view_->mode() == kRoll) {
-        const qsizetype n = waitForData(epoch);
+        // Samples already there are charted at once: the tick came from the event loop, which
+        // needs no further turn before them.
+        qsizetype n = input_.waiting();
+        if (n == 0)
+            n = waitForData(epoch);
         if (n > 0 && !cancelled(epoch))
             view_->chart(input_.read(n));
         inTick_ = false;

@@ -36,6 +36,9 @@ constexpr int kListenMs = 5;
 
 enum Mode : int { kRoll = 0, kNoTrigg = 1, kNorm = 2 };
 
+// What the running acquisition is doing, for the window to show.
+enum class AcquisitionState { Rolling, FreeRunning, WaitingForTrigger, Triggered };
+
 // Minimum and maximum of a block of samples, with the index of the first of each.
 struct BlockExtremes {
     bool valid = false; // false for an empty block
@@ -78,6 +81,8 @@ public:
     virtual void noSamples() {}
     // The scope's port could not be opened; the line has been given back to the drive link.
     virtual void scopePortFailed(const QString &why) { Q_UNUSED(why); }
+    // The acquisition's state changed.
+    virtual void acquisitionState(AcquisitionState state) { Q_UNUSED(state); }
 };
 
 class ScopeAcquisition {
@@ -104,6 +109,10 @@ public:
     // Ends the waits and the trigger search of a running tick (the user pressed "Acquire" or is
     // closing the window).
     void abandon() { ++epoch_; }
+    // While the picture is held the drive keeps streaming into the scope's port: what arrived is
+    // read and dropped, so that nothing piles up for as long as the hold lasts. Called by the
+    // window's hold timer; does nothing unless the scope owns the line and holds.
+    void holdTick();
 
     bool ownsLine() const { return input_.isOpen(); }
     bool ticking() const { return inTick_; }

@@ -1,63 +1,104 @@
 #pragma once
 
-// The scope window's controls: a knob (labelled positions, or a continuous range), a slide with
-// labelled positions and a two-position switch (or a push button). Each answers the mouse (drag
-// or click), the wheel and the keyboard (arrows, Page Up/Down, Home/End, space for switches).
+// The scope window's controls, built on Qt's own slider and button classes so that the keyboard,
+// the wheel, focus and accessibility behave as everywhere else: a knob (labelled positions, or a
+// continuous range), a slide with labelled positions, and a two-position switch (or a push
+// button). Every change the user makes, whether by mouse, wheel or key, goes through
+// QAbstractSlider::actionTriggered before the value changes; a value set by the program does not.
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QList>
 #include <QStringList>
-#include <QWidget>
 
 namespace zr::scope {
 
-class ScopeKnob : public QWidget {
+// The point size of the texts on the controls: legible at the window's size.
+constexpr double kControlTextPoints = 8.0;
+
+// A slider whose wheel moves one position a notch (Qt's default moves three, which skips time
+// bases on a knob of a few labelled positions).
+class NotchedSlider : public QAbstractSlider {
+    Q_OBJECT
+public:
+    using QAbstractSlider::QAbstractSlider;
+    void setOneStepPerNotch(bool on) { oneStepPerNotch_ = on; }
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    // Presses the slider down and moves it to the value under the mouse.
+    void pressAt(int value);
+
+private:
+    bool oneStepPerNotch_ = true;
+    int wheelRest_ = 0;
+};
+
+class ScopeKnob : public NotchedSlider {
     Q_OBJECT
 public:
     // Discrete: positions 1..labels.size(), value = position.
     ScopeKnob(const QStringList &labels, QWidget *parent = nullptr);
-    // Continuous: minimum..maximum in steps of step.
-    ScopeKnob(double minimum, double maximum, double step, QWidget *parent = nullptr);
+    // Continuous: low..high in steps of step (held by the slider as whole steps).
+    ScopeKnob(double low, double high, double step, QWidget *parent = nullptr);
 
     bool isDiscrete() const { return !labels_.isEmpty(); }
-    double value() const { return value_; }
+    // The value in the knob's own units.
+    double value() const { return QAbstractSlider::value() * step_; }
     void setValue(double v);
-    int position() const { return static_cast<int>(value_); }
-    void setPosition(int p) { setValue(p); }
-    double minimum() const { return minimum_; }
-    double maximum() const { return maximum_; }
+    int position() const { return QAbstractSlider::value(); }
+    void setPosition(int p) { QAbstractSlider::setValue(p); }
+    double lowest() const { return minimum() * step_; }
+    double highest() const { return maximum() * step_; }
     QStringList labels() const { return labels_; }
+    // Where the position labels (or the range ends and the value) are drawn, in widget pixels.
+    QList<QRectF> labelRects() const;
+    // Where the mark of a slider value sits on the dial's rim: pressing there chooses it.
+    QPointF markPoint(int sliderValue) const;
     QSize sizeHint() const override { return {110, 110}; }
 
 signals:
     void ValueChanged(double value);
-    void MouseDown();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    double angleOf(double v) const; // degrees, 0 = up, clockwise
-    double valueAt(QPointF at) const;
-    QRectF dialRect() const;
-    void stepBy(int steps) { setValue(value_ + steps * step_); }
+    struct Layout {
+        QPointF centre;
+        double radius = 0;      // of the dial
+        double labelRadius = 0; // where the labels start
+        bool legend = false;    // labels in two columns, with leaders to their marks
+        QList<QRectF> labels;
+    };
+    QFont labelFont() const;
+    double angleOf(int sliderValue) const; // degrees, 0 = up, clockwise
+    int sliderValueAt(QPointF at) const;
+    Layout layoutFor(double radius, double labelRadius) const;
+    Layout legendFor(const QRectF &area) const;
+    // The layout for the widget's present size and font (worked out again when they change).
+    const Layout &layout() const;
+    void relayout();
+    QStringList texts() const;
 
     QStringList labels_;
-    double minimum_ = 0;
-    double maximum_ = 0;
     double step_ = 1;
-    double value_ = 0;
+    mutable Layout layout_;
+    mutable QSize layoutSize_;
 };
 
-class ScopeSlide : public QWidget {
+class ScopeSlide : public NotchedSlider {
     Q_OBJECT
 public:
     ScopeSlide(const QStringList &labels, QWidget *parent = nullptr);
-    int value() const { return value_; }
-    void setValue(int v);
     QStringList labels() const { return labels_; }
+    // The centre of the slot of a position, in widget pixels.
+    QPointF slotCentre(int v) const;
 
 signals:
     void ValueChanged(int value);
@@ -66,44 +107,39 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     int valueAt(QPointF at) const;
     double slotY(int v) const;
     QStringList labels_;
-    int value_ = 0;
 };
 
-class ScopeSwitch : public QWidget {
+class ScopeSwitch : public QAbstractButton {
     Q_OBJECT
 public:
-    // offText shows while the value is False, onText while it is True. A push button is True
-    // while held down and False again on release.
+    // offText shows while the value is False, onText while it is True. A switch toggles at each
+    // click or Space; a push button is True while it is held down and False again on release.
     ScopeSwitch(const QString &offText, const QString &onText, bool pushButton = false,
                 QWidget *parent = nullptr);
-    bool value() const { return value_; }
+    bool value() const { return push_ ? isDown() : isChecked(); }
     void setValue(bool v);
-    QString text() const { return value_ ? onText_ : offText_; }
+    QString text() const { return value() ? onText_ : offText_; }
     bool isPushButton() const { return push_; }
+    // Where the text is drawn; it holds the longer of the two texts.
+    QRectF textRect() const;
+    QSize sizeHint() const override;
 
 signals:
     void ValueChanged(bool value);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
+    QFont textFont() const;
     QString offText_;
     QString onText_;
     bool push_ = false;
-    bool value_ = false;
 };
 
 } // namespace zr::scope

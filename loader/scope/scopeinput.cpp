@@ -29,8 +29,10 @@ void ScopeInput::close() {
 }
 
 void ScopeInput::discard() {
+    discarded_ += pending_.size();
     pending_.clear();
-    port_->DiscardInput();
+    if (port_->IsOpen())
+        discarded_ += port_->ReadAvailable().size();
 }
 
 qsizetype ScopeInput::waiting() {

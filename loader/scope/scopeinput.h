@@ -30,10 +30,13 @@ public:
     QByteArray read(qsizetype n);
     // Blocks until the port receives something or ms pass; false at once on a closed port.
     bool waitForData(int ms);
+    // Bytes dropped by discard() so far (what a held picture let go by).
+    qint64 discarded() const { return discarded_; }
 
 private:
     std::unique_ptr<SerialPort> port_;
     QByteArray pending_;
+    qint64 discarded_ = 0;
 };
 
 } // namespace zr::scope

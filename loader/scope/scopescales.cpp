@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zr::scope {
 
@@ -88,18 +89,76 @@ QString PositionText(double position) {
     return PlainNumberText(IntOf(position * 10) / 10);
 }
 
-std::array<QString, 7> CursorReadings(double x1, double y1, double x2, double y2) {
+TimeUnit TimeUnitFor(double xMax) {
+    const double ms = xMax * kMsPerSample;
+    if (ms < 1000.5)
+        return {"ms", 1};
+    if (ms < 60100)
+        return {"s", 1000};
+    return {"min", 60000};
+}
+
+namespace {
+int DecimalsFor(const std::vector<double> &values, double step) {
+    const double tolerance = std::max(std::abs(step) * 1e-3, 1e-9);
+    for (int d = 0; d < 3; ++d) {
+        const double scale = std::pow(10.0, d);
+        const bool fits = std::all_of(values.begin(), values.end(), [&](double v) {
+            return std::abs(v - std::round(v * scale) / scale) <= tolerance;
+        });
+        if (fits)
+            return d;
+    }
+    return 3;
+}
+
+QString Fixed(double v, int decimals) {
+    if (std::abs(v) < 0.5 * std::pow(10.0, -decimals))
+        v = 0; // no "-0.00"
+    return QString::number(v, 'f', decimals);
+}
+} // namespace
+
+QStringList TickLabels(double minimum, double maximum, int divisions) {
+    std::vector<double> values;
+    const double step = divisions > 0 ? (maximum - minimum) / divisions : 0;
+    for (int k = 0; k <= divisions; ++k)
+        values.push_back(minimum + step * k);
+    const int d = DecimalsFor(values, step);
+    QStringList out;
+    for (double v : values)
+        out << Fixed(v, d);
+    return out;
+}
+
+std::array<QString, 7> CursorReadings(double x1, double y1, double x2, double y2,
+                                      const TimeUnit &u) {
+    const QString unit = QLatin1Char(' ') + QLatin1String(u.name);
+    const QString volts = QStringLiteral(" V");
+    // Times keep the table's two cut decimals, in the unit of the axis.
+    const auto time = [&](double x) { return NumberText(CutDown(SampleTime(x, u))) + unit; };
     std::array<QString, 7> cells;
     const double dx = std::abs(x1 - x2);
-    cells[4] = NumberText(CutDown(dx));
-    cells[0] = NumberText(CutDown(x1));
-    cells[1] = NumberText(CutVolts(y1));
-    cells[2] = NumberText(CutDown(x2));
-    cells[3] = NumberText(CutVolts(y2));
-    cells[5] = NumberText(std::abs(CutDown(CursorVolts(y1) - CursorVolts(y2))));
+    cells[4] = time(dx);
+    cells[0] = time(x1);
+    cells[1] = NumberText(CutVolts(y1)) + volts;
+    cells[2] = time(x2);
+    cells[3] = NumberText(CutVolts(y2)) + volts;
+    cells[5] = NumberText(std::abs(CutDown(CursorVolts(y1) - CursorVolts(y2)))) + volts;
     if (dx > 0)
-        cells[6] = NumberText(CutDown(1000 / (dx * kMsPerSample)));
+        cells[6] = NumberText(CutDown(1000 / (dx * kMsPerSample))) + QStringLiteral(" Hz");
     return cells;
+}
+
+std::array<QString, 7> WidestReadings(double xMax) {
+    const TimeUnit u = TimeUnitFor(xMax);
+    // The longest time is the screen's width; the longest frequency belongs to the shortest
+    // distance a cursor drag can make, a hundredth of a pixel column of a 20 ms screen.
+    std::array<QString, 7> w = CursorReadings(xMax, 0, xMax, 0, u);
+    w[4] = w[0];
+    w[5] = NumberText(2 * kFullScaleVolts) + QStringLiteral(" V");
+    w[6] = NumberText(99999.99) + QStringLiteral(" Hz");
+    return w;
 }
 
 QStringList TableHeadings() {

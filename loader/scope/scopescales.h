@@ -61,9 +61,30 @@ QString PlainNumberText(double x);
 // allposition: Int(p * 10) / 10.
 QString PositionText(double position);
 
-// Row 1 of the measurement table, columns 1..7 (column 7: 1/Diff. X in hertz, empty for no
-// distance), from the cursor positions (X in samples, Y in sample units).
-std::array<QString, 7> CursorReadings(double x1, double y1, double x2, double y2);
+// The time unit the X axis and the measurement table use for a screen of xMax samples: ms up to
+// one second, s up to one minute, min beyond.
+struct TimeUnit {
+    const char *name;
+    double ms; // milliseconds in one unit
+};
+TimeUnit TimeUnitFor(double xMax);
+// The time of sample x in unit u.
+inline double SampleTime(double x, const TimeUnit &u) {
+    return x * kMsPerSample / u.ms;
+}
+
+// The labels of the ticks minimum + k (maximum - minimum) / divisions, k = 0..divisions, all in
+// one number format: the fewest decimals (at most 3) that show every tick to a thousandth of the
+// distance between two ticks.
+QStringList TickLabels(double minimum, double maximum, int divisions);
+
+// Row 1 of the measurement table, columns 1..7, from the cursor positions (X in samples, Y in
+// sample units): X1, Y1, X2, Y2, Diff. X, Diff. Y and 1/Diff. X (empty for no distance). Times
+// are in unit u, volts in V and the frequency in Hz, each with its unit.
+std::array<QString, 7> CursorReadings(double x1, double y1, double x2, double y2,
+                                      const TimeUnit &u);
+// The widest text each of the seven columns can show for a screen of xMax samples.
+std::array<QString, 7> WidestReadings(double xMax);
 // Row 0 of the table, columns 0..7.
 QStringList TableHeadings();
 inline const QString kRealValue = QStringLiteral("Real Value");

@@ -7,6 +7,7 @@
 #include "scopeexport.h"
 #include "scopegraph.h"
 #include "scopescales.h"
+#include "scopetexts.h"
 #include "shell.h"
 #include "twips.h"
 
@@ -28,30 +29,11 @@ namespace zr::scope {
 namespace {
 using shell::TwipsToPx;
 
+// How often a held picture drops what the stream brought: about 200 samples at the drive's rate.
+constexpr int kHoldDrainMs = 200;
+
 QRect Twips(int left, int top, int width, int height) {
     return {TwipsToPx(left), TwipsToPx(top), TwipsToPx(width), TwipsToPx(height)};
-}
-
-const std::array<QString, 3> kNoSamplesText = {
-    QStringLiteral("L'azionamento non ha inviato campioni: l'oscilloscopio è stato chiuso."),
-    QStringLiteral("The drive sent no samples: the scope has been closed."),
-    QStringLiteral("Le variateur n'a envoyé aucun échantillon : l'oscilloscope a été fermé."),
-};
-const std::array<QString, 3> kPortFailedText = {
-    QStringLiteral("L'oscilloscopio non può aprire la porta seriale (%1): la linea torna al "
-                   "pannello."),
-    QStringLiteral("The scope cannot open the serial port (%1): the line goes back to the panel."),
-    QStringLiteral("L'oscilloscope ne peut pas ouvrir le port série (%1) : la ligne revient au "
-                   "panneau."),
-};
-const std::array<QString, 3> kExportFailedText = {
-    QStringLiteral("Impossibile scrivere %1: %2"),
-    QStringLiteral("Cannot write %1: %2"),
-    QStringLiteral("Impossible d'écrire %1 : %2"),
-};
-
-QString ForLanguage(const std::array<QString, 3> &texts, int lang) {
-    return texts[static_cast<size_t>(std::clamp(lang, 0, 2))];
 }
 
 QStringList KnobLabels(bool timeBases) {
@@ -80,12 +62,17 @@ ScopeWindow::ScopeWindow(shell::Shell &shell, std::unique_ptr<SerialPort> scopeP
                                               shell.state.CommResult, std::move(scopePort))) {
     acq_->setView(this);
     setWindowTitle(kScopeCaption);
-    createControls();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTickMs);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    HoldTimer = new QTimer(this);
+    HoldTimer->setObjectName(QStringLiteral("HoldTimer"));
+    HoldTimer->setInterval(kHoldDrainMs);
+    connect(HoldTimer, &QTimer::timeout, this, [this] { acq_->holdTick(); });
+    createControls();
     Timer1->start(); // enabled from the start; a tick does nothing while the line is not ours
+    showModeStatus();
 }
 
 ScopeWindow::~ScopeWindow() {
@@ -93,7 +80,7 @@ ScopeWindow::~ScopeWindow() {
 }
 
 void ScopeWindow::createControls() {
-    setFixedSize(612, 590);
+    setFixedSize(612, 588);
     CWGraph1 = Named(new ScopeGraph(this), QStringLiteral("CWGraph1"), Twips(120, 120, 8892, 4092));
 
     const auto label = [this](const QString &name, const QString &text, QRect r) {
@@ -101,77 +88,93 @@ void ScopeWindow::createControls() {
         l->setAlignment(Qt::AlignCenter);
         return l;
     };
-    const std::array<QRect, 7> shapes = {QRect(6, 286, 500, 190), QRect(510, 286, 96, 190),
-                                         QRect(6, 480, 480, 104), QRect(490, 480, 116, 104),
-                                         QRect(8, 300, 162, 170), QRect(172, 300, 98, 170),
-                                         QRect(272, 300, 82, 170)};
+    const auto readOut = [this](const char *name, QRect r) {
+        auto *e = Named(new QLineEdit(this), QLatin1String(name), r);
+        e->setReadOnly(true); // shows what the knob chose; typing into it would do nothing
+        e->setAlignment(Qt::AlignCenter);
+        return e;
+    };
+    // The acquisition group, the trigger group, the cursor row, the export corner and a box
+    // around each of the three knobs.
+    const std::array<QRect, 7> shapes = {QRect(6, 286, 492, 192),  QRect(502, 286, 104, 192),
+                                         QRect(6, 482, 600, 102),  QRect(392, 486, 210, 46),
+                                         QRect(10, 304, 226, 170), QRect(240, 304, 88, 170),
+                                         QRect(332, 304, 80, 170)};
     for (size_t i = 0; i < shapes.size(); ++i) {
         auto *f = Named(new QFrame(this), QStringLiteral("Shape%1").arg(i + 1), shapes[i]);
         f->setFrameShape(QFrame::Box);
         f->setFrameShadow(QFrame::Sunken);
     }
-    label(QStringLiteral("Label4"), QStringLiteral("Acquire Menù"), QRect(12, 288, 120, 14));
-    label(QStringLiteral("Label5"), QStringLiteral("Trigger Menù"), QRect(512, 288, 92, 14));
+    label(QStringLiteral("Label4"), QStringLiteral("Acquire Menù"), QRect(10, 288, 110, 16));
+    label(QStringLiteral("Label5"), QStringLiteral("Trigger Menù"), QRect(504, 288, 100, 16));
 
     Xscale = Named(new ScopeKnob(KnobLabels(true), this), QStringLiteral("Xscale"),
-                   QRect(10, 302, 158, 122));
-    label(QStringLiteral("Label2"), QStringLiteral("X Scale"), QRect(10, 424, 158, 14));
-    xvalore = Named(new QLineEdit(this), QStringLiteral("xvalore"), QRect(44, 442, 90, 22));
+                   QRect(12, 306, 222, 128));
+    label(QStringLiteral("Label2"), QStringLiteral("X Scale"), QRect(12, 434, 222, 16));
+    xvalore = readOut("xvalore", QRect(73, 450, 100, 22));
 
     Yscale = Named(new ScopeKnob(KnobLabels(false), this), QStringLiteral("Yscale"),
-                   QRect(174, 310, 94, 108));
-    label(QStringLiteral("Label1"), QStringLiteral("Y Scale"), QRect(174, 424, 94, 14));
-    yvalore = Named(new QLineEdit(this), QStringLiteral("yvalore"), QRect(182, 442, 78, 22));
+                   QRect(242, 306, 84, 126));
+    label(QStringLiteral("Label1"), QStringLiteral("Y Scale"), QRect(242, 434, 84, 16));
+    yvalore = readOut("yvalore", QRect(249, 450, 70, 22));
 
     CWKnob1 = Named(new ScopeKnob(-10, 10, 0.05, this), QStringLiteral("CWKnob1"),
-                    QRect(274, 312, 78, 100));
-    label(QStringLiteral("Label3"), QStringLiteral("Vertical Position"), QRect(274, 412, 78, 28))
+                    QRect(334, 306, 76, 104));
+    label(QStringLiteral("Label3"), QStringLiteral("Vertical Position"), QRect(334, 412, 76, 34))
         ->setWordWrap(true);
-    allposition =
-        Named(new QLineEdit(this), QStringLiteral("allposition"), QRect(282, 442, 62, 22));
+    allposition = readOut("allposition", QRect(339, 450, 66, 22));
 
-    label(QStringLiteral("Label7"), QStringLiteral("Mode"), QRect(356, 300, 72, 14));
+    label(QStringLiteral("Label7"), QStringLiteral("Mode"), QRect(416, 304, 78, 16));
     CWSlide1 = Named(
         new ScopeSlide({QStringLiteral("Roll"), QStringLiteral("NoTrigg"), QStringLiteral("Norm")},
                        this),
-        QStringLiteral("CWSlide1"), QRect(356, 316, 72, 96));
+        QStringLiteral("CWSlide1"), QRect(416, 320, 78, 72));
     CWButton1 = Named(new ScopeSwitch(QStringLiteral("Run"), QStringLiteral("Save"), false, this),
-                      QStringLiteral("CWButton1"), QRect(430, 320, 70, 34));
+                      QStringLiteral("CWButton1"), QRect(418, 398, 76, 32));
     CWButton4 =
         Named(new ScopeSwitch(QStringLiteral("Acquire"), QStringLiteral("Acquire"), true, this),
-              QStringLiteral("CWButton4"), QRect(430, 366, 70, 30));
+              QStringLiteral("CWButton4"), QRect(418, 438, 76, 32));
 
     CWKnob2 = Named(new ScopeKnob(-350, 350, 1, this), QStringLiteral("CWKnob2"),
-                    QRect(514, 306, 88, 100));
-    label(QStringLiteral("Label6"), QStringLiteral("Level On/Off"), QRect(512, 412, 92, 14));
+                    QRect(506, 306, 96, 112));
+    label(QStringLiteral("Label6"), QStringLiteral("Level On/Off"), QRect(504, 424, 100, 16));
     CWButton3 = Named(new ScopeSwitch(QStringLiteral("Off"), QStringLiteral("On"), false, this),
-                      QStringLiteral("CWButton3"), QRect(528, 430, 60, 30));
+                      QStringLiteral("CWButton3"), QRect(520, 442, 68, 32));
 
-    label(QStringLiteral("Label8"), QStringLiteral("Cursor"), QRect(10, 486, 110, 14));
+    label(QStringLiteral("Label8"), QStringLiteral("Cursor"), QRect(10, 486, 124, 16));
     CWButton2 = Named(
         new ScopeSwitch(QStringLiteral("Measure Value"), QStringLiteral("Real Value"), false, this),
-        QStringLiteral("CWButton2"), QRect(10, 504, 110, 34));
-    MSFlexGrid1 = Named(new QTableWidget(2, 8, this), QStringLiteral("MSFlexGrid1"),
-                        QRect(124, 490, 358, 44));
+        QStringLiteral("CWButton2"), QRect(10, 502, 124, 32));
+    MSFlexGrid1 =
+        Named(new QTableWidget(2, 8, this), QStringLiteral("MSFlexGrid1"), QRect(10, 538, 592, 42));
 
     CWKnob3 =
-        Named(new ScopeKnob(0, 10, 0.1, this), QStringLiteral("CWKnob3"), QRect(494, 484, 60, 64));
+        Named(new ScopeKnob(0, 10, 0.1, this), QStringLiteral("CWKnob3"), QRect(396, 488, 84, 42));
     ExportCsv = Named(new QPushButton(QStringLiteral("CSV…"), this), QStringLiteral("ExportCsv"),
-                      QRect(556, 490, 46, 24));
+                      QRect(484, 496, 56, 26));
     ExportPng = Named(new QPushButton(QStringLiteral("PNG…"), this), QStringLiteral("ExportPng"),
-                      QRect(556, 520, 46, 24));
+                      QRect(544, 496, 56, 26));
     ExportCsv->setToolTip(QStringLiteral("ms, sample, volts"));
 
     // Design-time state: positions for " 1 Sec " and "10 V", run, level line off.
     Xscale->setPosition(kLoadTimeBase);
     Yscale->setPosition(kLoadVoltsRange);
     CWButton2->setEnabled(false); // Roll
+    connectControls();
+    setHorizontalAxis();
+    setVerticalAxes();
+    showTriggerLevel();
+}
 
+void ScopeWindow::connectControls() {
     connect(Xscale, &ScopeKnob::ValueChanged, this, [this] { Xscale_ValueChanged(); });
     connect(Yscale, &ScopeKnob::ValueChanged, this, [this] { Yscale_ValueChanged(); });
     connect(CWKnob1, &ScopeKnob::ValueChanged, this, [this] { CWKnob1_ValueChanged(); });
     connect(CWKnob2, &ScopeKnob::ValueChanged, this, [this] { CWKnob2_ValueChanged(); });
-    connect(CWKnob2, &ScopeKnob::MouseDown, this, [this] { CWKnob2_MouseDown(); });
+    // Every turn by the user, not only a press of the mouse: the wheel and the keys move the
+    // level the trigger uses, so they move the line too.
+    connect(CWKnob2, &QAbstractSlider::sliderPressed, this, [this] { CWKnob2_MouseDown(); });
+    connect(CWKnob2, &QAbstractSlider::actionTriggered, this, [this] { CWKnob2_MouseDown(); });
     connect(CWSlide1, &ScopeSlide::ValueChanged, this, [this] { CWSlide1_ValueChanged(); });
     connect(CWButton1, &ScopeSwitch::ValueChanged, this,
             [this](bool v) { CWButton1_ValueChanged(v); });
@@ -185,8 +188,6 @@ void ScopeWindow::createControls() {
     connect(CWGraph1, &ScopeGraph::PlotAreaMouseDown, this, [this] { CWGraph1_MouseDown(); });
     connect(ExportCsv, &QPushButton::clicked, this, [this] { ExportCsv_Click(); });
     connect(ExportPng, &QPushButton::clicked, this, [this] { ExportPng_Click(); });
-    setHorizontalAxis();
-    setVerticalAxes();
 }
 
 void ScopeWindow::Form_Load() {
@@ -200,12 +201,8 @@ void ScopeWindow::Form_Load() {
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setWordWrap(false);
     QFont small = g->font();
-    small.setPointSizeF(7.5);
+    small.setPointSizeF(kControlTextPoints);
     g->setFont(small);
-    g->setColumnWidth(0, 62);
-    for (int c = 1; c <= 6; ++c)
-        g->setColumnWidth(c, TwipsToPx(600));
-    g->setColumnWidth(7, 52);
     for (int r = 0; r < 2; ++r)
         g->setRowHeight(r, 20);
     const QStringList headings = TableHeadings();
@@ -214,6 +211,7 @@ void ScopeWindow::Form_Load() {
         setCell(1, c, QString());
     }
     setCell(1, 0, kRealValue);
+    fitTableColumns();
     g->hide();
 
     yvalore->setText(QStringLiteral("10 V"));
@@ -225,8 +223,10 @@ void ScopeWindow::Form_Load() {
 
 void ScopeWindow::Form_Unload() {
     acq_->abandon();
+    HoldTimer->stop();
     stopscope();
-    if (auto *front = qobject_cast<front::FrontWindow *>(shell_.forms().find(shell::kFrontWindow)))
+    HoldTimer->stop(); // stopscope held the picture; the line is the link's now
+    if (front::FrontWindow *front = frontPanel())
         front->Command1->setEnabled(true);
 }
 
@@ -237,8 +237,12 @@ void ScopeWindow::closeEvent(QCloseEvent *e) {
         shell_.forms().unload(kScopeWindowName);
 }
 
+front::FrontWindow *ScopeWindow::frontPanel() const {
+    return qobject_cast<front::FrontWindow *>(shell_.forms().find(shell::kFrontWindow));
+}
+
 void ScopeWindow::hookFrontPanel() {
-    auto *front = qobject_cast<front::FrontWindow *>(shell_.forms().find(shell::kFrontWindow));
+    front::FrontWindow *front = frontPanel();
     if (!front)
         return;
     QPointer<ScopeWindow> self(this);
@@ -283,8 +287,17 @@ void ScopeWindow::Xscale_ValueChanged() {
         Xscale->setPosition(allowed); // comes back here with the corrected position
         return;
     }
+    const double before = CWGraph1->axisMaximum(ScopeGraph::XAxis);
     xvalore->setText(QString::fromLatin1(TimeBaseAt(allowed).text));
     setHorizontalAxis();
+    if (CWGraph1->cursorVisible(ScopeGraph::Cursor1)) {
+        // The cursors keep their place on the screen, and the table its units.
+        const double k = CWGraph1->axisMaximum(ScopeGraph::XAxis) / before;
+        for (int c : {ScopeGraph::Cursor1, ScopeGraph::Cursor2})
+            CWGraph1->setCursorPosition(c, CWGraph1->cursorX(c) * k, CWGraph1->cursorY(c));
+        fitTableColumns();
+        fillTable();
+    }
 }
 
 void ScopeWindow::Yscale_ValueChanged() {
@@ -301,7 +314,8 @@ void ScopeWindow::CWKnob1_ValueChanged() {
 void ScopeWindow::CWKnob2_ValueChanged() {
     if (shell::IsSet(shell_.state.LevelFollowsKnob))
         CWGraph1->setCursorPosition(ScopeGraph::Cursor3, CWGraph1->cursorX(ScopeGraph::Cursor3),
-                                    CWKnob2->value() + 127);
+                                    level());
+    showTriggerLevel();
 }
 
 void ScopeWindow::CWKnob2_MouseDown() {
@@ -310,6 +324,10 @@ void ScopeWindow::CWKnob2_MouseDown() {
 
 void ScopeWindow::CWGraph1_MouseDown() {
     shell_.state.LevelFollowsKnob = shell::kFalse;
+}
+
+void ScopeWindow::showTriggerLevel() {
+    CWGraph1->setTriggerLevel(CWSlide1->value() == kNorm, level());
 }
 
 void ScopeWindow::CWSlide1_ValueChanged() {
@@ -326,13 +344,20 @@ void ScopeWindow::CWSlide1_ValueChanged() {
     setHorizontalAxis();
     if (m != kRoll && Xscale->position() >= kLastTriggeredTimeBase)
         Xscale->setPosition(kLastTriggeredTimeBase);
+    showTriggerLevel();
+    if (!holding())
+        showModeStatus();
 }
 
 void ScopeWindow::CWButton1_ValueChanged(bool v) {
     if (v) {
         Timer1->stop();
+        HoldTimer->start();
+        showStatus(ScopeText::Holding);
         return;
     }
+    HoldTimer->stop();
+    showModeStatus();
     startscope();
     Timer1->start();
 }
@@ -356,20 +381,51 @@ void ScopeWindow::CWButton2_ValueChanged(bool v) {
         setCell(1, c, QString());
     CWGraph1->setCursorVisible(ScopeGraph::Cursor1, v);
     CWGraph1->setCursorVisible(ScopeGraph::Cursor2, v);
-    CWGraph1->setCursorPosition(ScopeGraph::Cursor1, 5, 117);
-    CWGraph1->setCursorPosition(ScopeGraph::Cursor2, 10, 137);
+    // X 5 and 10 on the shortest screen, the same places on the screen at every time base;
+    // 10 sample units either side of the middle of the 10 V range, as much of any other range.
+    const double xMax = CWGraph1->axisMaximum(ScopeGraph::XAxis);
+    const double x1 = 5 * xMax / TimeBaseAt(1).value;
+    const double yMid =
+        (CWGraph1->axisMinimum(ScopeGraph::YAxis1) + CWGraph1->axisMaximum(ScopeGraph::YAxis1)) / 2;
+    const double dy = 10.0 * VoltsRangeAt(Yscale->position()).halfHeight / 128;
+    CWGraph1->setCursorPosition(ScopeGraph::Cursor1, x1, yMid - dy);
+    CWGraph1->setCursorPosition(ScopeGraph::Cursor2, 2 * x1, yMid + dy);
     MSFlexGrid1->setVisible(v);
+    if (v)
+        fillTable();
 }
 
 void ScopeWindow::CWGraph1_CursorChange() {
+    fillTable();
+    if (!shell::IsSet(shell_.state.LevelFollowsKnob)) {
+        CWKnob2->setValue(CWGraph1->cursorY(ScopeGraph::Cursor3) - 127);
+        // The line shows the level the knob holds: whole sample units.
+        CWGraph1->setCursorPosition(ScopeGraph::Cursor3, CWGraph1->cursorX(ScopeGraph::Cursor3),
+                                    level());
+    }
+}
+
+void ScopeWindow::fillTable() {
     const ScopeGraph *g = CWGraph1;
     const auto cells =
         CursorReadings(g->cursorX(ScopeGraph::Cursor1), g->cursorY(ScopeGraph::Cursor1),
-                       g->cursorX(ScopeGraph::Cursor2), g->cursorY(ScopeGraph::Cursor2));
+                       g->cursorX(ScopeGraph::Cursor2), g->cursorY(ScopeGraph::Cursor2),
+                       TimeUnitFor(g->axisMaximum(ScopeGraph::XAxis)));
     for (int c : {5, 1, 2, 3, 4, 6, 7})
         setCell(1, c, cells[static_cast<size_t>(c - 1)]);
-    if (!shell::IsSet(shell_.state.LevelFollowsKnob))
-        CWKnob2->setValue(g->cursorY(ScopeGraph::Cursor3) - 127);
+}
+
+// Every column as wide as the longest text it can hold at this time base.
+void ScopeWindow::fitTableColumns() {
+    const QFontMetrics fm(MSFlexGrid1->font());
+    const QStringList headings = TableHeadings();
+    const auto widest = WidestReadings(CWGraph1->axisMaximum(ScopeGraph::XAxis));
+    const auto fit = [&](const QString &a, const QString &b) {
+        return std::max(fm.horizontalAdvance(a), fm.horizontalAdvance(b)) + 12;
+    };
+    MSFlexGrid1->setColumnWidth(0, fit(headings.value(0), kRealValue));
+    for (int c = 1; c <= 7; ++c)
+        MSFlexGrid1->setColumnWidth(c, fit(headings.value(c), widest[static_cast<size_t>(c - 1)]));
 }
 
 void ScopeWindow::CWSerial1_OnData(const QByteArray &data) {
@@ -386,24 +442,47 @@ void ScopeWindow::setCell(int row, int col, const QString &text) {
     item->setText(text);
 }
 
+// The trace and the picture are taken when the button is pressed: the acquisition goes on while
+// the file dialog is open, and what is saved is what the user saw.
 void ScopeWindow::ExportCsv_Click() {
+    const QByteArray samples = CWGraph1->trace().samples();
     const QString path = shell_.dialogs.GetSaveFileName(this, kScopeCaption,
                                                         QStringLiteral("CSV (*.csv)|*.csv"), {});
     QString why;
-    if (!path.isEmpty() && !SaveTraceCsv(path, CWGraph1->trace().samples(), &why))
-        shell_.dialogs.MsgBox(
-            this, ForLanguage(kExportFailedText, shell_.state.CurrentLanguage).arg(path, why),
-            shell::kOkOnly | shell::kExclamation, kScopeCaption);
+    if (!path.isEmpty() && !SaveTraceCsv(path, samples, &why))
+        exportFailed(path, why);
 }
 
 void ScopeWindow::ExportPng_Click() {
+    const QImage picture = CWGraph1->grab().toImage();
     const QString path = shell_.dialogs.GetSaveFileName(this, kScopeCaption,
                                                         QStringLiteral("PNG (*.png)|*.png"), {});
     QString why;
-    if (!path.isEmpty() && !SaveImage(path, CWGraph1->grab().toImage(), &why))
-        shell_.dialogs.MsgBox(
-            this, ForLanguage(kExportFailedText, shell_.state.CurrentLanguage).arg(path, why),
-            shell::kOkOnly | shell::kExclamation, kScopeCaption);
+    if (!path.isEmpty() && !SaveImage(path, picture, &why))
+        exportFailed(path, why);
+}
+
+void ScopeWindow::exportFailed(const QString &path, const QString &why) {
+    shell_.dialogs.MsgBox(
+        this, ScopeTextFor(ScopeText::ExportFailed, shell_.state.CurrentLanguage).arg(path, why),
+        shell::kOkOnly | shell::kExclamation, kScopeCaption);
+}
+
+void ScopeWindow::showStatus(ScopeText text) {
+    QColor colour(90, 230, 120);
+    if (text == ScopeText::WaitingForTrigger)
+        colour = QColor(255, 200, 40);
+    else if (text == ScopeText::Holding)
+        colour = QColor(255, 120, 90);
+    CWGraph1->setStatus(ScopeTextFor(text, shell_.state.CurrentLanguage), colour);
+}
+
+// What the mode does until the acquisition says more: Norm waits for its first trigger.
+void ScopeWindow::showModeStatus() {
+    const int m = CWSlide1->value();
+    showStatus(m == kRoll      ? ScopeText::Rolling
+               : m == kNoTrigg ? ScopeText::FreeRunning
+                               : ScopeText::WaitingForTrigger);
 }
 
 // --- the acquisition's view ---
@@ -441,36 +520,50 @@ void ScopeWindow::chart(const QByteArray &samples) {
 void ScopeWindow::clearData() {
     CWGraph1->clearData();
 }
-
-QTimer *ScopeWindow::panelTimer() const {
-    auto *front = qobject_cast<front::FrontWindow *>(shell_.forms().find(shell::kFrontWindow));
-    return front ? front->Timer1 : nullptr;
+void ScopeWindow::acquisitionState(AcquisitionState state) {
+    if (holding())
+        return;
+    switch (state) {
+    case AcquisitionState::Rolling:
+        showStatus(ScopeText::Rolling);
+        break;
+    case AcquisitionState::FreeRunning:
+        showStatus(ScopeText::FreeRunning);
+        break;
+    case AcquisitionState::WaitingForTrigger:
+        showStatus(ScopeText::WaitingForTrigger);
+        break;
+    case AcquisitionState::Triggered:
+        showStatus(ScopeText::Triggered);
+        break;
+    }
 }
+
 bool ScopeWindow::panelPollRunning() const {
-    QTimer *t = panelTimer();
-    return t && t->isActive();
+    const front::FrontWindow *front = frontPanel();
+    return front && front->Timer1->isActive();
 }
 void ScopeWindow::stopPanelPoll() {
-    if (QTimer *t = panelTimer())
-        t->stop();
+    if (front::FrontWindow *front = frontPanel())
+        front->pauseForScope();
 }
 void ScopeWindow::startPanelPoll() {
     // Only while the front panel is the page shown: not while it is being unloaded.
-    if (QTimer *t = panelTimer(); t && shell_.state.CurrentPage == shell::kPageFront)
-        t->start();
+    if (front::FrontWindow *front = frontPanel();
+        front && shell_.state.CurrentPage == shell::kPageFront)
+        front->resumeAfterScope();
 }
 
 void ScopeWindow::noSamples() {
-    const int lang = shell_.state.CurrentLanguage;
-    shell_.dialogs.MsgBox(this, ForLanguage(kNoSamplesText, lang),
+    shell_.dialogs.MsgBox(this, ScopeTextFor(ScopeText::NoSamples, shell_.state.CurrentLanguage),
                           shell::kOkOnly | shell::kExclamation, kScopeCaption);
     shell_.forms().unload(kScopeWindowName);
 }
 
 void ScopeWindow::scopePortFailed(const QString &why) {
-    const int lang = shell_.state.CurrentLanguage;
-    shell_.dialogs.MsgBox(this, ForLanguage(kPortFailedText, lang).arg(why),
-                          shell::kOkOnly | shell::kCritical, kScopeCaption);
+    shell_.dialogs.MsgBox(
+        this, ScopeTextFor(ScopeText::PortFailed, shell_.state.CurrentLanguage).arg(why),
+        shell::kOkOnly | shell::kCritical, kScopeCaption);
     shell_.forms().unload(kScopeWindowName);
 }
 

@@ -7,6 +7,7 @@
 
 #include "form.h"
 #include "scopeacquisition.h"
+#include "scopetexts.h"
 
 #include <functional>
 #include <memory>
@@ -19,6 +20,9 @@ class QTimer;
 
 namespace zr::shell {
 class Shell;
+}
+namespace zr::front {
+class FrontWindow;
 }
 
 namespace zr::scope {
@@ -59,6 +63,7 @@ public:
     void CWButton3_ValueChanged(bool v);
     void CWButton4_ValueChanged(bool v);
     void CWGraph1_CursorChange();
+    // The user turns the level knob (mouse, wheel or keys): the level line follows it.
     void CWKnob2_MouseDown();
     void CWGraph1_MouseDown();
     void CWSerial1_OnData(const QByteArray &data);
@@ -83,6 +88,8 @@ public:
     QLineEdit *allposition = nullptr;
     QTableWidget *MSFlexGrid1 = nullptr;
     QTimer *Timer1 = nullptr;
+    // Runs while the picture is held: drops what the stream brings meanwhile.
+    QTimer *HoldTimer = nullptr;
     QPushButton *ExportCsv = nullptr;
     QPushButton *ExportPng = nullptr;
 
@@ -106,12 +113,20 @@ private:
     void startPanelPoll() override;
     void noSamples() override;
     void scopePortFailed(const QString &why) override;
+    void acquisitionState(AcquisitionState state) override;
 
     void createControls();
+    void connectControls();
     void setHorizontalAxis();
     void setVerticalAxes();
     void setCell(int row, int col, const QString &text);
-    QTimer *panelTimer() const;
+    void fitTableColumns();
+    void fillTable();
+    void showTriggerLevel();
+    void showStatus(ScopeText text);
+    void showModeStatus();
+    void exportFailed(const QString &path, const QString &why);
+    front::FrontWindow *frontPanel() const;
     void hookFrontPanel();
 
     std::shared_ptr<ScopeAcquisition> acq_;

@@ -27,6 +27,7 @@ void TraceBuffer::setCapacity(qsizetype capacity) {
 }
 
 void TraceBuffer::clear() {
+    ++generation_;
     head_ = 0;
     size_ = 0;
     appended_ = 0;

@@ -30,6 +30,8 @@ public:
     bool isEmpty() const { return size_ == 0; }
     // Number of the oldest sample kept, counted from the last clear (grows as the ring scrolls).
     qint64 oldestNumber() const { return appended_ - size_; }
+    // Changes at every clear: sample numbers of different generations are different samples.
+    quint64 generation() const { return generation_; }
 
     // Appends after the samples already there; the oldest go when the ring is full.
     void append(const QByteArray &samples);
@@ -63,6 +65,7 @@ private:
     qsizetype head_ = 0; // physical index of the oldest sample
     qsizetype size_ = 0;
     qint64 appended_ = 0;
+    quint64 generation_ = 0;
 };
 
 } // namespace zr::scope

@@ -1,6 +1,7 @@
-// ZR_LOADER_FRONT on a fresh shell over the in-process simulated drive with its front-panel menu:
-// what the cells show, the Enter guard from the mouse and the keyboard, the Scope button, and the
-// way back to the link page when the link fails.
+// ZR_LOADER_FRONT on a fresh shell over the in-process simulated drive with its front-panel menu,
+// worked with the mouse and the keyboard: what the cells show and how legibly, the layout inside
+// the frame, the Enter guard, the keyboard from the moment the page shows, the Scope button, and
+// the way back to the link page when the link fails.
 
 #include "dialogs.h"
 #include "driveprotocol.h"
@@ -16,6 +17,7 @@
 #include "simshell.h"
 #include "toggleswitch.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,15 +64,40 @@ struct Rig : SimShell {
             menu.key(code);
     }
 };
+
+// Dark pixels of a widget's area as the window shows it: the ink of a legend or a character.
+QRect InkBox(QWidget *window, QWidget *w, int *count = nullptr) {
+    const QImage shot = window->grab().toImage();
+    const QRect area(w->mapTo(window, QPoint(0, 0)), w->size());
+    QRect box;
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(shot.pixel(x, y)) < 40) {
+                box |= QRect(x, y, 1, 1);
+                ++n;
+            }
+    if (count)
+        *count = n;
+    return box;
+}
+
+void Click(QWidget *w) {
+    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
+    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
+}
 } // namespace
 
 class TestFrontWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void controls();
+    void layoutInsideTheFrame();
     void showsTheDriveDisplay();
+    void symbolsAndLegendsAreLegible();
     void enterGuard_data();
     void enterGuard();
+    void keyboardWorksOnShow();
     void spaceOnAFocusedKeyIsAGuardedEnter();
     void heldPlusThroughTheMouse();
     void scopeButton_data();
@@ -109,6 +136,23 @@ void TestFrontWindow::controls() {
              QStringLiteral("Enter"));
 }
 
+void TestFrontWindow::layoutInsideTheFrame() {
+    Rig rig;
+    FrontWindow *w = rig.open();
+    QWidget *frame = w->findChild<QWidget *>(QStringLiteral("GlossScreen1"));
+    QVERIFY(frame);
+    // The glass inside the frame's bezel holds the display and every key, with room to spare.
+    const int bezel = 24;
+    const QRect glass = frame->geometry().adjusted(bezel + 4, bezel + 4, -bezel - 4, -bezel - 4);
+    QVERIFY(glass.contains(w->Shape1->geometry()));
+    for (QWidget *key : w->GlossSphere1)
+        QVERIFY2(glass.contains(key->geometry()), qPrintable(key->objectName()));
+    // The Scope button stands outside the frame, clear of the keys.
+    QVERIFY(!w->Command1->geometry().intersects(frame->geometry()));
+    QVERIFY(w->rect().contains(w->Command1->geometry()));
+    QVERIFY(w->rect().contains(frame->geometry()));
+}
+
 void TestFrontWindow::showsTheDriveDisplay() {
     Rig rig;
     rig.drive.setRelease(1812);
@@ -132,6 +176,38 @@ void TestFrontWindow::showsTheDriveDisplay() {
     w->Timer1_Timer();
     QCOMPARE(w->shapeColour(), front::kDarkColour);
     QCOMPARE(w->Text4->text(), QStringLiteral("7"));
+}
+
+void TestFrontWindow::symbolsAndLegendsAreLegible() {
+    Rig rig;
+    FrontWindow *w = rig.open();
+    w->Timer1->stop();
+    rig.keys(32, 7); // the test screen: ... "\u03A9 \u00AE\u00A9 " in row 2
+    w->Timer1_Timer();
+    QCOMPARE(w->Label4.at(10)->text(), QStringLiteral("\u00AE"));
+    // The registered and copyright signs carry about as much ink as the letters around them.
+    int letter = 0, registered = 0, copyright = 0;
+    const qsizetype d = Rig::row(w->Label3).indexOf(QLatin1Char('D'));
+    InkBox(w, w->Label3.at(d), &letter);
+    const QRect r = InkBox(w, w->Label4.at(10), &registered);
+    InkBox(w, w->Label4.at(11), &copyright);
+    QVERIFY2(registered * 10 >= letter * 6,
+             qPrintable(QStringLiteral("%1 of %2").arg(registered).arg(letter)));
+    QVERIFY(copyright * 10 >= letter * 6);
+    QVERIFY(r.height() >= 8);
+    // Each key's legend is drawn big enough to read, "Esc" too: its longer side at least half
+    // the key's width.
+    for (int i = 0; i < 7; ++i) {
+        QWidget *key = w->GlossSphere1.at(i);
+        const QRect legend = InkBox(w, key);
+        QVERIFY2(
+            std::max(legend.width(), legend.height()) * 2 >= key->width() &&
+                std::min(legend.width(), legend.height()) >= 3,
+            qPrintable(
+                QStringLiteral("key %1: %2 x %3").arg(i).arg(legend.width()).arg(legend.height())));
+    }
+    const QRect esc = InkBox(w, w->GlossSphere1.at(3));
+    QVERIFY(esc.height() >= 7);
 }
 
 void TestFrontWindow::enterGuard_data() {
@@ -159,7 +235,7 @@ void TestFrontWindow::enterGuard() {
     w->Timer1->stop();
     rig.keys(32, screen);
     w->Timer1_Timer();
-    w->GlossSphere1_MouseDown(2);
+    Click(w->GlossSphere1.at(2));
     if (message.isEmpty()) {
         QVERIFY(rig.modals.seen().isEmpty());
         QCOMPARE(w->panelState().pendingKey, 4);
@@ -169,6 +245,22 @@ void TestFrontWindow::enterGuard() {
         QCOMPARE(rig.modals.seen().at(0).icon, QMessageBox::Warning);
         QCOMPARE(w->panelState().pendingKey, 0);
     }
+}
+
+// The user opens the page and types at once: the keys have the keyboard without a click.
+void TestFrontWindow::keyboardWorksOnShow() {
+    Rig rig;
+    rig.host.show();
+    QApplication::setActiveWindow(&rig.host);
+    QVERIFY(QTest::qWaitForWindowActive(&rig.host));
+    FrontWindow *w = rig.open();
+    w->Timer1->stop();
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Greater); // to the focus widget
+    QCOMPARE(w->panelState().pendingKey, 32);
+    w->Timer1_Timer();
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Escape);
+    QCOMPARE(w->panelState().pendingKey, 2);
 }
 
 void TestFrontWindow::spaceOnAFocusedKeyIsAGuardedEnter() {

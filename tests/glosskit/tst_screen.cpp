@@ -69,6 +69,8 @@ private slots:
     void mirroredRightStrip();
     void faceColours_data();
     void faceColours();
+    void artworkJoinsAtEverySize_data();
+    void artworkJoinsAtEverySize();
     void unknownTypeDrawsNothing();
     void borderRepaintsPointerDoesNot();
     void eventsPassThrough();
@@ -179,6 +181,78 @@ void TestScreen::faceColours() {
     s.resize(600, 500);
     s.setScreenType(GlossScreen::GKScreenTypes(type));
     QCOMPARE(s.surface().toImage().pixelColor(300, 250), colour);
+}
+
+void TestScreen::artworkJoinsAtEverySize_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QSize>("size");
+    const QSize sizes[] = {{330, 250}, {300, 300}, {600, 420}, {240, 120},
+                           {110, 86},  {241, 193}, {86, 88}};
+    for (int type = 0; type < 3; ++type)
+        for (const QSize &size : sizes)
+            QTest::addRow("type %d, %d x %d", type, size.width(), size.height()) << type << size;
+}
+
+// The real artwork, at sizes where the pieces overlap or leave the strips to fill between them:
+// the frame is four battens of one width whose shading runs only across them (the top one up to
+// the right batten, the right one down to the bottom batten, the bottom one across the whole
+// width, the left one between), solid to the corners, and the glass inside is never darker
+// than the face.
+void TestScreen::artworkJoinsAtEverySize() {
+    QFETCH(int, type);
+    QFETCH(QSize, size);
+    struct RealArtwork {
+        RealArtwork() {
+            for (int id : kPieces)
+                setResourceBitmap(id, QPixmap());
+        }
+        ~RealArtwork() {
+            for (int id : kPieces)
+                setResourceBitmap(id, solidPiece(id));
+        }
+    } real;
+    GlossScreen s;
+    s.resize(size);
+    s.setScreenType(GlossScreen::GKScreenTypes(type));
+    const QImage img = s.surface().toImage();
+    const int W = size.width(), H = size.height(), b = 24;
+    const QColor face = GlossScreen::faceColor(type);
+    const auto check = [&](int x, int y, int rx, int ry, const char *batten) {
+        if (img.pixel(x, y) != img.pixel(rx, ry))
+            QFAIL(qPrintable(QStringLiteral("%1 batten at (%2, %3) differs from (%4, %5)")
+                                 .arg(QLatin1String(batten))
+                                 .arg(x)
+                                 .arg(y)
+                                 .arg(rx)
+                                 .arg(ry)));
+    };
+    for (int y = 0; y < H; ++y) {
+        for (int x = 0; x < W; ++x) {
+            if (y >= H - b)
+                check(x, y, 0, y, "bottom");
+            else if (x >= W - b)
+                check(x, y, x, 0, "right");
+            else if (y < b)
+                check(x, y, 0, y, "top");
+            else if (x < b)
+                check(x, y, x, b, "left");
+            else {
+                const QColor c = img.pixelColor(x, y);
+                QVERIFY2(c.red() >= face.red() && c.green() >= face.green() &&
+                             c.blue() >= face.blue(),
+                         qPrintable(QStringLiteral("glass at (%1, %2)").arg(x).arg(y)));
+            }
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+    // The corners are the frame's, tinted like it: no glass, no grey case showing.
+    for (QPoint corner : {QPoint(0, 0), QPoint(W - 1, 0), QPoint(0, H - 1), QPoint(W - 1, H - 1)}) {
+        const QColor c = img.pixelColor(corner);
+        const int spread =
+            std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()});
+        QVERIFY(c != face && spread > 20);
+    }
 }
 
 void TestScreen::unknownTypeDrawsNothing() {

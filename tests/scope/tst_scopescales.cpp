@@ -21,6 +21,10 @@ private slots:
     void cursorVoltsText();
     void cursorTable_data();
     void cursorTable();
+    void timeUnits_data();
+    void timeUnits();
+    void tickLabels_data();
+    void tickLabels();
     void positionText_data();
     void positionText();
 
@@ -103,15 +107,20 @@ void TestScopeScales::cursorTable_data() {
     QTest::addColumn<double>("y1");
     QTest::addColumn<double>("x2");
     QTest::addColumn<double>("y2");
+    QTest::addColumn<double>("xMax");
     QTest::addColumn<QStringList>("cells"); // columns 1..7
-    QTest::newRow("cursors as placed")
-        << 5.0 << 117.0 << 10.0 << 137.0
-        << QStringList{" 5", "-0.94", " 10", " 0.85", " 5", " 1.8", " 195.31"};
-    QTest::newRow("crossed over") << 10.0 << 137.0 << 5.0 << 117.0
-                                  << QStringList{" 10", " 0.85", " 5",     "-0.94",
-                                                 " 5",  " 1.79", " 195.31"};
-    QTest::newRow("same place") << 3.257 << 127.5 << 3.257 << 127.5
-                                << QStringList{" 3.25", " 0", " 3.25", " 0", " 0", " 0", ""};
+    QTest::newRow("cursors as placed") << 5.0 << 117.0 << 10.0 << 137.0 << 19.53
+                                       << QStringList{" 5.12 ms", "-0.94 V", " 10.24 ms", " 0.85 V",
+                                                      " 5.12 ms", " 1.8 V",  " 195.31 Hz"};
+    QTest::newRow("crossed over") << 10.0 << 137.0 << 5.0 << 117.0 << 19.53
+                                  << QStringList{" 10.24 ms", " 0.85 V", " 5.12 ms",  "-0.94 V",
+                                                 " 5.12 ms",  " 1.79 V", " 195.31 Hz"};
+    QTest::newRow("same place") << 3.257 << 127.5 << 3.257 << 127.5 << 19.53
+                                << QStringList{" 3.33 ms", " 0 V", " 3.33 ms", " 0 V",
+                                               " 0 ms",    " 0 V", ""};
+    QTest::newRow("seconds on a 5 s screen")
+        << 976.5625 << 0.0 << 2929.6875 << 255.0 << 4882.81
+        << QStringList{" 1 s", "-11.42 V", " 3 s", " 11.42 V", " 2 s", " 22.84 V", " 0.5 Hz"};
 }
 
 void TestScopeScales::cursorTable() {
@@ -119,9 +128,50 @@ void TestScopeScales::cursorTable() {
     QFETCH(double, y1);
     QFETCH(double, x2);
     QFETCH(double, y2);
+    QFETCH(double, xMax);
     QFETCH(QStringList, cells);
-    const auto got = CursorReadings(x1, y1, x2, y2);
+    const auto got = CursorReadings(x1, y1, x2, y2, TimeUnitFor(xMax));
     QCOMPARE(QStringList(got.begin(), got.end()), cells);
+}
+
+void TestScopeScales::timeUnits_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("unit");
+    QTest::newRow("20 mS") << 1 << "ms";
+    QTest::newRow("1 S, 999.997 ms") << 6 << "ms";
+    QTest::newRow("2 S") << 7 << "s";
+    QTest::newRow("1 Min, 59.99997 s") << 10 << "s";
+    QTest::newRow("2 Min") << 11 << "min";
+    QTest::newRow("30 Min") << 14 << "min";
+}
+
+void TestScopeScales::timeUnits() {
+    QFETCH(int, position);
+    QTEST(QString::fromLatin1(TimeUnitFor(TimeBaseAt(position).value).name), "unit");
+}
+
+void TestScopeScales::tickLabels_data() {
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<int>("divisions");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("samples, 10 V")
+        << -1.0 << 255.0 << 4 << QStringList{"-1", "63", "127", "191", "255"};
+    QTest::newRow("samples, position 1")
+        << 10.2084 << 266.2084 << 4 << QStringList{"10.2", "74.2", "138.2", "202.2", "266.2"};
+    QTest::newRow("volts") << -11.42 << 11.42 << 4
+                           << QStringList{"-11.42", "-5.71", "0.00", "5.71", "11.42"};
+    QTest::newRow("20 mS in ms") << 0.0 << 19.53 * 1.024 << 5
+                                 << QStringList{"0", "4", "8", "12", "16", "20"};
+    QTest::newRow("2 Min in min") << 0.0 << 117187 * 1.024 / 60000 << 5
+                                  << QStringList{"0.0", "0.4", "0.8", "1.2", "1.6", "2.0"};
+}
+
+void TestScopeScales::tickLabels() {
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(int, divisions);
+    QTEST(TickLabels(minimum, maximum, divisions), "labels");
 }
 
 void TestScopeScales::positionText_data() {

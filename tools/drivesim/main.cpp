@@ -82,8 +82,13 @@ int main(int argc, char **argv) {
         QStringLiteral("panel-language"),
         QStringLiteral("Language of the drive's front-panel menu: ita, eng or fra (default eng)."),
         QStringLiteral("LANG"), QStringLiteral("eng"));
+    const QCommandLineOption scopePeriodOpt(
+        QStringLiteral("scope-period-us"),
+        QStringLiteral("Time between two scope samples in microseconds (default 1024, the "
+                       "drive's); less runs the stream faster than the drive, for benchmarks."),
+        QStringLiteral("US"), QStringLiteral("1024"));
     p.addOptions({linkOpt, driveOpt, releaseOpt, statusOpt, paramsOpt, secondOpt, baudOpt, turnOpt,
-                  faultOpt, traceOpt, panelLangOpt});
+                  faultOpt, traceOpt, panelLangOpt, scopePeriodOpt});
     p.process(app);
 
     zr::sim::SimDrive drive;
@@ -110,6 +115,10 @@ int main(int argc, char **argv) {
     if (!ok)
         return fail(QStringLiteral("--baud wants a number"));
     drive.setTurnaround(std::chrono::microseconds(parseNumber(p.value(turnOpt), &ok)));
+    const int scopePeriod = parseNumber(p.value(scopePeriodOpt), &ok);
+    if (!ok || scopePeriod < 1)
+        return fail(QStringLiteral("--scope-period-us wants a number of 1 or more"));
+    drive.scopeStream().setPeriod(std::chrono::microseconds(scopePeriod));
     for (const QString &spec : p.values(faultOpt)) {
         const auto fault = zr::sim::ParseFault(spec, &error);
         if (!fault)
