@@ -1,10 +1,10 @@
 #include "scopeexport.h"
 
+#include "savefile.h"
 #include "scopescales.h"
 
 #include <QBuffer>
 #include <QImage>
-#include <QSaveFile>
 
 namespace zr::scope {
 
@@ -23,23 +23,8 @@ QByteArray TraceCsv(const QByteArray &samples) {
     return out;
 }
 
-static bool Commit(QSaveFile &f, const QByteArray &bytes, QString *error) {
-    if (f.write(bytes) == bytes.size() && f.commit())
-        return true;
-    if (error)
-        *error = f.errorString();
-    f.cancelWriting();
-    return false;
-}
-
 bool SaveTraceCsv(const QString &path, const QByteArray &samples, QString *error) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    return Commit(f, TraceCsv(samples), error);
+    return WriteFileSafely(path, TraceCsv(samples), error);
 }
 
 bool SaveImage(const QString &path, const QImage &image, QString *error) {
@@ -51,13 +36,7 @@ bool SaveImage(const QString &path, const QImage &image, QString *error) {
             *error = QStringLiteral("the picture could not be encoded");
         return false;
     }
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    return Commit(f, png, error);
+    return WriteFileSafely(path, png, error);
 }
 
 } // namespace zr::scope

@@ -1,5 +1,7 @@
 #include "scopewindow.h"
 
+#include "savefile.h"
+
 #include "dialogs.h"
 #include "frontwindow.h"
 #include "hardwareserialport.h"
@@ -464,7 +466,9 @@ void ScopeWindow::ExportPng_Click() {
 
 void ScopeWindow::exportFailed(const QString &path, const QString &why) {
     shell_.dialogs.MsgBox(
-        this, ScopeTextFor(ScopeText::ExportFailed, shell_.state.CurrentLanguage).arg(path, why),
+        this,
+        ScopeTextFor(ScopeText::ExportFailed, shell_.state.CurrentLanguage)
+            .arg(path, WriteFailureReason(path, why, shell_.state.CurrentLanguage)),
         shell::kOkOnly | shell::kExclamation, kScopeCaption);
 }
 
