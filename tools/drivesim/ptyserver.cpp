@@ -98,6 +98,11 @@ void PtyServer::stop() {
     }
 }
 
+void PtyServer::withDrive(const std::function<void(SimDrive &)> &change) {
+    const std::lock_guard<std::mutex> lock(driveMutex_);
+    change(drive_);
+}
+
 void PtyServer::shutdown() {
     closeFd(slave_);
     closeFd(master_);
@@ -110,15 +115,17 @@ void PtyServer::run() {
     while (!stopping_ && master_ >= 0) {
         // A byte goes out a little before its time: waking up from poll() and the host's own
         // wake-up take about that long, so the host sees it when the line would deliver it.
+        std::unique_lock<std::mutex> lock(driveMutex_);
         const QByteArray out = drive_.takeDue(Clock::now() + kWakeLead);
         if (!out.isEmpty())
             writeAll(master_, out);
         if (drive_.vanished())
             break;
+        const TimePoint due = drive_.nextDue();
+        lock.unlock();
 
         timespec ts{};
         timespec *timeout = nullptr;
-        const TimePoint due = drive_.nextDue();
         if (due != TimePoint::max()) {
             const auto wait = std::max(Clock::duration::zero(), due - kWakeLead - Clock::now());
             const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
@@ -134,13 +141,17 @@ void PtyServer::run() {
             break;
         if (fds[0].revents & POLLIN) {
             const ssize_t got = ::read(master_, buf, sizeof buf);
-            if (got > 0)
+            if (got > 0) {
+                const std::lock_guard<std::mutex> held(driveMutex_);
                 drive_.receive(QByteArray(buf, static_cast<int>(got)), Clock::now());
+            }
         } else if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) {
             break;
         }
     }
-    if (drive_.vanished() || closeRequested_)
+    bool vanished = false;
+    withDrive([&](SimDrive &d) { vanished = d.vanished(); });
+    if (vanished || closeRequested_)
         shutdown();
 }
 
