@@ -39,7 +39,7 @@ using namespace zr;
 
 namespace {
 
-// Each round: one upload, one download, an hundredth of the hour's ticks, one roll of the scope.
+// Each round: one upload, one download, a hundredth of the hour's ticks, one roll of the scope.
 constexpr int kRounds = 100;
 // What the line allows at 19200 baud: a tick without a key is 18 reads of 9 bytes (84.4 ms).
 constexpr double kByteSeconds = 10.0 / SerialPort::kBaudRate;
