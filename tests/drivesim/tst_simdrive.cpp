@@ -260,6 +260,11 @@ void TestSimDrive::faultSpecs_data() {
     QTest::newRow("after two, every other")
         << "noreply:after=2:every=2" << true << QList<int>{4, 6};
     QTest::newRow("silence after 4") << "silence:after=4" << true << QList<int>{5, 6};
+    QTest::newRow("one late reply") << "late:after=2:times=1" << true << QList<int>{3};
+    QTest::newRow("every other, twice") << "echo:every=2:times=2" << true << QList<int>{2, 4};
+    QTest::newRow("silent for a while") << "silence:after=1:times=3" << true << QList<int>{2, 3, 4};
+    QTest::newRow("one address, twice") << "echo:at=0x0315:times=2" << true << QList<int>{1, 2};
+    QTest::newRow("address beyond 16 bits") << "echo:at=0x10000" << false << QList<int>{};
     QTest::newRow("unknown kind") << "meltdown" << false << QList<int>{};
     QTest::newRow("bad option") << "late:often=2" << false << QList<int>{};
     QTest::newRow("every zero") << "late:every=0" << false << QList<int>{};

@@ -1,14 +1,10 @@
-// Whole programs: zr3500-sim on a pseudo-terminal, zr3500-cli and the real serial port against it.
+// Whole programs: zr3500-sim on a pseudo-terminal and zr3500-cli against it.
 
-#include "driveprotocol.h"
-#include "hardwareserialport.h"
 #include "programs.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace zr;
 
 using e2e::cli;
 using e2e::Run;
@@ -23,7 +19,6 @@ private Q_SLOTS:
     void writtenValueReadsBack();
     void traceLogsEveryFrame();
     void simulateHuntsForTheDrive();
-    void closedPseudoTerminalUnderAnOpenPort();
     void commandLineFailures_data();
     void commandLineFailures();
 
@@ -117,35 +112,6 @@ void TestCliEndToEnd::simulateHuntsForTheDrive() {
     QCOMPARE(r.code, 0);
     QVERIFY2(r.out.contains(QLatin1String("port 1: cannot open")), qPrintable(r.out));
     QVERIFY2(r.out.contains(QLatin1String("drive 1 on port 3")), qPrintable(r.out));
-}
-
-void TestCliEndToEnd::closedPseudoTerminalUnderAnOpenPort() {
-    PortMap map;
-    map.setDevice(1, link_);
-    HardwareSerialPort port(map);
-    QString data;
-    QString result;
-    {
-        Sim sim;
-        QVERIFY(sim.start(link_));
-        QVERIFY2(port.Open(), qPrintable(port.lastError()));
-        DriveTransaction(port, 1, 0x0200, false, true, data, result);
-        QCOMPARE(result, kNoError);
-        sim.stop();
-    }
-    data = QStringLiteral("kept");
-    DriveTransaction(port, 1, 0x0200, false, true, data, result);
-    QCOMPARE(result, kTimeoutError);
-    QCOMPARE(data, QStringLiteral("kept"));
-    QVERIFY(!port.IsOpen());
-    QVERIFY(port.deviceVanished());
-
-    Sim back;
-    QVERIFY(back.start(link_));
-    QVERIFY2(port.Open(), qPrintable(port.lastError()));
-    DriveTransaction(port, 1, 0x0200, false, true, data, result);
-    QCOMPARE(result, kNoError);
-    QCOMPARE(data, QStringLiteral("1700"));
 }
 
 void TestCliEndToEnd::commandLineFailures_data() {

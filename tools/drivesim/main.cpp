@@ -71,8 +71,9 @@ int main(int argc, char **argv) {
         QStringLiteral("0"));
     const QCommandLineOption faultOpt(
         QStringLiteral("fault"),
-        QStringLiteral("Misbehave: KIND[:every=K][:after=N]; kinds noreply, partial, trickle, "
-                       "echo, checksum, extra, late, garbage, silence, vanish. Repeatable."),
+        QStringLiteral("Misbehave: KIND[:every=K][:after=N][:times=T][:at=ADDR]; kinds noreply, "
+                       "partial, trickle, echo, checksum, extra, late, garbage, silence, vanish; "
+                       "at= counts only the requests for ADDR. Repeatable."),
         QStringLiteral("SPEC"));
     const QCommandLineOption traceOpt(
         QStringLiteral("trace"),

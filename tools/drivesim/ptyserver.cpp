@@ -21,16 +21,26 @@ void closeFd(int &fd) {
     fd = -1;
 }
 
-bool writeAll(int fd, const QByteArray &bytes) {
+// Writes all bytes to the (non-blocking) master; while the host does not read, waits for room or
+// for `wake`. False when woken or when the line broke.
+bool writeAll(int fd, int wake, const QByteArray &bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n =
             ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+            continue;
+        }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK))
             return false;
-        done += n;
+        pollfd fds[2] = {{fd, POLLOUT, 0}, {wake, POLLIN, 0}};
+        if (::ppoll(fds, 2, nullptr, nullptr) < 0 && errno != EINTR)
+            return false;
+        if (fds[1].revents || (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)))
+            return false;
     }
     return true;
 }
@@ -54,7 +64,7 @@ bool PtyServer::open(QString *error) {
         shutdown();
         return false;
     };
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (master_ < 0)
         return bad("posix_openpt");
     if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
@@ -98,6 +108,11 @@ void PtyServer::stop() {
     }
 }
 
+void PtyServer::withDrive(const std::function<void(SimDrive &)> &change) {
+    const std::lock_guard<std::mutex> lock(driveMutex_);
+    change(drive_);
+}
+
 void PtyServer::shutdown() {
     closeFd(slave_);
     closeFd(master_);
@@ -110,15 +125,18 @@ void PtyServer::run() {
     while (!stopping_ && master_ >= 0) {
         // A byte goes out a little before its time: waking up from poll() and the host's own
         // wake-up take about that long, so the host sees it when the line would deliver it.
+        std::unique_lock<std::mutex> lock(driveMutex_);
         const QByteArray out = drive_.takeDue(Clock::now() + kWakeLead);
-        if (!out.isEmpty())
-            writeAll(master_, out);
-        if (drive_.vanished())
+        const bool vanished = drive_.vanished();
+        const TimePoint due = drive_.nextDue();
+        lock.unlock(); // a host that does not read may block the write: others keep the drive
+        if (!out.isEmpty() && !writeAll(master_, wake_[0], out) && stopping_)
+            break;
+        if (vanished)
             break;
 
         timespec ts{};
         timespec *timeout = nullptr;
-        const TimePoint due = drive_.nextDue();
         if (due != TimePoint::max()) {
             const auto wait = std::max(Clock::duration::zero(), due - kWakeLead - Clock::now());
             const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
@@ -134,13 +152,17 @@ void PtyServer::run() {
             break;
         if (fds[0].revents & POLLIN) {
             const ssize_t got = ::read(master_, buf, sizeof buf);
-            if (got > 0)
+            if (got > 0) {
+                const std::lock_guard<std::mutex> held(driveMutex_);
                 drive_.receive(QByteArray(buf, static_cast<int>(got)), Clock::now());
+            }
         } else if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) {
             break;
         }
     }
-    if (drive_.vanished() || closeRequested_)
+    bool vanished = false;
+    withDrive([&](SimDrive &d) { vanished = d.vanished(); });
+    if (vanished || closeRequested_)
         shutdown();
 }
 

@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
+#include <mutex>
 
 namespace zr::sim {
 
@@ -25,6 +27,9 @@ public:
 
     void run();
     void stop();
+    // Runs `change` on the drive between two bytes of the line: how another thread sets faults,
+    // memory or hooks, or reads the drive, while run() serves it.
+    void withDrive(const std::function<void(SimDrive &)> &change);
     // Closes the pseudo-terminal under the host's feet, as an unplugged adapter would.
     void closeLine() {
         closeRequested_ = true;
@@ -35,6 +40,7 @@ private:
     void shutdown();
 
     SimDrive &drive_;
+    std::mutex driveMutex_; // held while run() works on the drive
     int master_ = -1;
     int slave_ = -1;
     int wake_[2] = {-1, -1};

@@ -143,13 +143,14 @@ void SimDrive::handleFrame(const QByteArray &frame, TimePoint done) {
     if (vanished_ || (drive != driveNumber_ && drive != 0 && drive != 63))
         return;
     const int n = ++transactions_;
-    for (const Fault &f : faults_) {
-        if (f.kind == FaultKind::Vanish && f.hits(n)) {
+    const QList<bool> hit = faultsHitting(u8(frame, 1) * 256 + u8(frame, 2), n);
+    for (qsizetype i = 0; i < faults_.size(); ++i) {
+        if (faults_[i].kind == FaultKind::Vanish && hit[i]) {
             vanished_ = true;
             out_.clear();
             return;
         }
-        if (f.kind == FaultKind::Silence && f.hits(n))
+        if (faults_[i].kind == FaultKind::Silence && hit[i])
             return;
     }
     if (requestHook_) {
@@ -166,11 +167,14 @@ void SimDrive::handleFrame(const QByteArray &frame, TimePoint done) {
 
     TimePoint start = std::max(done + turnaround_, txFree_);
     std::chrono::nanoseconds gap = 0ns;
-    for (const Fault &f : faults_) {
-        if (!f.hits(n))
+    for (qsizetype i = 0; i < faults_.size(); ++i) {
+        if (!hit[i])
             continue;
-        switch (f.kind) {
+        switch (faults_[i].kind) {
         case FaultKind::NoReply:
+            // Carried out all the same: a scope start begins streaming when its reply would have.
+            if (streamRequested_)
+                stream_.start(start);
             return;
         case FaultKind::PartialReply:
             reply.chop(1);
@@ -202,6 +206,18 @@ void SimDrive::handleFrame(const QByteArray &frame, TimePoint done) {
     schedule(reply, start, gap);
     if (streamRequested_)
         stream_.start(txFree_);
+}
+
+QList<bool> SimDrive::faultsHitting(int address, int n) {
+    QList<bool> hit;
+    for (qsizetype i = 0; i < faults_.size(); ++i) {
+        const Fault &f = faults_[i];
+        if (f.address < 0)
+            hit << f.hits(n);
+        else
+            hit << (f.address == address && f.hits(++faultSeen_[static_cast<size_t>(i)]));
+    }
+    return hit;
 }
 
 void SimDrive::schedule(const QByteArray &reply, TimePoint start, std::chrono::nanoseconds gap) {

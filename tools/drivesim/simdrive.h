@@ -46,8 +46,14 @@ public:
     // 0 = unpaced (bytes move instantly); otherwise 10 bit times a byte in both directions.
     void setBaud(int baud) { baud_ = baud; }
     void setTurnaround(std::chrono::microseconds t) { turnaround_ = t; }
-    void addFault(const Fault &f) { faults_.append(f); }
-    void clearFaults() { faults_.clear(); }
+    void addFault(const Fault &f) {
+        faults_.append(f);
+        faultSeen_.push_back(0);
+    }
+    void clearFaults() {
+        faults_.clear();
+        faultSeen_.clear();
+    }
 
     // Bytes from the host, arriving at `now`.
     void receive(const QByteArray &bytes, TimePoint now);
@@ -83,6 +89,8 @@ private:
     };
 
     void handleFrame(const QByteArray &frame, TimePoint done);
+    // Which faults hit the request for `address`, the drive's n-th transaction.
+    QList<bool> faultsHitting(int address, int n);
     QByteArray answer(const QByteArray &frame, bool &silent);
     void writeWord(bool ram, int address, quint16 value);
     void schedule(const QByteArray &reply, TimePoint start, std::chrono::nanoseconds gap);
@@ -95,6 +103,7 @@ private:
     int baud_ = 0;
     std::chrono::microseconds turnaround_{0};
     QList<Fault> faults_;
+    std::vector<int> faultSeen_; // requests for a fault's own address, a count for each fault
 
     QByteArray partial_;
     TimePoint lastRx_{};

@@ -24,8 +24,8 @@ bool Fault::hits(int n) const {
     if (n <= after)
         return false;
     if (kind == FaultKind::Silence || kind == FaultKind::Vanish)
-        return true;
-    return every > 0 && (n - after) % every == 0;
+        return times == 0 || n - after <= times;
+    return every > 0 && (n - after) % every == 0 && (times == 0 || (n - after) / every <= times);
 }
 
 QString FaultName(FaultKind kind) {
@@ -62,13 +62,21 @@ std::optional<Fault> ParseFault(const QString &spec, QString *error) {
     for (int i = 1; i < parts.size(); ++i) {
         const QStringList kv = parts.at(i).split(QLatin1Char('='));
         bool ok = false;
-        const int v = kv.size() == 2 ? kv.at(1).toInt(&ok) : 0;
+        int v = 0;
+        if (kv.size() == 2 && kv.at(1).startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+            v = kv.at(1).mid(2).toInt(&ok, 16);
+        else if (kv.size() == 2)
+            v = kv.at(1).toInt(&ok);
         if (!ok || v < 0)
             return bad(QStringLiteral("bad fault option \"%1\"").arg(parts.at(i)));
         if (kv.at(0) == QLatin1String("every") && v > 0)
             f.every = v;
         else if (kv.at(0) == QLatin1String("after"))
             f.after = v;
+        else if (kv.at(0) == QLatin1String("times"))
+            f.times = v;
+        else if (kv.at(0) == QLatin1String("at") && v <= 0xFFFF)
+            f.address = v;
         else
             return bad(QStringLiteral("bad fault option \"%1\"").arg(parts.at(i)));
     }

@@ -21,17 +21,24 @@ enum class FaultKind {
     Vanish,        // the line disappears once `after` transactions have been served
 };
 
-// A fault hits the transactions after the first `after`, every `every`-th of them.
+// A fault hits the transactions after the first `after`, every `every`-th of them, and at most
+// `times` of them (0: no limit). Silence and vanish hit every transaction after the first `after`.
+// With an `address`, only requests for that address (RAM or ROM) count and can be hit.
 struct Fault {
     FaultKind kind = FaultKind::NoReply;
     int every = 1;
     int after = 0;
+    int times = 0;
+    int address = -1; // -1: any address
 
-    // `n` counts the transactions addressed to this drive, from 1.
+    // `n` counts the transactions addressed to this drive, from 1 (with an `address`: the requests
+    // for that address since the fault was added).
     bool hits(int n) const;
 };
 
-// Parses "kind[:every=K][:after=N]", e.g. "checksum:every=3" or "silence:after=10".
+// Parses "kind[:every=K][:after=N][:times=T][:at=ADDR]", e.g. "checksum:every=3",
+// "silence:after=10", "late:after=3:times=1" (only the fourth transaction is answered late) or
+// "noreply:at=0x0315" (the completion word is never answered; ADDR decimal or 0x hexadecimal).
 // Kinds: noreply, partial, trickle, echo, checksum, extra, late, garbage, silence, vanish.
 std::optional<Fault> ParseFault(const QString &spec, QString *error = nullptr);
 QString FaultName(FaultKind kind);
