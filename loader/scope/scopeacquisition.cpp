@@ -68,7 +68,8 @@ bool ScopeAcquisition::startscope() {
             ++startCommands_;
             link_.waitForData(kListenMs);
             got = link_.ReadAvailable();
-        } while (got.isEmpty() && now() - t0 < kQuietMs);
+            // A line pulled away closes the port: nothing more can be said or heard on it.
+        } while (got.isEmpty() && link_.IsOpen() && now() - t0 < kQuietMs);
         if (got.isEmpty()) {
             // No stream: the line stays with the drive link and the panel keeps polling.
             if (view_)
