@@ -281,6 +281,15 @@ void TestParamConversions::statusDecode_data() {
                                         << "0100000000000000";
     QTest::newRow("no number is 0") << "abc"
                                     << "0000000000000000";
+    // Beyond the words a file holds the nearest one is shown.
+    QTest::newRow("65536 shows 65535") << "65536"
+                                       << "1111111111111111";
+    QTest::newRow("1e300 shows 65535") << "1e300"
+                                       << "1111111111111111";
+    QTest::newRow("-32769 shows -32768") << "-32769"
+                                         << "0000000000000001";
+    QTest::newRow("-1e300 shows -32768") << "-1e300"
+                                         << "0000000000000001";
 }
 
 void TestParamConversions::statusDecode() {
