@@ -41,6 +41,8 @@ void ParameterKeys::KeyPress(TextGrid &grid, int keyAscii, const QLocale &locale
         text.chop(1);
     } else {
         grid.SetCellColors(kTypingBack, kTypingFore);
+        if (text.size() >= kMaxTypedLength)
+            return;
         if (keyAscii >= '0' && keyAscii <= '9')
             text += QChar(keyAscii);
         else if (keyAscii == ',' || keyAscii == '.')

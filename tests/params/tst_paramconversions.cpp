@@ -119,6 +119,14 @@ void TestParamConversions::typing_data() {
                                << "123\b\r"
                                << "12"
                                << "12" << none;
+    QTest::newRow("keys beyond 32 characters ignored")
+        << kPoint << "P" << 0. << 1000. << 1. << "1" << QString(32, '0') + "5\r"
+        << "0"
+        << "0" << none;
+    QTest::newRow("backspace makes room again")
+        << kPoint << "P" << 0. << 1000. << 1. << "1" << QString(36, '0') + "\b7\r"
+        << "7"
+        << "7" << none;
 
     // Steps.
     QTest::newRow("multiplier 1 down to the step grid") << kPoint << "P" << 0. << 100. << 5. << "1"
