@@ -11,12 +11,10 @@
 #include "numbers.h"
 #include "paramfile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <algorithm>
-#include <memory>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 using namespace zr::params;
 
@@ -40,14 +38,18 @@ constexpr char kShippedStatus[] = "Drive status\tState\tBit 0\tBit 1\tBit\r\n"
                                   "Drive program running\t\tLoader\tYes\t0\r\n"
                                   "Bit 15\t\tx\tx\t0\r\n";
 
-std::unique_ptr<QTemporaryDir> files;
+// The three files live in memory (memfd), named by their /proc path: nothing is left behind
+// however the run ends.
+struct MemoryFile {
+    int fd = -1;
+    QString path;
+};
+MemoryFile files[3];
 
-QString put(const QString &name, const QByteArray &bytes) {
-    const QString path = files->filePath(name);
-    QFile f(path);
-    FUZZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    FUZZ_CHECK(f.write(bytes) == bytes.size());
-    return path;
+QString put(MemoryFile &file, const QByteArray &bytes) {
+    FUZZ_CHECK(ftruncate(file.fd, 0) == 0);
+    FUZZ_CHECK(pwrite(file.fd, bytes.constData(), size_t(bytes.size()), 0) == bytes.size());
+    return file.path;
 }
 
 // The status word the bits show for a shown value: the nearest word a file can hold
@@ -95,11 +97,11 @@ void typeKeys(TextGrid &g1, const QByteArray &keys, const QLocale &locale) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    const QString shm = QStringLiteral("/dev/shm");
-    files = std::make_unique<QTemporaryDir>(
-        QFileInfo(shm).isWritable() ? shm + QStringLiteral("/zr-fuzz-XXXXXX")
-                                    : QDir::tempPath() + QStringLiteral("/zr-fuzz-XXXXXX"));
-    FUZZ_CHECK(files->isValid());
+    for (MemoryFile &f : files) {
+        f.fd = memfd_create("zr-fuzz", 0);
+        FUZZ_CHECK(f.fd >= 0);
+        f.path = QStringLiteral("/proc/self/fd/%1").arg(f.fd);
+    }
     return 0;
 }
 
@@ -113,10 +115,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     TextGrid g1(kParamColumns), g2(kStatusColumns);
     ParamFileContext ctx(g1, g2);
-    ctx.DataDescriptionPath = put(QStringLiteral("dataRel10eng.txt"), parts[0]);
-    ctx.source = put(QStringLiteral("f.10d"), parts[1]);
-    ctx.StatusDescriptionPath = put(QStringLiteral("statusRel10eng.txt"),
-                                    parts.size() > 2 ? parts[2] : QByteArray(kShippedStatus));
+    ctx.DataDescriptionPath = put(files[0], parts[0]);
+    ctx.source = put(files[1], parts[1]);
+    ctx.StatusDescriptionPath =
+        put(files[2], parts.size() > 2 ? parts[2] : QByteArray(kShippedStatus));
     ctx.locale = selector & 16 ? QLocale(QLocale::French) : QLocale::c();
 
     if (openfilezr5(ctx)) {
