@@ -1,8 +1,10 @@
 #include "propertybag.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QPalette>
 
+#include <algorithm>
 #include <cmath>
 
 namespace glosskit {
@@ -187,6 +189,27 @@ bool toNumber(const QVariant &v, double *out) {
     }
 }
 
+// A key with every character case-folded, characters that fold outside ASCII all as one: keys
+// that compare equal without regard to case have the same rough key.
+QString roughKey(const QString &key) {
+    QString rough(key.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char32_t c = QChar::toCaseFolded(char32_t(key[i].unicode()));
+        rough[i] = QChar(c < 0x80 ? c : u'#');
+    }
+    return rough;
+}
+
+bool isPixelKey(const QString &key) {
+    static const QLatin1String keys[] = {
+        QLatin1String("AdjustTop"), QLatin1String("SideIconHeight"),
+        QLatin1String("RSideIconHeight"), QLatin1String("RSideIconWidth")};
+    for (const QLatin1String &k : keys)
+        if (key.compare(k, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int PropertyBag::indexOf(const QString &key) const {
@@ -250,11 +273,14 @@ int PropertyBag::readInt(const QString &key, int def) const {
     int i = indexOf(key);
     if (i < 0 || !toNumber(m_entries[size_t(i)].second, &d))
         return def;
+    int v = 0;
     if (d >= 2147483648.0 && d < 4294967296.0) // 32-bit values written unsigned
-        return int(quint32(d));
-    if (d < INT_MIN || d > INT_MAX)
+        v = int(quint32(d));
+    else if (d < INT_MIN || d > INT_MAX)
         return def;
-    return int(std::lround(d));
+    else
+        v = int(std::lround(d));
+    return isPixelKey(key) ? std::clamp(v, -kMaxPixels, kMaxPixels) : v;
 }
 
 double PropertyBag::readSingle(const QString &key, double def) const {
@@ -262,7 +288,7 @@ double PropertyBag::readSingle(const QString &key, double def) const {
     int i = indexOf(key);
     if (i < 0 || !toNumber(m_entries[size_t(i)].second, &d))
         return def;
-    return d;
+    return isPixelKey(key) ? std::clamp(d, double(-kMaxPixels), double(kMaxPixels)) : d;
 }
 
 QString PropertyBag::readString(const QString &key, const QString &def) const {
@@ -357,6 +383,7 @@ QString PropertyBag::toText() const {
 PropertyBag PropertyBag::fromText(const QString &text, bool *ok) {
     PropertyBag bag;
     bool allOk = true;
+    QHash<QString, QList<int>> seen;
     const auto lines = QStringView(text).split(u'\n');
     for (QStringView line : lines) {
         line = line.trimmed();
@@ -370,7 +397,18 @@ PropertyBag PropertyBag::fromText(const QString &text, bool *ok) {
             allOk = false;
             continue;
         }
-        bag.put(key, value, false);
+        // Keys seen so far by a rough form (equal keys always share it), so that a long text is
+        // read in linear time; the candidates are then compared exactly.
+        QList<int> &sameRough = seen[roughKey(key)];
+        auto it = std::find_if(sameRough.cbegin(), sameRough.cend(), [&](int i) {
+            return bag.m_entries[size_t(i)].first.compare(key, Qt::CaseInsensitive) == 0;
+        });
+        if (it != sameRough.cend()) {
+            bag.m_entries[size_t(*it)] = {key, value};
+        } else {
+            sameRough << int(bag.m_entries.size());
+            bag.m_entries.emplace_back(key, value);
+        }
     }
     if (ok)
         *ok = allOk;

@@ -38,6 +38,10 @@ public:
     // Stores a raw value without any default handling (for hosts' own entries such as extents).
     void setValue(const QString &key, const QVariant &value);
 
+    // The keys a control draws with as pixel positions and sizes (AdjustTop and the side-picture
+    // sizes) read at most this far from 0: a saved bag cannot make drawing arithmetic overflow.
+    static constexpr int kMaxPixels = 32767;
+
     bool readBool(const QString &key, bool def) const;
     int readInt(const QString &key, int def) const;
     double readSingle(const QString &key, double def) const;

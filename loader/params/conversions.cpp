@@ -3,6 +3,7 @@
 #include "descriptions.h"
 #include "numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zr::params {
@@ -40,6 +41,8 @@ void ParameterKeys::KeyPress(TextGrid &grid, int keyAscii, const QLocale &locale
         text.chop(1);
     } else {
         grid.SetCellColors(kTypingBack, kTypingFore);
+        if (text.size() >= kMaxTypedLength)
+            return;
         if (keyAscii >= '0' && keyAscii <= '9')
             text += QChar(keyAscii);
         else if (keyAscii == ',' || keyAscii == '.')
@@ -109,7 +112,9 @@ void ParameterKeys::enter(TextGrid &grid, int row, const QLocale &locale) {
 
 void StsConv(TextGrid &MSFlexGrid1, TextGrid &MSFlexGrid2) {
     const QString shown = MSFlexGrid1.TextMatrix(MSFlexGrid1.Row(), kShown);
-    auto w = static_cast<qint64>(RoundHalfEven(LeadingNumber(shown)));
+    // The status word is one a file can hold; a value beyond -32768..65535 shows the nearest.
+    auto w =
+        static_cast<qint64>(std::clamp(RoundHalfEven(LeadingNumber(shown)), -32768.0, 65535.0));
     if (w < 0)
         w += 65536;
     for (int r = 1; r <= kStatusBits; ++r) {

@@ -26,6 +26,10 @@ constexpr Rgb kTypingFore = 0xFFFFFF0F; // RGB(255,255,15)
 constexpr Rgb kEnteredBack = 0xFFFFFFFF;
 constexpr Rgb kEnteredFore = 0xFF0000FF;
 
+// Keys typed into a value cell beyond this many characters are ignored: no value of a parameter
+// word needs more.
+constexpr int kMaxTypedLength = 32;
+
 // The text of the range message and the message box style it is shown with.
 inline const QString kOutOfRange = QStringLiteral("OUT of RANGE");
 constexpr int kStyleCritical = 16; // OK button, critical-stop icon

@@ -23,9 +23,13 @@ private slots:
     void textRoundTrip_data();
     void textRoundTrip();
     void textKeepsWriteOrder();
+    void repeatedKeyReplacesTheFirst_data();
+    void repeatedKeyReplacesTheFirst();
     void badTextIsSkipped_data();
     void badTextIsSkipped();
     void mismatchedKindsFallBackToDefault();
+    void pixelValuesAreBounded_data();
+    void pixelValuesAreBounded();
 };
 
 void TestPropertyBag::keysIgnoreCase_data() {
@@ -159,6 +163,23 @@ void TestPropertyBag::textKeepsWriteOrder() {
              QStringList({QStringLiteral("Zeta"), QStringLiteral("Alpha"), QStringLiteral("Mid")}));
 }
 
+void TestPropertyBag::repeatedKeyReplacesTheFirst_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("other case") << "Caption = 1\nValue = 2\nCAPTION = 3\n"
+                                << QStringList{"CAPTION", "Value"};
+    QTest::newRow("Kelvin sign folds to k") << QString::fromUtf8("K = 1\nValue = 2\n\u212A = 3\n")
+                                            << QStringList{QString::fromUtf8("\u212A"), "Value"};
+}
+
+void TestPropertyBag::repeatedKeyReplacesTheFirst() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, keys);
+    const PropertyBag bag = PropertyBag::fromText(text);
+    QCOMPARE(bag.keys(), keys);
+    QCOMPARE(bag.readInt(keys[0], 0), 3);
+}
+
 void TestPropertyBag::badTextIsSkipped_data() {
     QTest::addColumn<QString>("line");
     QTest::newRow("no equals") << "SphereType 3";
@@ -192,6 +213,30 @@ void TestPropertyBag::mismatchedKindsFallBackToDefault() {
     QVERIFY(bag.readPicture(QStringLiteral("PictureNormal"), Picture()).isNone());
     QCOMPARE(bag.readInt(QStringLiteral("SphereType"), 5), 5);
     QCOMPARE(bag.readBool(QStringLiteral("UseAnimation"), false), true);
+}
+
+void TestPropertyBag::pixelValuesAreBounded_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("asInt");
+    QTest::addColumn<double>("asSingle");
+    QTest::newRow("in range") << "AdjustTop = 12" << 12 << 12.0;
+    QTest::newRow("largest int") << "AdjustTop = 2147483647" << 32767 << 32767.0;
+    QTest::newRow("smallest int") << "adjusttop = -2147483648" << -32767 << -32767.0;
+    QTest::newRow("written unsigned") << "AdjustTop = 3000000000" << -32767 << 32767.0;
+    QTest::newRow("huge size") << "SideIconHeight = 1e300" << 0 << 32767.0; // no int: default
+    QTest::newRow("other sizes") << "RSideIconWidth = -70000.5" << -32767 << -32767.0;
+    // A key that is no pixel value keeps the whole 32-bit range.
+    QTest::newRow("hWnd") << "hWnd = 2147483647" << 2147483647 << 2147483647.0;
+}
+
+void TestPropertyBag::pixelValuesAreBounded() {
+    QFETCH(QString, line);
+    QFETCH(int, asInt);
+    QFETCH(double, asSingle);
+    const PropertyBag bag = PropertyBag::fromText(line);
+    const QString key = bag.keys().value(0);
+    QCOMPARE(bag.readInt(key, 0), asInt);
+    QCOMPARE(bag.readSingle(key, 0), asSingle);
 }
 
 QTEST_MAIN(TestPropertyBag)

@@ -119,6 +119,14 @@ void TestParamConversions::typing_data() {
                                << "123\b\r"
                                << "12"
                                << "12" << none;
+    QTest::newRow("keys beyond 32 characters ignored")
+        << kPoint << "P" << 0. << 1000. << 1. << "1" << QString(32, '0') + "5\r"
+        << "0"
+        << "0" << none;
+    QTest::newRow("backspace makes room again")
+        << kPoint << "P" << 0. << 1000. << 1. << "1" << QString(36, '0') + "\b7\r"
+        << "7"
+        << "7" << none;
 
     // Steps.
     QTest::newRow("multiplier 1 down to the step grid") << kPoint << "P" << 0. << 100. << 5. << "1"
@@ -281,6 +289,15 @@ void TestParamConversions::statusDecode_data() {
                                         << "0100000000000000";
     QTest::newRow("no number is 0") << "abc"
                                     << "0000000000000000";
+    // Beyond the words a file holds the nearest one is shown.
+    QTest::newRow("65536 shows 65535") << "65536"
+                                       << "1111111111111111";
+    QTest::newRow("1e300 shows 65535") << "1e300"
+                                       << "1111111111111111";
+    QTest::newRow("-32769 shows -32768") << "-32769"
+                                         << "0000000000000001";
+    QTest::newRow("-1e300 shows -32768") << "-1e300"
+                                         << "0000000000000001";
 }
 
 void TestParamConversions::statusDecode() {
