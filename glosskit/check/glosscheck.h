@@ -51,7 +51,7 @@ public:
     bool AllowMultiLine() const { return m_allowMultiLine; }
     void setAllowMultiLine(bool on) { m_allowMultiLine = on; }
     int AdjustTop() const { return m_adjustTop; }
-    void setAdjustTop(int top) { m_adjustTop = top; }
+    void setAdjustTop(int top) { m_adjustTop = int(PropertyBag::boundPixels(top)); }
     bool ShowFocus() const { return m_showFocus; }
     void setShowFocus(bool on) { m_showFocus = on; }
     bool UseSound() const { return m_useSound; }

@@ -159,9 +159,12 @@ void GlossCommand::setShortCutKey(const QString &keys) {
         notifyChanged(#Name);                                                                      \
         RefreshCommand();                                                                          \
     }
-GLOSS_VALUE_SETTER(SideIconHeight, double, m_sideIconHeight, (void)0)
-GLOSS_VALUE_SETTER(RSideIconHeight, double, m_rSideIconHeight, (void)0)
-GLOSS_VALUE_SETTER(RSideIconWidth, double, m_rSideIconWidth, (void)0)
+GLOSS_VALUE_SETTER(SideIconHeight, double, m_sideIconHeight,
+                   m_sideIconHeight = PropertyBag::boundPixels(m_sideIconHeight))
+GLOSS_VALUE_SETTER(RSideIconHeight, double, m_rSideIconHeight,
+                   m_rSideIconHeight = PropertyBag::boundPixels(m_rSideIconHeight))
+GLOSS_VALUE_SETTER(RSideIconWidth, double, m_rSideIconWidth,
+                   m_rSideIconWidth = PropertyBag::boundPixels(m_rSideIconWidth))
 GLOSS_VALUE_SETTER(GradientRedDividend, double, m_redDividend, rebuildGradientIfShown())
 GLOSS_VALUE_SETTER(GradientGreenDividend, double, m_greenDividend, rebuildGradientIfShown())
 GLOSS_VALUE_SETTER(GradientBlueDividend, double, m_blueDividend, rebuildGradientIfShown())

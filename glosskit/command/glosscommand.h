@@ -80,7 +80,7 @@ public:
     bool AllowMultiLine() const { return m_allowMultiLine; }
     void setAllowMultiLine(bool on) { m_allowMultiLine = on; }
     int AdjustTop() const { return m_adjustTop; }
-    void setAdjustTop(int top) { m_adjustTop = top; }
+    void setAdjustTop(int top) { m_adjustTop = int(PropertyBag::boundPixels(top)); }
     GKSoundMethod SoundMethod() const { return m_soundMethod; }
     void setSoundMethod(GKSoundMethod m) { m_soundMethod = m; }
     bool UseSound() const { return m_useSound; }

@@ -39,8 +39,12 @@ public:
     void setValue(const QString &key, const QVariant &value);
 
     // The keys a control draws with as pixel positions and sizes (AdjustTop and the side-picture
-    // sizes) read at most this far from 0: a saved bag cannot make drawing arithmetic overflow.
+    // sizes) read, and are set, at most this far from 0: neither a saved bag nor a host can make
+    // drawing arithmetic overflow.
     static constexpr int kMaxPixels = 32767;
+    static double boundPixels(double v) {
+        return v < -kMaxPixels ? -kMaxPixels : v > kMaxPixels ? kMaxPixels : v;
+    }
 
     bool readBool(const QString &key, bool def) const;
     int readInt(const QString &key, int def) const;

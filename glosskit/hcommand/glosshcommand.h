@@ -100,7 +100,7 @@ public:
     bool AllowMultiLine() const { return m_allowMultiLine; }
     void setAllowMultiLine(bool on) { m_allowMultiLine = on; }
     int AdjustTop() const { return m_adjustTop; }
-    void setAdjustTop(int top) { m_adjustTop = top; }
+    void setAdjustTop(int top) { m_adjustTop = int(PropertyBag::boundPixels(top)); }
 
     bool UseAnimation() const { return m_useAnimation; }
     void setUseAnimation(bool on);

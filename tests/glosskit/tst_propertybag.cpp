@@ -1,11 +1,15 @@
 // The property bag: keys without regard to case, typed reads with defaults, writes that leave
 // defaults out, pictures none vs empty, and the text form a host keeps.
 
+#include "common/glosskit.h"
 #include "common/propertybag.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTest>
+
+#include <limits>
+#include <memory>
 
 using glosskit::Picture;
 using glosskit::PropertyBag;
@@ -30,6 +34,8 @@ private slots:
     void mismatchedKindsFallBackToDefault();
     void pixelValuesAreBounded_data();
     void pixelValuesAreBounded();
+    void hostCannotSetUnboundedPixels_data();
+    void hostCannotSetUnboundedPixels();
 };
 
 void TestPropertyBag::keysIgnoreCase_data() {
@@ -237,6 +243,29 @@ void TestPropertyBag::pixelValuesAreBounded() {
     const QString key = bag.keys().value(0);
     QCOMPARE(bag.readInt(key, 0), asInt);
     QCOMPARE(bag.readSingle(key, 0), asSingle);
+}
+
+void TestPropertyBag::hostCannotSetUnboundedPixels_data() {
+    QTest::addColumn<QString>("progId");
+    QTest::newRow("command") << "GlossKit.GlossCommand";
+    QTest::newRow("bar") << "GlossKit.GlossHCommand";
+    QTest::newRow("check") << "GlossKit.GlossCheck";
+}
+
+// A host that sets a pixel value far outside any screen gets the bounded value, and the control
+// still draws (the sanitized suite would stop on an overflow here).
+void TestPropertyBag::hostCannotSetUnboundedPixels() {
+    QFETCH(QString, progId);
+    std::unique_ptr<QWidget> control(glosskit::createControl(progId));
+    QVERIFY(control);
+    control->resize(120, 40);
+    control->setProperty("AdjustTop", std::numeric_limits<int>::max());
+    QCOMPARE(control->property("AdjustTop").toInt(), PropertyBag::kMaxPixels);
+    if (control->property("SideIconHeight").isValid()) {
+        control->setProperty("SideIconHeight", 1e300);
+        QCOMPARE(control->property("SideIconHeight").toDouble(), double(PropertyBag::kMaxPixels));
+    }
+    QVERIFY(!control->grab().isNull());
 }
 
 QTEST_MAIN(TestPropertyBag)
