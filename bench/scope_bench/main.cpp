@@ -111,7 +111,7 @@ struct ScopeProgram {
         state.ScopePort = 1;
         link.Open();
         RegisterScopeWindows(shell);
-        window = shell.forms().formAs<ScopeWindow>(kScopeWindowName);
+        window = shell.forms().formAs<ScopeWindow>(shell::kScopeWindow);
     }
     shell::LoaderRoutine state;
     shell::QtDialogs dialogs;
@@ -219,7 +219,7 @@ void rollingScreen() {
                     TimeBaseAt(position).text, counter.paints / seconds, 100 * cpu / seconds);
     }
     w->CWGraph1->removeEventFilter(&counter);
-    program.shell.forms().unload(kScopeWindowName);
+    program.shell.forms().unload(shell::kScopeWindow);
 }
 
 void hold() {
@@ -262,7 +262,7 @@ void hold() {
     std::printf("hold without reading the port: %+.1f MB in 5 s of the same stream\n",
                 residentMb() - still);
     w->CWButton1->setValue(false);
-    program.shell.forms().unload(kScopeWindowName);
+    program.shell.forms().unload(shell::kScopeWindow);
 }
 } // namespace
 

@@ -2,14 +2,9 @@
 //   --simulate         a simulated drive on a pseudo-terminal, mapped to port 2
 //   --port N=DEVICE    maps port N (1..4) to DEVICE (repeatable)
 
-#include "editorwindow.h"
-#include "frontwindow.h"
 #include "loaderprogram.h"
 #include "portmap.h"
-#include "scopewindow.h"
-#include "shell.h"
 #include "simulatedline.h"
-#include "transferwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -55,12 +50,6 @@ int main(int argc, char **argv) {
     }
 
     zr::shell::LoaderProgram program(map);
-    zr::shell::Shell &shell = program.shell();
-    // The windows of the other subsystems register with the shell here.
-    zr::params::RegisterParameterEditor(shell);
-    zr::transfer::RegisterTransferWindows(shell);
-    zr::front::RegisterFrontWindow(shell);
-    zr::scope::RegisterScopeWindows(shell);
     program.start();
     const int rc = app.exec();
     program.finish();

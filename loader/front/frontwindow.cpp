@@ -387,7 +387,7 @@ void FrontWindow::Form_Unload() {
     Timer1->stop();
     // The scope gives the line back first: the link must find its port open and the stream
     // stopped when it reads the drive's status.
-    shell_.forms().unload(kScopeWindow);
+    shell_.forms().unload(shell::kScopeWindow);
     shell::LineSharing &line = shell_.line;
     line.panelPollRunning = nullptr;
     line.pausePanelPoll = nullptr;
@@ -470,14 +470,14 @@ void FrontWindow::Command1_Click() {
     shell::LoaderRoutine &st = shell_.state;
     if (st.DriveRelease >= kScopeRelease) {
         st.ScopePort = static_cast<qint16>(shell_.port().GetPortNumber());
-        if (!shell_.forms().isRegistered(kScopeWindow))
+        if (!shell_.forms().isRegistered(shell::kScopeWindow))
             return; // no oscilloscope in this build yet
-        if (QWidget *scope = shell_.forms().form(kScopeWindow))
+        if (QWidget *scope = shell_.forms().form(shell::kScopeWindow))
             scope->show();
         if (shell_.line.startscope)
             shell_.line.startscope();
         // A scope that got no samples has closed again and left the button enabled.
-        Command1->setEnabled(!shell_.forms().isLoaded(kScopeWindow));
+        Command1->setEnabled(!shell_.forms().isLoaded(shell::kScopeWindow));
         return;
     }
     const ReleaseNotice notice = ReleaseNoticeFor(st.CurrentLanguage);

@@ -22,8 +22,6 @@ class Shell;
 
 namespace zr::front {
 
-inline const QString kScopeWindow = QStringLiteral("ZR_LOADER_OSCILLO");
-
 class FrontWindow final : public shell::Form {
     Q_OBJECT
 public:

@@ -58,7 +58,7 @@ template <class W> W *Named(W *w, const QString &name, const QRect &geometry) {
 
 ScopeWindow::ScopeWindow(shell::Shell &shell, std::unique_ptr<SerialPort> scopePort,
                          QWidget *parent)
-    : Form(shell, kScopeWindowName, parent),
+    : Form(shell, shell::kScopeWindow, parent),
       acq_(std::make_shared<ScopeAcquisition>(shell.port(), shell.state.DriveAddress,
                                               shell.state.CommResult, std::move(scopePort))) {
     acq_->setView(this);
@@ -236,8 +236,8 @@ void ScopeWindow::Form_Unload() {
 void ScopeWindow::closeEvent(QCloseEvent *e) {
     // Closing by the window's frame unloads it: the stream stops and the line goes back.
     e->accept();
-    if (shell_.forms().find(kScopeWindowName) == this)
-        shell_.forms().unload(kScopeWindowName);
+    if (shell_.forms().find(shell::kScopeWindow) == this)
+        shell_.forms().unload(shell::kScopeWindow);
 }
 
 // The front panel starts and stops the scope through the shell while this window is there.
@@ -554,18 +554,18 @@ void ScopeWindow::startPanelPoll() {
 void ScopeWindow::noSamples() {
     shell_.dialogs.MsgBox(this, ScopeTextFor(ScopeText::NoSamples, shell_.state.CurrentLanguage),
                           shell::kOkOnly | shell::kExclamation, kScopeCaption);
-    shell_.forms().unload(kScopeWindowName);
+    shell_.forms().unload(shell::kScopeWindow);
 }
 
 void ScopeWindow::scopePortFailed(const QString &why) {
     shell_.dialogs.MsgBox(
         this, ScopeTextFor(ScopeText::PortFailed, shell_.state.CurrentLanguage).arg(why),
         shell::kOkOnly | shell::kCritical, kScopeCaption);
-    shell_.forms().unload(kScopeWindowName);
+    shell_.forms().unload(shell::kScopeWindow);
 }
 
 void RegisterScopeWindows(shell::Shell &shell, ScopePortFactory makePort) {
-    shell.forms().registerForm(kScopeWindowName, [&shell, makePort](QWidget *parent) {
+    shell.forms().registerForm(shell::kScopeWindow, [&shell, makePort](QWidget *parent) {
         std::unique_ptr<SerialPort> port;
         if (makePort)
             port = makePort();

@@ -29,7 +29,6 @@ class ScopeKnob;
 class ScopeSlide;
 class ScopeSwitch;
 
-inline const QString kScopeWindowName = QStringLiteral("ZR_LOADER_OSCILLO");
 inline const QString kScopeCaption = QStringLiteral("ZR3500 Loader Scope");
 
 // Makes the scope's own port (closed); the number is set at load.

@@ -117,6 +117,7 @@ inline const QString kSerialHost = QStringLiteral("ZR_LOADER_SERIAL");
 inline const QString kLinkWindow = QStringLiteral("ZR_LOADER_SERIAL_STATE");
 inline const QString kTransferWindow = QStringLiteral("ZR_LOADER_DOWN");
 inline const QString kFrontWindow = QStringLiteral("ZR_LOADER_FRONT");
+inline const QString kScopeWindow = QStringLiteral("ZR_LOADER_OSCILLO");
 inline const QString kAboutWindow = QStringLiteral("ZR_LOADER_INFO");
 inline const QString kEditorWindow = QStringLiteral("ZR_LOADER_PARAMETER");
 inline const QString kDownloadClip = QStringLiteral("ZR_LOADER_MAIN_AVIDOWN");

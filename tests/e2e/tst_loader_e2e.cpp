@@ -2,6 +2,7 @@
 // pseudo-terminal mapped to port 1.
 
 #include "form.h"
+#include "helpwindow.h"
 #include "loaderprogram.h"
 #include "mainwindow.h"
 #include "serialstatewindow.h"
@@ -27,8 +28,25 @@ QString bin(const QString &name) {
 class TestLoaderEndToEnd : public QObject {
     Q_OBJECT
 private slots:
+    void everyWindowIsRegistered_data();
+    void everyWindowIsRegistered();
     void englishLinkOnFindsTheDrive();
 };
+
+void TestLoaderEndToEnd::everyWindowIsRegistered_data() {
+    QTest::addColumn<QString>("name");
+    for (const QString &n :
+         {kLanguageWindow, kMainWindow, kSerialHost, kLinkWindow, kTransferWindow, kDownloadClip,
+          kUploadClip, kFrontWindow, kScopeWindow, kAboutWindow, kEditorWindow, kHelpWindow})
+        QTest::newRow(qPrintable(n)) << n;
+}
+
+// The program as main() puts it together: a window left out fails here, not in the field.
+void TestLoaderEndToEnd::everyWindowIsRegistered() {
+    QFETCH(QString, name);
+    LoaderProgram program(zr::PortMap{});
+    QVERIFY(program.shell().forms().isRegistered(name));
+}
 
 void TestLoaderEndToEnd::englishLinkOnFindsTheDrive() {
     QTemporaryDir dir;

@@ -63,7 +63,7 @@ struct Rig : SimShell {
         });
         shell.port().Open();
     }
-    ScopeWindow *scope() { return shell.forms().formAs<ScopeWindow>(kScopeWindowName); }
+    ScopeWindow *scope() { return shell.forms().formAs<ScopeWindow>(kScopeWindow); }
     front::FrontWindow *front() {
         state.CurrentPage = kPageFront;
         PageSwitcher(shell);
@@ -73,7 +73,7 @@ struct Rig : SimShell {
     ScopeWindow *openFromThePanel() {
         front::FrontWindow *f = front();
         QTest::mouseClick(f->Command1, Qt::LeftButton);
-        return qobject_cast<ScopeWindow *>(shell.forms().find(kScopeWindowName));
+        return qobject_cast<ScopeWindow *>(shell.forms().find(kScopeWindow));
     }
     static QString cell(ScopeWindow *w, int row, int col) {
         const QTableWidgetItem *item = w->MSFlexGrid1->item(row, col);
@@ -382,7 +382,7 @@ void TestScopeWindow::acquisitionStateAndEdgeMarker() {
     user.start(20);
     QTRY_COMPARE(w->CWGraph1->statusText(), QStringLiteral("Hold"));
     user.stop();
-    rig.shell.forms().unload(kScopeWindowName);
+    rig.shell.forms().unload(kScopeWindow);
 }
 
 void TestScopeWindow::holdReadsAndDropsTheStream() {
@@ -403,7 +403,7 @@ void TestScopeWindow::holdReadsAndDropsTheStream() {
     // Run again: the stream goes on from what arrives now.
     QTest::mouseClick(w->CWButton1, Qt::LeftButton);
     QVERIFY(!w->HoldTimer->isActive());
-    rig.shell.forms().unload(kScopeWindowName);
+    rig.shell.forms().unload(kScopeWindow);
 }
 
 void TestScopeWindow::exportKeepsWhatWasOnScreen() {
@@ -469,7 +469,7 @@ void TestScopeWindow::scopeButtonHandsTheLineOver() {
     QVERIFY(rig.scopePort->IsOpen());
     QVERIFY(!rig.port.IsOpen());
     w->close(); // the window's frame
-    QVERIFY(!rig.shell.forms().isLoaded(kScopeWindowName));
+    QVERIFY(!rig.shell.forms().isLoaded(kScopeWindow));
     QVERIFY(rig.port.IsOpen());
     QVERIFY(!rig.drive.scopeStream().running());
     QVERIFY(front->Command1->isEnabled());
@@ -484,7 +484,7 @@ void TestScopeWindow::leavingThePanelGivesTheLineBackFirst() {
     // "Com Setting" while the scope runs: the panel unloads, the link is switched on.
     rig.state.CurrentPage = kPageLink;
     PageSwitcher(rig.shell);
-    QVERIFY(!rig.shell.forms().isLoaded(kScopeWindowName));
+    QVERIFY(!rig.shell.forms().isLoaded(kScopeWindow));
     QVERIFY(!rig.drive.scopeStream().running());
     auto *link = rig.shell.forms().formAs<SerialStateWindow>(kLinkWindow);
     QVERIFY(link->CWButton1->Value());
@@ -497,7 +497,7 @@ void TestScopeWindow::noSamplesGivesTheLineBack() {
     rig.drive.scopeStream().setPeriod(std::chrono::hours(1)); // the drive never sends
     front::FrontWindow *front = rig.front();
     QTest::mouseClick(front->Command1, Qt::LeftButton);
-    QVERIFY(!rig.shell.forms().isLoaded(kScopeWindowName));
+    QVERIFY(!rig.shell.forms().isLoaded(kScopeWindow));
     QVERIFY(front->Command1->isEnabled());
     QVERIFY(front->Timer1->isActive());
     QVERIFY(front->PausedSign->isHidden());
@@ -524,7 +524,7 @@ void TestScopeWindow::holdAndRun() {
     QTest::mouseRelease(w->CWButton4, Qt::LeftButton);
     QVERIFY(!w->CWButton1->value());
     QVERIFY(w->Timer1->isActive());
-    rig.shell.forms().unload(kScopeWindowName);
+    rig.shell.forms().unload(kScopeWindow);
 }
 
 void TestScopeWindow::controlsAreLegibleAndQtDriven() {

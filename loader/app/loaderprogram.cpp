@@ -1,8 +1,12 @@
 #include "loaderprogram.h"
 
+#include "editorwindow.h"
 #include "form.h"
+#include "frontwindow.h"
 #include "qtlocale.h"
 #include "registerwindows.h"
+#include "scopewindow.h"
+#include "transferwindow.h"
 
 #include <QCoreApplication>
 
@@ -10,7 +14,15 @@ namespace zr::shell {
 
 LoaderProgram::LoaderProgram(const PortMap &map) : serial_(map), shell_(state_, dialogs_, serial_) {
     InstallFontSubstitutes();
-    RegisterWindows(shell_);
+    RegisterAllWindows(shell_);
+}
+
+void RegisterAllWindows(Shell &shell) {
+    RegisterWindows(shell);
+    params::RegisterParameterEditor(shell);
+    transfer::RegisterTransferWindows(shell);
+    front::RegisterFrontWindow(shell);
+    scope::RegisterScopeWindows(shell);
 }
 
 LoaderProgram::~LoaderProgram() {

@@ -1,8 +1,8 @@
 #pragma once
 
-// ZR_LOADER_131 put together: the serial port over the port map, the shared state, the dialogs
-// and the shell with every window of the program registered. main() builds one; the
-// whole-program test builds the same object against a simulated drive on a pseudo-terminal.
+// ZR_LOADER_131 put together, in one place: the serial port over the port map, the shared state,
+// the dialogs and the shell with every window of the program registered. main() builds one; the
+// whole-program tests build the same object, so a window left out here fails a test.
 
 #include "dialogs.h"
 #include "hardwareserialport.h"
@@ -13,6 +13,9 @@
 namespace zr::shell {
 
 class Form;
+
+// Registers the windows of every part of the program with the shell.
+void RegisterAllWindows(Shell &shell);
 
 class LoaderProgram {
 public:
