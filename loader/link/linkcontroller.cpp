@@ -28,7 +28,7 @@ LinkController::LinkController(SerialPort &port, LinkState &state, QObject *pare
 }
 
 bool LinkController::linkUsable() const {
-    return statusText_ == kNoError || IsSet(state_.LinkOk);
+    return statusGood_ || IsSet(state_.LinkOk);
 }
 
 // Every routine here that lets window events run may see the switch flipped meanwhile; the

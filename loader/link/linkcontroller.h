@@ -53,7 +53,7 @@ public:
     bool portFailed() const { return portFailed_; }
     int portNumber() const { return portNumber_; }
 
-    // The link counts as usable when the page shows "No error" or the last poll got an answer.
+    // The link counts as usable when the last status shown was good or the last poll got an answer.
     bool linkUsable() const;
 
 signals:
