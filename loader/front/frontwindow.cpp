@@ -2,7 +2,6 @@
 
 #include "dialogs.h"
 #include "glosscontrols.h"
-#include "pageswitcher.h"
 #include "panelkeys.h"
 #include "panelmessages.h"
 #include "serialport.h"

@@ -101,7 +101,7 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::Form_Activate() {
-    PageSwitcher(shell_);
+    shell_.showPage(Page(shell_.state.CurrentPage));
 }
 
 void MainWindow::Form_Unload() {
@@ -142,8 +142,8 @@ bool MainWindow::isButtonEnabled(ToolbarButton button) const {
     return a && a->isEnabled();
 }
 
-void MainWindow::switchPage() {
-    PageSwitcher(shell_);
+void MainWindow::switchPage(Page page) {
+    shell_.showPage(page);
     QCoreApplication::processEvents();
 }
 
@@ -157,18 +157,15 @@ void MainWindow::tbrFile_ButtonClick(const QString &key) {
     if (key == QLatin1String("btnHelp")) {
         if (shell_.showHelp)
             shell_.showHelp();
-        switchPage();
+        switchPage(Page(st.CurrentPage));
     } else if (key == QLatin1String("btnInfo")) {
-        st.CurrentPage = kPageAbout;
-        switchPage();
+        switchPage(kPageAbout);
     } else if (key == QLatin1String("btnCom")) {
         setButtonEnabled(ToolbarButton::Front, true);
-        st.CurrentPage = kPageLink;
-        switchPage();
+        switchPage(kPageLink);
     } else if (key == QLatin1String("btnFront")) {
         if (shell_.link().linkUsable()) {
-            st.CurrentPage = kPageFront;
-            switchPage();
+            switchPage(kPageFront);
         } else {
             setButtonEnabled(ToolbarButton::Front, false);
         }
@@ -176,8 +173,7 @@ void MainWindow::tbrFile_ButtonClick(const QString &key) {
         st.SavedDriveAddress = st.DriveAddress;
         if (shell_.link().linkUsable()) {
             setButtonEnabled(ToolbarButton::Front, true);
-            st.CurrentPage = kPageTransfer;
-            switchPage();
+            switchPage(kPageTransfer);
             return;
         }
         // Drive number 0 is answered by every drive: the poll tries it for 3.5 s.
@@ -188,8 +184,7 @@ void MainWindow::tbrFile_ButtonClick(const QString &key) {
         if (!self)
             return;
         if (shell_.link().linkUsable()) {
-            st.CurrentPage = kPageTransfer;
-            switchPage();
+            switchPage(kPageTransfer);
         } else {
             shell_.setLinkEnabled(false);
             st.DriveAddress = st.SavedDriveAddress;
@@ -202,9 +197,9 @@ void MainWindow::tbrFile_ButtonClick(const QString &key) {
         }
         if (Form *editor = forms.form(kEditorWindow))
             editor->show();
-        switchPage();
+        switchPage(Page(st.CurrentPage));
     } else {
-        switchPage();
+        switchPage(Page(st.CurrentPage));
     }
 }
 

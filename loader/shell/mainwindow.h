@@ -36,7 +36,7 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
 
 private:
-    void switchPage();
+    void switchPage(Page page);
     QAction *action(ToolbarButton button) const;
 
     QList<QAction *> buttons_; // in the order of ToolbarButton

@@ -4,7 +4,6 @@
 #include "dialogs.h"
 #include "driveprotocol.h"
 #include "glosscontrols.h"
-#include "pageswitcher.h"
 #include "serialport.h"
 #include "shell.h"
 #include "transferpictures.h"
