@@ -113,7 +113,7 @@ void TestPropertyBag::pictureNoneEmptyAndImage() {
     QVERIFY(back.readPicture(QStringLiteral("Empty"), Picture()).isEmpty());
     const Picture image = back.readPicture(QStringLiteral("Image"), Picture());
     QVERIFY(image.hasImage());
-    QCOMPARE(image.size(), QSize(4, 3));
+    QCOMPARE(image.pixmap().size(), QSize(4, 3));
     QCOMPARE(image.pixmap().toImage().pixelColor(2, 1), QColor(10, 200, 30));
 }
 
