@@ -37,12 +37,12 @@ struct Run {
 // Ticks in a plain loop.
 Run loop(SerialPort &port, PanelState &state, int ticks) {
     Run r;
-    QString comm;
+    LinkResult comm = LinkResult::NoError;
     QElapsedTimer wall;
     wall.start();
     for (; r.ticks < ticks; ++r.ticks) {
         if (!RunPanelTick(port, 1, state, comm).linkOk && r.failure.isEmpty())
-            r.failure = comm;
+            r.failure = ResultText(comm);
     }
     r.seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     return r;
@@ -51,14 +51,14 @@ Run loop(SerialPort &port, PanelState &state, int ticks) {
 // Ticks driven by a 20 ms timer in the event loop, as the window runs them.
 Run timed(SerialPort &port, PanelState &state, int ticks) {
     Run r;
-    QString comm;
+    LinkResult comm = LinkResult::NoError;
     QTimer timer;
     timer.setInterval(20);
     timer.setTimerType(Qt::PreciseTimer); // as the window's Timer1
     QElapsedTimer wall;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         if (!RunPanelTick(port, 1, state, comm).linkOk && r.failure.isEmpty())
-            r.failure = comm;
+            r.failure = ResultText(comm);
         if (++r.ticks == ticks) {
             timer.stop();
             QCoreApplication::exit(0);

@@ -141,7 +141,7 @@ void acquisition() {
     HardwareSerialPort port(sim.map());
     port.Open();
     qint16 drive = 1;
-    QString result;
+    LinkResult result = LinkResult::NoError;
     ScopeAcquisition acq(port, drive, result, std::make_unique<HardwareSerialPort>(sim.map()));
     RollView view;
     acq.setView(&view);

@@ -55,7 +55,7 @@ private:
     HardwareSerialPort &hw_;
     int drive_;
     bool fixedDevice_;
-    QString lastResult_ = kTimeoutError;
+    LinkResult lastResult_ = LinkResult::Timeout;
     QStringList openFailures_; // ports of the last search that did not open, and why
     bool anyPortOpened_ = false;
 };
@@ -97,12 +97,12 @@ bool Cli::findDrive(bool quiet) {
         if (!openPort(n, quiet))
             continue;
         QString text;
-        DriveTransaction(port_, drive_, addr::kRelease, false, true, text, lastResult_);
+        lastResult_ = Transact(port_, drive_, addr::kRelease, false, true, text);
         const QString device =
             hw_.deviceName().isEmpty() ? hw_.portMap().device(n) : hw_.deviceName();
         if (!quiet)
-            out() << "port " << n << " (" << device << "): " << lastResult_ << Qt::endl;
-        if (lastResult_ == kNoError)
+            out() << "port " << n << " (" << device << "): " << ResultText(lastResult_) << Qt::endl;
+        if (lastResult_ == LinkResult::NoError)
             return true;
         if (hw_.deviceVanished() && !quiet)
             out() << "port " << n << ": " << hw_.lastError() << Qt::endl;
@@ -118,7 +118,7 @@ void Cli::reportNoDrive() {
             err() << why << Qt::endl;
         return;
     }
-    err() << lastResult_ << Qt::endl;
+    err() << ResultText(lastResult_) << Qt::endl;
 }
 
 int Cli::probe() {
@@ -129,15 +129,15 @@ int Cli::probe() {
         return kExitDrive;
     }
     QString release;
-    DriveTransaction(port_, drive_, addr::kRelease, false, true, release, lastResult_);
+    lastResult_ = Transact(port_, drive_, addr::kRelease, false, true, release);
     QString status;
-    if (lastResult_ == kNoError)
-        DriveTransaction(port_, drive_, addr::kStatus, false, true, status, lastResult_);
-    if (lastResult_ != kNoError) {
-        err() << lastResult_ << Qt::endl;
+    if (lastResult_ == LinkResult::NoError)
+        lastResult_ = Transact(port_, drive_, addr::kStatus, false, true, status);
+    if (lastResult_ != LinkResult::NoError) {
+        err() << ResultText(lastResult_) << Qt::endl;
         return kExitDrive;
     }
-    const bool running = (status.toInt() & addr::kStatusBit14) != 0;
+    const bool running = StatusBit14(status) != 0;
     out() << "drive " << drive_ << " on port " << port_.GetPortNumber() << " (" << hw_.deviceName()
           << ")\n"
           << "release " << FormatRelease(release) << "\n"
@@ -190,10 +190,9 @@ int Cli::session(QStringList tokens, bool verbose) {
                 return usage(
                     QStringLiteral("\"%1\" is no value (decimal or &H hexadecimal)").arg(data));
         }
-        QString result;
-        DriveTransaction(port_, drive_, *address, isWrite, ram, data, result);
-        if (result != kNoError) {
-            err() << result << Qt::endl;
+        const LinkResult result = Transact(port_, drive_, *address, isWrite, ram, data);
+        if (result != LinkResult::NoError) {
+            err() << ResultText(result) << Qt::endl;
             if (hw_.deviceVanished())
                 err() << hw_.lastError() << Qt::endl;
             return kExitDrive;
@@ -203,8 +202,8 @@ int Cli::session(QStringList tokens, bool verbose) {
                 .arg(ram ? QStringLiteral("RAM") : QStringLiteral("ROM"))
                 .arg(QString::number(*address, 16).toUpper().rightJustified(4, QLatin1Char('0')));
         if (verbose)
-            out() << verb << " " << where << (isWrite ? " <- " : " -> ") << data << ": " << result
-                  << Qt::endl;
+            out() << verb << " " << where << (isWrite ? " <- " : " -> ") << data << ": "
+                  << ResultText(result) << Qt::endl;
         else if (!isWrite)
             out() << data << Qt::endl;
     }

@@ -6,9 +6,7 @@
 #include "panelkeys.h"
 #include "panelmessages.h"
 #include "serialport.h"
-#include "serialstatewindow.h"
 #include "shell.h"
-#include "toggleswitch.h"
 #include "twips.h"
 
 #include <QEvent>
@@ -351,6 +349,22 @@ void FrontWindow::ApplyLanguage(int lang) {
 
 void FrontWindow::Form_Load() {
     shell::LoaderRoutine &st = shell_.state;
+    // The scope pauses and resumes the poll through the shell while this page is there.
+    QPointer<FrontWindow> self(this);
+    shell::LineSharing &line = shell_.line;
+    line.panelPollRunning = [self] { return self && self->Timer1->isActive(); };
+    line.pausePanelPoll = [self] {
+        if (self)
+            self->pauseForScope();
+    };
+    line.resumePanelPoll = [self] {
+        if (self)
+            self->resumeAfterScope();
+    };
+    line.scopeClosed = [self] {
+        if (self)
+            self->Command1->setEnabled(true);
+    };
     state_ = PanelState{};
     shell::FillCaptionTable(st.Captions);
     ApplyLanguage(st.CurrentLanguage);
@@ -374,8 +388,12 @@ void FrontWindow::Form_Unload() {
     // The scope gives the line back first: the link must find its port open and the stream
     // stopped when it reads the drive's status.
     shell_.forms().unload(kScopeWindow);
-    if (auto *link = shell_.forms().formAs<shell::SerialStateWindow>(shell::kLinkWindow))
-        link->CWButton1->setValue(true);
+    shell::LineSharing &line = shell_.line;
+    line.panelPollRunning = nullptr;
+    line.pausePanelPoll = nullptr;
+    line.resumePanelPoll = nullptr;
+    line.scopeClosed = nullptr;
+    shell_.setLinkEnabled(true);
 }
 
 void FrontWindow::pauseForScope() {
@@ -398,8 +416,7 @@ void FrontWindow::showEvent(QShowEvent *event) {
 
 void FrontWindow::backToLinkPage() {
     Timer1->stop();
-    shell_.state.CurrentPage = shell::kPageLink;
-    shell::PageSwitcher(shell_);
+    shell_.showPage(shell::kPageLink);
 }
 
 void FrontWindow::applyPoll(const PanelPoll &poll) {
@@ -421,8 +438,8 @@ void FrontWindow::Timer1_Timer() {
 }
 
 void FrontWindow::GlossSphere1_MouseDown(int index) {
-    if (!Command1->isEnabled() && stopscope)
-        stopscope(); // gives the line back and restarts Timer1
+    if (!Command1->isEnabled() && shell_.line.stopscope)
+        shell_.line.stopscope(); // gives the line back and restarts Timer1
     if (index != kEnterKey) {
         PressKey(state_, index);
         return;
@@ -457,8 +474,8 @@ void FrontWindow::Command1_Click() {
             return; // no oscilloscope in this build yet
         if (QWidget *scope = shell_.forms().form(kScopeWindow))
             scope->show();
-        if (startscope)
-            startscope();
+        if (shell_.line.startscope)
+            shell_.line.startscope();
         // A scope that got no samples has closed again and left the button enabled.
         Command1->setEnabled(!shell_.forms().isLoaded(kScopeWindow));
         return;

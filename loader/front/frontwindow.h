@@ -46,9 +46,6 @@ public:
     void setLabel1(const QString &text);
     void setLabel2(const QString &text);
 
-    // The line hand-over to the oscilloscope; unset until the scope is part of the program.
-    std::function<void()> startscope;
-    std::function<void()> stopscope;
     // The scope takes the line: the poll stops and the display says it is paused. And back.
     void pauseForScope();
     void resumeAfterScope();

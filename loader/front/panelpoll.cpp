@@ -9,8 +9,8 @@
 namespace zr::front {
 
 namespace {
-void readRam(SerialPort &port, int drive, int address, QString &data, QString &result) {
-    DriveTransaction(port, drive, address, false, true, data, result);
+void readRam(SerialPort &port, int drive, int address, QString &data, LinkResult &result) {
+    result = Transact(port, drive, address, false, true, data);
 }
 } // namespace
 
@@ -32,7 +32,7 @@ bool BacklightLit(const QString &backlight1, const QString &backlight2) {
     return backlight1 == QLatin1String("0") && backlight2 == QLatin1String("0");
 }
 
-PanelPoll RunPanelTick(SerialPort &port, int drive, PanelState &state, QString &commResult) {
+PanelPoll RunPanelTick(SerialPort &port, int drive, PanelState &state, LinkResult &commResult) {
     PanelPoll poll;
     bool keyFailed = false;
     if (state.pendingKey == 0) {
@@ -42,10 +42,10 @@ PanelPoll RunPanelTick(SerialPort &port, int drive, PanelState &state, QString &
         if (state.holdTicks < std::numeric_limits<qint16>::max())
             ++state.holdTicks;
         QString value = KeyValueText(state.pendingKey, state.holdTicks);
-        DriveTransaction(port, drive, word::kKeyWord, true, true, value, commResult);
-        if (commResult == kNoError)
+        commResult = Transact(port, drive, word::kKeyWord, true, true, value);
+        if (commResult == LinkResult::NoError)
             readRam(port, drive, word::kKeyWord, value, commResult);
-        if (commResult == kNoError) {
+        if (commResult == LinkResult::NoError) {
             readRam(port, drive, word::kKeyWord, value, commResult); // result not looked at
             if (!IsHeldKey(state.pendingKey))
                 state.pendingKey = 0;
@@ -69,30 +69,30 @@ PanelPoll RunPanelTick(SerialPort &port, int drive, PanelState &state, QString &
         poll.lit = BacklightLit(state.backlight1, state.backlight2);
     }
 
-    if (commResult == kNoError) {
+    if (commResult == LinkResult::NoError) {
         poll.linkOk = true;
         poll.label1 = rows.left(kRowLength);
         poll.label2 = rows.right(kRowLength);
     } else {
-        poll.label1 = commResult;
+        poll.label1 = ResultText(commResult);
         poll.label2.clear();
     }
     return poll;
 }
 
-PanelPoll RunPanelLoad(SerialPort &port, int drive, PanelState &state, QString &commResult) {
+PanelPoll RunPanelLoad(SerialPort &port, int drive, PanelState &state, LinkResult &commResult) {
     PanelPoll poll;
     state.pendingKey = 0;
     readRam(port, drive, word::kBacklight1, state.backlight1, commResult);
-    if (commResult == kNoError) {
+    if (commResult == LinkResult::NoError) {
         readRam(port, drive, word::kBacklight2, state.backlight2, commResult);
         poll.backlightRead = true;
         poll.lit = BacklightLit(state.backlight1, state.backlight2);
     }
-    if (commResult != kNoError) {
+    if (commResult != LinkResult::NoError) {
         poll.backlightRead = true;
         poll.lit = false;
-        poll.label1 = commResult;
+        poll.label1 = ResultText(commResult);
         return poll;
     }
     poll.linkOk = true;

@@ -3,6 +3,8 @@
 // One poll of the front panel over the drive link: deliver the pending key, read the display and
 // the two backlight words. Widget-free; the window shows what a tick returns.
 
+#include "driveprotocol.h"
+
 #include <QString>
 
 namespace zr {
@@ -52,10 +54,10 @@ struct PanelPoll {
 // The timer tick: the key write and its two read-backs when a key is pending, the sixteen display
 // reads, 0x030B, 0x030C. A failing key write or first read-back ends the tick at once; otherwise
 // only the result of the last transaction decides. `commResult` holds the last result.
-PanelPoll RunPanelTick(SerialPort &port, int drive, PanelState &state, QString &commResult);
+PanelPoll RunPanelTick(SerialPort &port, int drive, PanelState &state, LinkResult &commResult);
 
 // The load's reads: 0x030B, and 0x030C when that succeeded. On failure label1 holds the result
 // text for row 1 (row 2 keeps what it shows) and the background is dark.
-PanelPoll RunPanelLoad(SerialPort &port, int drive, PanelState &state, QString &commResult);
+PanelPoll RunPanelLoad(SerialPort &port, int drive, PanelState &state, LinkResult &commResult);
 
 } // namespace zr::front

@@ -2,7 +2,6 @@
 
 #include "serialport.h"
 
-#include <QElapsedTimer>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -108,14 +107,26 @@ QByteArray BuildRequest(int drive, int address, bool isWrite, bool ramSpace, con
     return request;
 }
 
-void DriveTransaction(SerialPort &port, int drive, int address, bool isWrite, bool ramSpace,
-                      QString &data, QString &result) {
-    result.clear();
+QString ResultText(LinkResult result) {
+    switch (result) {
+    case LinkResult::NoError:
+        return kNoError;
+    case LinkResult::Timeout:
+        return kTimeoutError;
+    case LinkResult::Echo:
+        return kEchoError;
+    case LinkResult::Checksum:
+        return kChecksumError;
+    }
+    return kTimeoutError;
+}
+
+LinkResult Transact(SerialPort &port, int drive, int address, bool isWrite, bool ramSpace,
+                    QString &data) {
     const QByteArray request = BuildRequest(drive, address, isWrite, ramSpace, data);
     if (request.isEmpty()) {
         // Nothing that could be put on the line: no frame goes out, as if the drive were silent.
-        result = kTimeoutError;
-        return;
+        return LinkResult::Timeout;
     }
 
     // Port failures have no effect of their own: a dead port simply never answers.
@@ -123,11 +134,10 @@ void DriveTransaction(SerialPort &port, int drive, int address, bool isWrite, bo
     port.Write(request);
 
     QByteArray reply;
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 start = port.clockNs();
     bool timedOut = false;
     for (;;) {
-        const qint64 elapsed = clock.nsecsElapsed();
+        const qint64 elapsed = port.clockNs() - start;
         if (elapsed > kTimeoutNs) {
             timedOut = true;
             break;
@@ -144,24 +154,39 @@ void DriveTransaction(SerialPort &port, int drive, int address, bool isWrite, bo
         port.waitForData(static_cast<int>(remainingNs / 1000000) + 1);
     }
 
-    if (timedOut) {
-        result = kTimeoutError;
-        return;
-    }
-    if (isWrite) {
-        if (reply != request)
-            result = kEchoError;
-    } else {
-        if (reply.left(3) != request)
-            result = kEchoError;
-        const int high = byteAt(reply, 3);
-        const int low = byteAt(reply, 4);
-        data = QString::number(JoinWord(high, low));
-        if ((high + low) % 256 != byteAt(reply, 5))
-            result = kChecksumError;
-    }
-    if (result.isEmpty())
-        result = kNoError;
+    if (timedOut)
+        return LinkResult::Timeout;
+    if (isWrite)
+        return reply == request ? LinkResult::NoError : LinkResult::Echo;
+    LinkResult result = reply.left(3) == request ? LinkResult::NoError : LinkResult::Echo;
+    const int high = byteAt(reply, 3);
+    const int low = byteAt(reply, 4);
+    data = QString::number(JoinWord(high, low));
+    if ((high + low) % 256 != byteAt(reply, 5))
+        result = LinkResult::Checksum; // replaces an echo error
+    return result;
+}
+
+void DriveTransaction(SerialPort &port, int drive, int address, bool isWrite, bool ramSpace,
+                      QString &data, QString &result) {
+    result = ResultText(Transact(port, drive, address, isWrite, ramSpace, data));
+}
+
+std::optional<qint16> ReadWord(SerialPort &port, int drive, int address, bool ramSpace,
+                               LinkResult *result) {
+    QString text;
+    const LinkResult r = Transact(port, drive, address, false, ramSpace, text);
+    if (result)
+        *result = r;
+    if (r != LinkResult::NoError)
+        return std::nullopt;
+    return static_cast<qint16>(text.toInt());
+}
+
+qint32 StatusBit14(const QString &valueText) {
+    bool ok = false;
+    const qint32 v = valueText.trimmed().toInt(&ok);
+    return ok ? (v & addr::kStatusBit14) : 0;
 }
 
 QString FormatRelease(const QString &valueText) {

@@ -9,11 +9,15 @@ namespace zr {
 
 class SerialPort;
 
-// The four outcomes of a drive transaction, English in every language.
+// The four outcomes of a drive transaction.
+enum class LinkResult { NoError, Timeout, Echo, Checksum };
+
+// Their texts, English in every language; made where a result is shown or printed.
 inline const QString kNoError = QStringLiteral("No error");
 inline const QString kTimeoutError = QStringLiteral("Timeout error");
 inline const QString kEchoError = QStringLiteral("Echo error");
 inline const QString kChecksumError = QStringLiteral("Checksum error");
+QString ResultText(LinkResult result);
 
 // A reply must be complete within this time (strictly more is a timeout).
 constexpr int kReplyTimeoutMs = 300;
@@ -54,10 +58,22 @@ std::optional<int> ParseAddressText(const QString &text);
 QByteArray BuildRequest(int drive, int address, bool isWrite, bool ramSpace, const QString &data);
 
 // One exchange with the drive: reads or writes one word at `address` of RAM or ROM. `data` is the
-// value to write, or receives the decimal text of the word read (left untouched on a timeout).
-// `result` is set to one of the four result texts. Never retries, never shows anything.
+// value to write, or receives the decimal text of the word read (left untouched on a timeout; set
+// from the reply even when its echo or checksum is wrong). Never retries, never shows anything.
+// The 0.3 s limit runs on the port's clock.
+LinkResult Transact(SerialPort &port, int drive, int address, bool isWrite, bool ramSpace,
+                    QString &data);
+// The same with the result as its text.
 void DriveTransaction(SerialPort &port, int drive, int address, bool isWrite, bool ramSpace,
                       QString &data, QString &result);
+
+// A word read in one exchange; empty unless the result (also given back) is "No error".
+std::optional<qint16> ReadWord(SerialPort &port, int drive, int address, bool ramSpace,
+                               LinkResult *result = nullptr);
+
+// Bit 14 of a status word as a read gave it: 16384 or 0 (the text's number taken as a 32-bit
+// integer; an empty or unreadable text gives 0). The one place the status word is looked at.
+qint32 StatusBit14(const QString &valueText);
 
 // The release as the link window shows it: first character, ".", the rest ("1700" -> "1.700",
 // "-1" -> "-.1"). Empty for an empty text.

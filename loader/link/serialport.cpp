@@ -1,5 +1,7 @@
 #include "serialport.h"
 
+#include <chrono>
+
 namespace zr {
 
 bool SerialPort::SetPortNumber(int n) {
@@ -16,6 +18,12 @@ bool SerialPort::DiscardInput() {
     bool ok = false;
     ReadAvailable(&ok);
     return ok;
+}
+
+qint64 SerialPort::clockNs() const {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 } // namespace zr

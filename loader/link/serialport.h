@@ -47,6 +47,9 @@ public:
     // Blocks until at least one byte can be read or `msecs` have passed. Returns true when bytes
     // wait. Returns false at once on a closed port.
     virtual bool waitForData(int msecs) = 0;
+    // The line's monotonic clock in nanoseconds, what reply limits are measured on. A simulated
+    // line may keep a time of its own, so that waiting for a silent drive costs no real time.
+    virtual qint64 clockNs() const;
 
     // What went wrong in the last failing operation (for logs and the command-line tool).
     QString lastError() const { return lastError_; }

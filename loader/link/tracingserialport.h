@@ -26,6 +26,7 @@ public:
     bool Write(const QByteArray &bytes) override;
     QByteArray ReadAvailable(bool *ok = nullptr) override;
     bool waitForData(int msecs) override { return inner_.waitForData(msecs); }
+    qint64 clockNs() const override { return inner_.clockNs(); }
     QString deviceFor(int portNumber) const override { return inner_.deviceFor(portNumber); }
 
     // Writes out bytes received since the last frame went out.

@@ -6,9 +6,7 @@
 #include "paramfile.h"
 #include "paramtexts.h"
 #include "reportprint.h"
-#include "serialstatewindow.h"
 #include "shell.h"
-#include "toggleswitch.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -369,8 +367,7 @@ void ParameterEditor::closeEvent(QCloseEvent *e) {
 
 void ParameterEditor::Form_Unload() {
     LoaderRoutine &st = shell_.state;
-    if (auto *link = shell_.forms().formAs<SerialStateWindow>(kLinkWindow))
-        link->CWButton1->setValue(IsSet(st.LinkOk));
+    shell_.setLinkEnabled(IsSet(st.LinkOk));
     if (unsaved()) {
         int answer = kNo;
         AskSaveParameters(st.CurrentLanguage, answer);

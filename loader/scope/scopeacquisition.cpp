@@ -41,7 +41,7 @@ qsizetype SamplesToFill(double xMax, qsizetype len) {
 }
 
 ScopeAcquisition::ScopeAcquisition(SerialPort &link, const qint16 &driveAddress,
-                                   QString &commResult, std::unique_ptr<SerialPort> scopePort)
+                                   LinkResult &commResult, std::unique_ptr<SerialPort> scopePort)
     : link_(link), driveAddress_(driveAddress), commResult_(commResult),
       input_(std::move(scopePort)) {
     auto clock = std::make_shared<QElapsedTimer>();
@@ -63,8 +63,7 @@ bool ScopeAcquisition::startscope() {
         QByteArray got;
         do {
             QString data = kStartCommand;
-            DriveTransaction(link_, driveAddress_, kScopeCommandAddress, true, true, data,
-                             commResult_);
+            commResult_ = Transact(link_, driveAddress_, kScopeCommandAddress, true, true, data);
             ++startCommands_;
             link_.waitForData(kListenMs);
             got = link_.ReadAvailable();
@@ -106,7 +105,7 @@ void ScopeAcquisition::stopscope() {
         link_.Open();
     for (int attempt = 0; attempt < kMaxStopAttempts; ++attempt) {
         QString data = kStopCommand;
-        DriveTransaction(link_, kStopDrive, kScopeCommandAddress, true, true, data, commResult_);
+        commResult_ = Transact(link_, kStopDrive, kScopeCommandAddress, true, true, data);
         ++stopCommands_;
         link_.waitForData(kListenMs);
         if (link_.ReadAvailable().isEmpty())

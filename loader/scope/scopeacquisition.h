@@ -4,6 +4,7 @@
 // (startscope, stopscope) and the acquisition tick of the scope window with its three modes.
 // Widget-free; the window and the front panel are reached through ScopeView.
 
+#include "driveprotocol.h"
 #include "scopeinput.h"
 
 #include <QByteArray>
@@ -88,7 +89,7 @@ public:
 class ScopeAcquisition {
 public:
     // link: the drive link's port; driveAddress and commResult: the shared link state.
-    ScopeAcquisition(SerialPort &link, const qint16 &driveAddress, QString &commResult,
+    ScopeAcquisition(SerialPort &link, const qint16 &driveAddress, LinkResult &commResult,
                      std::unique_ptr<SerialPort> scopePort);
 
     // nullptr detaches the window: a running tick ends at its next look at the window.
@@ -132,7 +133,7 @@ private:
 
     SerialPort &link_;
     const qint16 &driveAddress_;
-    QString &commResult_;
+    LinkResult &commResult_;
     ScopeInput input_;
     ScopeView *view_ = nullptr;
     std::function<qint64()> nowMs_;

@@ -3,7 +3,6 @@
 #include "savefile.h"
 
 #include "dialogs.h"
-#include "frontwindow.h"
 #include "hardwareserialport.h"
 #include "scopecontrols.h"
 #include "scopeexport.h"
@@ -228,8 +227,10 @@ void ScopeWindow::Form_Unload() {
     HoldTimer->stop();
     stopscope();
     HoldTimer->stop(); // stopscope held the picture; the line is the link's now
-    if (front::FrontWindow *front = frontPanel())
-        front->Command1->setEnabled(true);
+    shell_.line.startscope = nullptr;
+    shell_.line.stopscope = nullptr;
+    if (shell_.line.scopeClosed)
+        shell_.line.scopeClosed();
 }
 
 void ScopeWindow::closeEvent(QCloseEvent *e) {
@@ -239,20 +240,14 @@ void ScopeWindow::closeEvent(QCloseEvent *e) {
         shell_.forms().unload(kScopeWindowName);
 }
 
-front::FrontWindow *ScopeWindow::frontPanel() const {
-    return qobject_cast<front::FrontWindow *>(shell_.forms().find(shell::kFrontWindow));
-}
-
+// The front panel starts and stops the scope through the shell while this window is there.
 void ScopeWindow::hookFrontPanel() {
-    front::FrontWindow *front = frontPanel();
-    if (!front)
-        return;
     QPointer<ScopeWindow> self(this);
-    front->startscope = [self] {
+    shell_.line.startscope = [self] {
         if (self)
             self->startscope();
     };
-    front->stopscope = [self] {
+    shell_.line.stopscope = [self] {
         if (self)
             self->stopscope();
     };
@@ -544,18 +539,16 @@ void ScopeWindow::acquisitionState(AcquisitionState state) {
 }
 
 bool ScopeWindow::panelPollRunning() const {
-    const front::FrontWindow *front = frontPanel();
-    return front && front->Timer1->isActive();
+    return shell_.line.panelPollRunning && shell_.line.panelPollRunning();
 }
 void ScopeWindow::stopPanelPoll() {
-    if (front::FrontWindow *front = frontPanel())
-        front->pauseForScope();
+    if (shell_.line.pausePanelPoll)
+        shell_.line.pausePanelPoll();
 }
 void ScopeWindow::startPanelPoll() {
     // Only while the front panel is the page shown: not while it is being unloaded.
-    if (front::FrontWindow *front = frontPanel();
-        front && shell_.state.CurrentPage == shell::kPageFront)
-        front->resumeAfterScope();
+    if (shell_.line.resumePanelPoll && shell_.state.CurrentPage == shell::kPageFront)
+        shell_.line.resumePanelPoll();
 }
 
 void ScopeWindow::noSamples() {

@@ -21,9 +21,6 @@ class QTimer;
 namespace zr::shell {
 class Shell;
 }
-namespace zr::front {
-class FrontWindow;
-}
 
 namespace zr::scope {
 
@@ -126,7 +123,6 @@ private:
     void showStatus(ScopeText text);
     void showModeStatus();
     void exportFailed(const QString &path, const QString &why);
-    front::FrontWindow *frontPanel() const;
     void hookFrontPanel();
 
     std::shared_ptr<ScopeAcquisition> acq_;

@@ -2,10 +2,7 @@
 
 #include "glosscontrols.h"
 #include "makerframe.h"
-#include "pageswitcher.h"
-#include "serialstatewindow.h"
 #include "shell.h"
-#include "toggleswitch.h"
 #include "toolbaricons.h"
 #include "twips.h"
 
@@ -51,10 +48,8 @@ void AboutWindow::Form_Load() {
 }
 
 void AboutWindow::Command1_Click() {
-    if (auto *link = shell_.forms().formAs<SerialStateWindow>(kLinkWindow))
-        link->CWButton1->setValue(IsSet(shell_.state.LinkEnabledSaved));
-    shell_.state.CurrentPage = kPageLink;
-    PageSwitcher(shell_);
+    shell_.setLinkEnabled(IsSet(shell_.state.LinkEnabledSaved));
+    shell_.showPage(kPageLink);
     shell_.forms().unload(kAboutWindow);
 }
 

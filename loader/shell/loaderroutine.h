@@ -5,20 +5,17 @@
 // and handed to the windows; tests create a fresh one each.
 
 #include "captions.h"
+#include "linkstate.h"
 
 #include <QString>
 #include <QtGlobal>
 
 namespace zr::shell {
 
-constexpr qint16 kTrue = -1;
-constexpr qint16 kFalse = 0;
-inline qint16 Flag(bool on) {
-    return on ? kTrue : kFalse;
-}
-inline bool IsSet(qint16 flag) {
-    return flag != kFalse;
-}
+using zr::Flag;
+using zr::IsSet;
+using zr::kFalse;
+using zr::kTrue;
 
 // Pages of the page switcher.
 enum Page : qint16 { kPageLink = 0, kPageTransfer = 1, kPageFront = 2, kPageAbout = 3 };
@@ -26,18 +23,9 @@ enum Page : qint16 { kPageLink = 0, kPageTransfer = 1, kPageFront = 2, kPageAbou
 // Languages (index of every three-language text).
 enum Language : qint16 { kItalian = 0, kEnglish = 1, kFrench = 2 };
 
-class LoaderRoutine {
+// The drive link's part (CommResult, DriveAddress, LinkOk ...) is the link's own state.
+class LoaderRoutine : public LinkState {
 public:
-    // Drive link
-    QString CommResult;
-    qint16 DriveAddress = 0;
-    qint16 SavedDriveAddress = 0;
-    qint16 LinkOk = kFalse;
-    qint16 LinkEnabledSaved = kFalse;
-    qint16 DriveRelease = 0;
-    qint32 StatusFlag14 = 0;
-    qint16 TransferDone = kFalse;
-
     // Transfer
     qint16 DownloadActive = kFalse;
     qint16 UploadActive = kFalse;

@@ -1,8 +1,6 @@
 #include "mainwindow.h"
 
 #include "pageswitcher.h"
-#include "serialstatewindow.h"
-#include "toggleswitch.h"
 #include "toolbaricons.h"
 #include "twips.h"
 
@@ -11,7 +9,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QToolBar>
@@ -95,7 +92,7 @@ void MainWindow::Form_Load() {
         return MainFrame{0, 0, PxToTwips(width()), PxToTwips(height()),
                          PxToTwips(tbrFile->height())};
     };
-    for (int b = 1; b <= 3; ++b)
+    for (ToolbarButton b : {ToolbarButton::Com, ToolbarButton::Down, ToolbarButton::Front})
         setButtonEnabled(b, false);
     shell_.state.CurrentPage = kPageLink;
     FillCaptionTable(shell_.state.Captions);
@@ -131,18 +128,18 @@ void MainWindow::resizeEvent(QResizeEvent *e) {
     }
 }
 
-void MainWindow::setButtonEnabled(int index, bool on) {
-    if (index >= 1 && index <= buttons_.size())
-        buttons_[index - 1]->setEnabled(on);
+QAction *MainWindow::action(ToolbarButton button) const {
+    return buttons_.value(static_cast<int>(button));
 }
 
-bool MainWindow::isButtonEnabled(int index) const {
-    return index >= 1 && index <= buttons_.size() && buttons_[index - 1]->isEnabled();
+void MainWindow::setButtonEnabled(ToolbarButton button, bool on) {
+    if (QAction *a = action(button))
+        a->setEnabled(on);
 }
 
-bool MainWindow::linkUsable() {
-    auto *link = shell_.forms().formAs<SerialStateWindow>(kLinkWindow);
-    return (link && link->Stato->text() == kNoError) || IsSet(shell_.state.LinkOk);
+bool MainWindow::isButtonEnabled(ToolbarButton button) const {
+    const QAction *a = action(button);
+    return a && a->isEnabled();
 }
 
 void MainWindow::switchPage() {
@@ -165,36 +162,36 @@ void MainWindow::tbrFile_ButtonClick(const QString &key) {
         st.CurrentPage = kPageAbout;
         switchPage();
     } else if (key == QLatin1String("btnCom")) {
-        setButtonEnabled(3, true);
+        setButtonEnabled(ToolbarButton::Front, true);
         st.CurrentPage = kPageLink;
         switchPage();
     } else if (key == QLatin1String("btnFront")) {
-        if (linkUsable()) {
+        if (shell_.link().linkUsable()) {
             st.CurrentPage = kPageFront;
             switchPage();
         } else {
-            setButtonEnabled(3, false);
+            setButtonEnabled(ToolbarButton::Front, false);
         }
     } else if (key == QLatin1String("btnDown")) {
         st.SavedDriveAddress = st.DriveAddress;
-        if (linkUsable()) {
-            setButtonEnabled(3, true);
+        if (shell_.link().linkUsable()) {
+            setButtonEnabled(ToolbarButton::Front, true);
             st.CurrentPage = kPageTransfer;
             switchPage();
             return;
         }
+        // Drive number 0 is answered by every drive: the poll tries it for 3.5 s.
         st.DriveAddress = 0;
-        for (int b = 1; b <= 3; ++b)
+        for (ToolbarButton b : {ToolbarButton::Com, ToolbarButton::Down, ToolbarButton::Front})
             setButtonEnabled(b, false);
         shell_.waitLettingEventsRun(3500);
         if (!self)
             return;
-        if (linkUsable()) {
+        if (shell_.link().linkUsable()) {
             st.CurrentPage = kPageTransfer;
             switchPage();
         } else {
-            if (auto *link = shell_.forms().formAs<SerialStateWindow>(kLinkWindow))
-                link->CWButton1->setValue(false);
+            shell_.setLinkEnabled(false);
             st.DriveAddress = st.SavedDriveAddress;
         }
     } else if (key == QLatin1String("btnParam")) {

@@ -26,8 +26,8 @@ public:
     // Runs the toolbar's click handler for the button with this key ("btnDown" ...).
     void tbrFile_ButtonClick(const QString &key);
 
-    void setButtonEnabled(int index, bool on) override;
-    bool isButtonEnabled(int index) const override;
+    void setButtonEnabled(ToolbarButton button, bool on) override;
+    bool isButtonEnabled(ToolbarButton button) const override;
 
     QToolBar *tbrFile = nullptr;
 
@@ -36,10 +36,10 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
 
 private:
-    bool linkUsable();
     void switchPage();
+    QAction *action(ToolbarButton button) const;
 
-    QList<QAction *> buttons_; // index 1..7 at positions 0..6
+    QList<QAction *> buttons_; // in the order of ToolbarButton
 };
 
 } // namespace zr::shell

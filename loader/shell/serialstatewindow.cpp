@@ -3,6 +3,7 @@
 #include "driveprotocol.h"
 #include "glosscontrols.h"
 #include "hardwareserialport.h"
+#include "linkcontroller.h"
 #include "linkhints.h"
 #include "serialport.h"
 #include "shell.h"
@@ -10,11 +11,10 @@
 #include "twips.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace zr::shell {
@@ -42,14 +42,6 @@ QLabel *valueLabel(QWidget *parent, const char *name) {
     f.setBold(true);
     l->setFont(f);
     return l;
-}
-
-// The number a text holds, as the poll reads it: leading blanks skipped, an empty or
-// non-numeric text gives 0.
-qint32 numberIn(const QString &text) {
-    bool ok = false;
-    const qint32 v = text.trimmed().toInt(&ok);
-    return ok ? v : 0;
 }
 
 } // namespace
@@ -81,10 +73,11 @@ SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
     CWButton1->setObjectName(QStringLiteral("CWButton1"));
     CWButton1->setToolTip(QStringLiteral("Disable"));
     CWButton1->setGeometry(TwipsToPx(4200), TwipsToPx(840), TwipsToPx(1200), TwipsToPx(480));
-    connect(CWButton1, &ToggleSwitch::ValueChanged, this, [this](bool on) {
-        ++switchFlips_;
-        CWButton1_ValueChanged(on);
-    });
+    // A flip of the switch goes to the link; the page shows whatever the link then is.
+    connect(CWButton1, &ToggleSwitch::ValueChanged, this,
+            [this](bool on) { shell_.link().setLinkEnabled(on); });
+    connect(&shell_.link(), &LinkController::linkEnabledChanged, this, [this] { showLink(); });
+    connect(&shell_.link(), &LinkController::viewChanged, this, [this] { showLink(); });
 
     Frame3 = frame(this, "Frame3", QStringLiteral("Com"), twipRect(675, 1530, 1350, 810));
     numcom = valueLabel(Frame3, "numcom");
@@ -102,7 +95,6 @@ SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
     Stato->setReadOnly(true);
     Stato->setAlignment(Qt::AlignCenter);
     Stato->setGeometry(twipRect(120, 330, 4710, 390));
-    connect(Stato, &QLineEdit::textChanged, this, [this] { Stato_Change(); });
 
     // A note on a light ground, so that it reads on the green of the frame.
     linkHint = new QLabel(this);
@@ -119,10 +111,7 @@ SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
     for (QGroupBox *g : {Frame1, Frame2, Frame3, Frame5})
         g->setFont(QFont(QStringLiteral("Arial"), 9));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(200);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    Timer1 = shell_.link().pollTimer();
 }
 
 void SerialStateWindow::ApplyLanguage(int lang) {
@@ -137,7 +126,8 @@ void SerialStateWindow::Form_Load() {
     if (shell_.state.DriveAddress < 1)
         Combo1->setEditText(QString());
     ApplyLanguage(shell_.state.CurrentLanguage);
-    Stato->setText(QStringLiteral(" "));
+    shell_.link().pageLoaded();
+    showLink();
 }
 
 void SerialStateWindow::Form_Activate() {
@@ -145,154 +135,50 @@ void SerialStateWindow::Form_Activate() {
 }
 
 void SerialStateWindow::Combo1_Click() {
-    shell_.state.DriveAddress = qint16(numberIn(Combo1->currentText()));
+    bool ok = false;
+    const int n = Combo1->currentText().trimmed().toInt(&ok);
+    shell_.state.DriveAddress = qint16(ok ? n : 0);
 }
 
 void SerialStateWindow::Form_Unload() {
-    Timer1->stop();
-    shell_.state.TransferDone = kFalse;
-}
-
-// Every routine here that lets window events run may see the switch flipped (or the page
-// unloaded) meanwhile; the handler of that flip has then done its work and has the last word, so
-// the routine stops where it is instead of writing its older view of the link back.
-bool SerialStateWindow::letEventsRun(const QPointer<SerialStateWindow> &self, quint64 flips) {
-    QCoreApplication::processEvents();
-    return self && switchFlips_ == flips;
+    shell_.link().pageUnloaded();
 }
 
 void SerialStateWindow::callstatus() {
-    LoaderRoutine &st = shell_.state;
-    QPointer<SerialStateWindow> self(this);
-    const quint64 flips = switchFlips_;
-    QString text;
-    for (int round = 0; round < 2; ++round) {
-        if (!Timer1->isActive())
-            Timer1->start();
-        DriveTransaction(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text,
-                         st.CommResult);
-        st.StatusFlag14 = numberIn(text) & addr::kStatusBit14;
-        if (!letEventsRun(self, flips))
-            return;
-    }
-}
-
-void SerialStateWindow::CWButton1_ValueChanged(bool on) {
-    LoaderRoutine &st = shell_.state;
-    QPointer<SerialStateWindow> self(this);
-    const quint64 flips = switchFlips_;
-    callstatus();
-    if (!self || switchFlips_ != flips)
-        return;
-    QString text2;
-    DriveTransaction(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text2,
-                     st.CommResult);
-    st.StatusFlag14 = numberIn(text2) & addr::kStatusBit14;
-    if (!letEventsRun(self, flips))
-        return;
-    if (st.StatusFlag14 == addr::kStatusBit14 && on) {
-        if (!Timer1->isActive())
-            Timer1->start();
-        CWButton1->setToolTip(QStringLiteral("Enable"));
-        shell_.enableToolbarButton(1, true);
-        shell_.enableToolbarButton(2, true);
-        shell_.enableToolbarButton(3, true);
-    }
-    if (st.StatusFlag14 == 0 && on) {
-        if (!Timer1->isActive())
-            Timer1->start();
-        CWButton1->setToolTip(QStringLiteral("Enable"));
-        shell_.enableToolbarButton(1, true);
-        shell_.enableToolbarButton(2, true);
-        shell_.enableToolbarButton(3, false);
-    }
-    if (!on) {
-        CWButton1->setToolTip(QStringLiteral("Disable"));
-        shell_.enableToolbarButton(1, false);
-        shell_.enableToolbarButton(2, false);
-        shell_.enableToolbarButton(3, false);
-        Timer1->stop();
-        Stato->setText(QStringLiteral(" "));
-        if (!self)
-            return;
-        SOFTREL->setText(QStringLiteral("0"));
-        numcom->setText(QStringLiteral("0"));
-        st.LinkOk = kFalse;
-        showHint(QString());
-    }
-    st.LinkEnabledSaved = Flag(CWButton1->Value());
-}
-
-void SerialStateWindow::Stato_Change() {
-    if (IsSet(shell_.state.TransferDone))
-        CWButton1_ValueChanged(IsSet(shell_.state.LinkEnabledSaved));
+    shell_.link().callstatus();
 }
 
 void SerialStateWindow::Timer1_Timer() {
-    LoaderRoutine &st = shell_.state;
-    QPointer<SerialStateWindow> self(this);
-    const quint64 flips = switchFlips_;
-    if (PortNumber > 4)
-        PortNumber = 4;
-    if (PortNumber < 1)
-        PortNumber = 1;
+    shell_.link().pollTick();
+}
 
-    SerialPort &port = shell_.port();
-    bool ok = true;
-    bool portFailed = false;
-    if (port.IsOpen())
-        ok = port.Close();
-    ok = ok && port.SetPortNumber(PortNumber);
-    if (ok && !letEventsRun(self, flips))
-        return;
-    if (ok && !port.IsOpen()) {
-        ok = port.Open();
-        portFailed = !ok;
+void SerialStateWindow::showLink() {
+    const LinkController &link = shell_.link();
+    {
+        const QSignalBlocker quiet(CWButton1); // showing the value is no change by the user
+        CWButton1->setValue(link.linkEnabled());
     }
-    ok = ok && port.DiscardInput();
-    if (ok) {
-        QString text;
-        DriveTransaction(port, st.DriveAddress, addr::kRelease, false, true, text, st.CommResult);
-        st.DriveRelease = qint16(numberIn(text));
-        if (text.trimmed().isEmpty())
-            ok = false;
-        else
-            SOFTREL->setText(FormatRelease(text));
-    }
-    if (ok && st.CommResult == kNoError) {
-        numcom->setText(QString::number(PortNumber));
-        QPalette pal = Stato->palette();
-        pal.setColor(QPalette::Text, QColor(0, 255, 1));
-        Stato->setPalette(pal);
-        Stato->setText(st.CommResult);
-        if (!self || switchFlips_ != flips)
-            return;
-        st.LinkOk = kTrue;
-        showLatencyWarning();
-        return;
-    }
-
-    PortNumber = PortNumber >= 4 ? 1 : qint16(PortNumber + 1);
+    CWButton1->setToolTip(link.linkEnabled() ? QStringLiteral("Enable")
+                                             : QStringLiteral("Disable"));
     QPalette pal = Stato->palette();
-    pal.setColor(QPalette::Text, QColor(255, 1, 0));
+    pal.setColor(QPalette::Text, link.statusGood() ? QColor(0, 255, 1) : QColor(255, 1, 0));
     Stato->setPalette(pal);
-    numcom->setText(QString::number(PortNumber));
-    Stato->setText(st.CommResult);
-    if (!self || switchFlips_ != flips)
-        return;
-    SOFTREL->setText(QStringLiteral("X"));
-    st.LinkOk = kFalse;
-    showHint(portFailed ? PortFailureHint(shell_.port(), st.CurrentLanguage) : QString());
+    Stato->setText(link.statusText());
+    SOFTREL->setText(link.releaseText());
+    numcom->setText(link.portText());
+    if (link.portFailed()) {
+        showHint(PortFailureHint(shell_.port(), shell_.state.CurrentLanguage));
+    } else if (link.statusGood()) {
+        auto *hw = dynamic_cast<HardwareSerialPort *>(&shell_.port());
+        showHint(LatencyHint(hw ? hw->latencyTimerMs() : 0, shell_.state.CurrentLanguage));
+    } else {
+        showHint(QString());
+    }
 }
 
 void SerialStateWindow::showHint(const QString &text) {
     linkHint->setText(text);
     linkHint->setVisible(!text.isEmpty());
-}
-
-void SerialStateWindow::showLatencyWarning() {
-    auto *hw = dynamic_cast<HardwareSerialPort *>(&shell_.port());
-    showHint(LatencyHint(hw ? hw->latencyTimerMs() : 0, shell_.state.CurrentLanguage));
 }
 
 } // namespace zr::shell

@@ -1,11 +1,10 @@
 #pragma once
 
-// ZR_LOADER_SERIAL_STATE, the link settings page: drive number, link on/off, and a 200 ms poll
-// that hunts ports 1 to 4 for the drive and shows the port, the drive's release and the result.
+// ZR_LOADER_SERIAL_STATE, the link settings page: drive number and link on/off, and what the
+// link's 200 ms poll finds while it hunts ports 1 to 4 for the drive: the port, the drive's
+// release and the result. The link (LinkController) does the work; the page shows it.
 
 #include "form.h"
-
-#include <QPointer>
 
 class QComboBox;
 class QGroupBox;
@@ -27,14 +26,13 @@ public:
     void Form_Unload() override;
     void ApplyLanguage(int lang) override;
 
-    // Two reads of the status word.
+    // Two reads of the status word (the link's own).
     void callstatus();
-    // Value-changed handler of CWButton1.
-    void CWButton1_ValueChanged(bool on);
-    // One tick of the poll.
+    // One tick of the poll (the link's own).
     void Timer1_Timer();
 
     ToggleSwitch *CWButton1 = nullptr;
+    // The link's poll timer, shown here: it runs while this page is there and the link is on.
     QTimer *Timer1 = nullptr;
     QComboBox *Combo1 = nullptr;
     QLabel *numcom = nullptr;
@@ -47,18 +45,11 @@ public:
     // Why the port did not open, or a slow USB adapter; empty otherwise.
     QLabel *linkHint = nullptr;
 
-    qint16 PortNumber = 0;
-
 private:
     void Combo1_Click();
-    void Stato_Change();
-    bool letEventsRun(const QPointer<SerialStateWindow> &self, quint64 flips);
+    // Shows the link's state: switch, status and its colour, release, port and the hint.
+    void showLink();
     void showHint(const QString &text);
-    void showLatencyWarning();
-
-    // Counts the changes of CWButton1's value, so a routine that let window events run notices a
-    // change made meanwhile.
-    quint64 switchFlips_ = 0;
 };
 
 } // namespace zr::shell

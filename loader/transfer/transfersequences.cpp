@@ -15,9 +15,8 @@ constexpr int kProgramCompletion = 21845; // 0x5555
 // stored what was sent, which the user must know.
 bool sendCompletion(const TransferLink &link, int value) {
     QString data = QString::number(value);
-    QString result;
-    DriveTransaction(link.port, link.drive, addr::kCompletion, true, true, data, result);
-    return result == kNoError;
+    return Transact(link.port, link.drive, addr::kCompletion, true, true, data) ==
+           LinkResult::NoError;
 }
 
 TransferOutcome confirm(bool confirmed, bool program, TransferView &view) {
@@ -31,14 +30,13 @@ TransferOutcome confirm(bool confirmed, bool program, TransferView &view) {
 bool GuardedTransfer(const TransferLink &link, int address, bool isWrite, bool ramSpace,
                      QString &data) {
     int errors = 0;
-    QString result;
+    LinkResult result = LinkResult::Timeout;
     do {
-        result.clear();
-        DriveTransaction(link.port, link.drive, address, isWrite, ramSpace, data, result);
-        if (result != kNoError)
+        result = Transact(link.port, link.drive, address, isWrite, ramSpace, data);
+        if (result != LinkResult::NoError)
             ++errors;
-    } while (result != kNoError && errors < kMaxTriesPerWord);
-    return result == kNoError;
+    } while (result != LinkResult::NoError && errors < kMaxTriesPerWord);
+    return result == LinkResult::NoError;
 }
 
 TransferOutcome UploadParameters(const TransferLink &link, const QString &destination,

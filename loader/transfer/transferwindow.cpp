@@ -6,9 +6,7 @@
 #include "glosscontrols.h"
 #include "pageswitcher.h"
 #include "serialport.h"
-#include "serialstatewindow.h"
 #include "shell.h"
-#include "toggleswitch.h"
 #include "transferpictures.h"
 #include "transfertexts.h"
 #include "twips.h"
@@ -169,11 +167,9 @@ void TransferWindow::Form_Load() {
     if (shell::Form *host = shell_.forms().form(shell::kSerialHost))
         host->hide();
     QString text;
-    DriveTransaction(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text,
-                     st.CommResult);
-    if (st.CommResult != kNoError) {
-        st.CurrentPage = shell::kPageLink;
-        shell::PageSwitcher(shell_);
+    st.CommResult = Transact(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text);
+    if (st.CommResult != LinkResult::NoError) {
+        shell_.showPage(shell::kPageLink);
         return;
     }
     tempo->start();
@@ -184,31 +180,28 @@ void TransferWindow::Form_Unload() {
     st.DriveAddress = st.SavedDriveAddress;
     tempo->stop();
     // Switching the link on again loads the link page if needed and restarts its poll.
-    if (auto *link = shell_.forms().formAs<shell::SerialStateWindow>(shell::kLinkWindow))
-        link->CWButton1->setValue(true);
+    shell_.setLinkEnabled(true);
 }
 
 void TransferWindow::tempo_Timer() {
     shell::LoaderRoutine &st = shell_.state;
     QPointer<TransferWindow> self(this);
     QString text;
-    DriveTransaction(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text,
-                     st.CommResult);
+    st.CommResult = Transact(shell_.port(), st.DriveAddress, addr::kStatus, false, true, text);
     QCoreApplication::processEvents();
     if (!self)
         return;
-    if (st.CommResult != kNoError) {
+    if (st.CommResult != LinkResult::NoError) {
         upload->hide();
         download->hide();
         opzione_0->setEnabled(false);
         opzione_1->setEnabled(false);
         upload->setEnabled(false);
         download->setEnabled(false);
-        st.CurrentPage = shell::kPageLink;
-        shell::PageSwitcher(shell_);
+        shell_.showPage(shell::kPageLink);
         return;
     }
-    st.StatusFlag14 = text.trimmed().toInt() & addr::kStatusBit14;
+    st.StatusFlag14 = StatusBit14(text);
     QCoreApplication::processEvents();
     if (!self)
         return;
@@ -333,8 +326,7 @@ bool TransferWindow::eventFilter(QObject *watched, QEvent *event) {
 void TransferWindow::Command1_Click() {
     if (running_)
         return;
-    shell_.state.CurrentPage = shell::kPageLink;
-    shell::PageSwitcher(shell_);
+    shell_.showPage(shell::kPageLink);
     QCoreApplication::processEvents();
 }
 

@@ -69,8 +69,8 @@ void TestLoaderEndToEnd::englishLinkOnFindsTheDrive() {
         QTRY_COMPARE_WITH_TIMEOUT(page->Stato->text(), QStringLiteral("No error"), 20000);
         QCOMPARE(page->SOFTREL->text(), QStringLiteral("1.700"));
         QCOMPARE(page->numcom->text(), QStringLiteral("1"));
-        QVERIFY(main->isButtonEnabled(1));
-        QVERIFY(main->isButtonEnabled(2));
+        QVERIFY(main->isButtonEnabled(ToolbarButton::Com));
+        QVERIFY(main->isButtonEnabled(ToolbarButton::Down));
 
         QTest::keyClick(main, Qt::Key_X, Qt::AltModifier); // Exit
         QCOMPARE(ends, 1);

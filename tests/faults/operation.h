@@ -167,16 +167,15 @@ public:
         value.clear();
         switch (op_) {
         case Op::Probe:
-            DriveTransaction(*rig.port, 1, addr::kRelease, false, true, value, state.CommResult);
-            return state.CommResult;
+            state.CommResult = Transact(*rig.port, 1, addr::kRelease, false, true, value);
+            return ResultText(state.CommResult);
         case Op::Read:
-            DriveTransaction(*rig.port, 1, addr::kSecondBlockRom, false, false, value,
-                             state.CommResult);
-            return state.CommResult;
+            state.CommResult = Transact(*rig.port, 1, addr::kSecondBlockRom, false, false, value);
+            return ResultText(state.CommResult);
         case Op::Write:
             value = QString::number(kWrittenWord);
-            DriveTransaction(*rig.port, 1, addr::kParamRam, true, true, value, state.CommResult);
-            return state.CommResult;
+            state.CommResult = Transact(*rig.port, 1, addr::kParamRam, true, true, value);
+            return ResultText(state.CommResult);
         case Op::Upload:
             return outcomeText(UploadParameters(link, rig.path(QStringLiteral("up.10d")), view));
         case Op::Download:
@@ -188,7 +187,7 @@ public:
             return linkPage->Stato->text();
         case Op::PanelPoll:
             panel = front::RunPanelTick(*rig.port, 1, panelState, state.CommResult);
-            return state.CommResult;
+            return ResultText(state.CommResult);
         case Op::Start:
             acquisition->startscope();
             return acquisition->ownsLine() ? kScopeHasLine : kLinkHasLine;

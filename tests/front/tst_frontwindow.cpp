@@ -339,7 +339,7 @@ void TestFrontWindow::failureAtLoad() {
     PageSwitcher(rig.shell);
     QVERIFY(!rig.shell.forms().form(kFrontWindow) ||
             !rig.shell.forms().find(kFrontWindow)->isVisible());
-    QCOMPARE(rig.state.CommResult, kChecksumError);
+    QCOMPARE(rig.state.CommResult, LinkResult::Checksum);
     QCOMPARE(rig.state.CurrentPage, qint16(kPageLink));
     QVERIFY(rig.shell.forms().isLoaded(kLinkWindow));
 }
@@ -354,7 +354,7 @@ void TestFrontWindow::failureInATick() {
     rig.drive.addFault(*sim::ParseFault(QStringLiteral("echo")));
     QPointer<FrontWindow> alive(w);
     w->Timer1_Timer();
-    QCOMPARE(rig.state.CommResult, kEchoError);
+    QCOMPARE(rig.state.CommResult, LinkResult::Echo);
     QVERIFY(alive);
     QCOMPARE(Rig::row(w->Label3), QStringLiteral("Echo error") + row1.mid(10));
     QCOMPARE(w->Label1->text(), kEchoError);

@@ -47,7 +47,7 @@ struct Rig {
     SimDrive drive;
     SimSerialPort port{drive};
     PanelState state;
-    QString commResult;
+    LinkResult commResult = LinkResult::Timeout;
     QStringList trace;
     QList<quint16> keyWrites;
 
@@ -109,7 +109,7 @@ void TestPanelPoll::displayAndBacklight() {
     rig.drive.setRam(word::kBacklight1, 0);
     rig.drive.setRam(word::kBacklight2, 0);
     PanelPoll poll = rig.tick();
-    QCOMPARE(rig.commResult, kNoError);
+    QCOMPARE(rig.commResult, LinkResult::NoError);
     QCOMPARE(poll.label1, QStringLiteral("A\u00E9STATUS  READY "));
     QCOMPARE(poll.label2, QStringLiteral("n= 1500 rpm  40\u00BA"));
     QVERIFY(poll.backlightRead);
@@ -199,7 +199,7 @@ void TestPanelPoll::failures() {
     if (withKey)
         PressKey(rig.state, kPlusKey);
     const PanelPoll poll = rig.tick();
-    QCOMPARE(rig.commResult, result);
+    QCOMPARE(ResultText(rig.commResult), result);
     QCOMPARE(rig.drive.transactions(), transactions);
     QCOMPARE(poll.linkOk, result == kNoError);
     if (!poll.linkOk) {
@@ -246,7 +246,7 @@ void TestPanelPoll::load() {
     rig.drive.setRam(word::kBacklight2, 0);
     const PanelPoll poll = RunPanelLoad(rig.port, 1, rig.state, rig.commResult);
     QCOMPARE(rig.state.pendingKey, 0);
-    QCOMPARE(rig.commResult, result);
+    QCOMPARE(ResultText(rig.commResult), result);
     QCOMPARE(poll.linkOk, result == kNoError);
     QCOMPARE(poll.lit, result == kNoError);
     QCOMPARE(poll.label1, result == kNoError ? QString() : result);

@@ -125,7 +125,7 @@ struct ScopeLine {
     WatchedPort linkPort{linkSim, log};
     WatchedPort *scopePortPtr = new WatchedPort(scopeSim, log);
     qint16 driveAddress = 1;
-    QString commResult;
+    LinkResult commResult = LinkResult::Timeout;
     ScopeAcquisition acq{linkPort, driveAddress, commResult,
                          std::unique_ptr<SerialPort>(scopePortPtr)};
     FakeView view;

@@ -195,7 +195,7 @@ void TestScopeAcquisition::stopEndsOnALineThatNeverFallsSilent() {
     };
     Babbling link;
     qint16 address = 1;
-    QString result;
+    LinkResult result = LinkResult::Timeout;
     ScopeAcquisition acq(link, address, result, std::make_unique<Babbling>());
     FakeView view;
     acq.setView(&view);
@@ -303,7 +303,7 @@ void TestScopeAcquisition::normFindsAPassageBetweenTwoReads() {
     // Two samples go to the discards of startscope and of the search.
     scope->script = Bytes({1, 2, 100, 110, 120, 130, 140, 150, 160, 170, 180, 190});
     qint16 address = 1;
-    QString result;
+    LinkResult result = LinkResult::Timeout;
     ScopeAcquisition acq(link, address, result, std::move(scopePort));
     qint64 fakeMs = 0;
     acq.setClock([&fakeMs] { return fakeMs; });

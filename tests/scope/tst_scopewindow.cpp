@@ -37,12 +37,6 @@ using namespace zr::shell;
 using namespace zr::scope;
 
 namespace {
-struct FakeToolbar final : ToolbarButtons {
-    std::array<bool, 8> enabled{};
-    void setButtonEnabled(int index, bool on) override { enabled.at(std::size_t(index)) = on; }
-    bool isButtonEnabled(int index) const override { return enabled.at(std::size_t(index)); }
-};
-
 struct Rig : SimShell {
     QWidget host;
     FakeToolbar toolbar;
@@ -494,8 +488,8 @@ void TestScopeWindow::leavingThePanelGivesTheLineBackFirst() {
     QVERIFY(!rig.drive.scopeStream().running());
     auto *link = rig.shell.forms().formAs<SerialStateWindow>(kLinkWindow);
     QVERIFY(link->CWButton1->Value());
-    QCOMPARE(rig.state.CommResult, QStringLiteral("No error"));
-    QVERIFY(rig.toolbar.isButtonEnabled(3)); // the front panel can be opened again
+    QCOMPARE(rig.state.CommResult, LinkResult::NoError);
+    QVERIFY(rig.toolbar.isButtonEnabled(ToolbarButton::Front)); // the panel can be opened again
 }
 
 void TestScopeWindow::noSamplesGivesTheLineBack() {

@@ -35,18 +35,13 @@ void hunt(SerialStateWindow *link) {
         link->Timer1_Timer();
 }
 
-// Main window loaded and activated, so the link page is shown; the switch on without running
-// its handler, the poll running, buttons 1 to 3 enabled.
+// Main window loaded and activated, so the link page is shown; the switch on, the poll
+// running, buttons 1 to 3 enabled.
 SerialStateWindow *linkPageWithSwitchOn(WindowsFixture &f) {
     f.state.DriveAddress = 5;
     f.main()->Form_Activate();
     SerialStateWindow *link = f.link();
-    {
-        const QSignalBlocker quiet(link->CWButton1);
-        link->CWButton1->setValue(true);
-    }
-    link->Timer1->start();
-    f.state.LinkEnabledSaved = kTrue;
+    QTest::mouseClick(link->CWButton1, Qt::LeftButton);
     f.setButtons(QStringLiteral("111"));
     return link;
 }
@@ -95,7 +90,8 @@ void TestMainWindow::load() {
     QCOMPARE(m->size(), QSize(480, 421)); // 7200 x 6315 twips
     QCOMPARE(m->windowTitle(), QStringLiteral("ZR3500 Loader Main"));
     QCOMPARE(f.buttons(), QStringLiteral("000"));
-    for (int b = 4; b <= 7; ++b)
+    for (ToolbarButton b :
+         {ToolbarButton::Param, ToolbarButton::Info, ToolbarButton::Help, ToolbarButton::Exit})
         QVERIFY(m->isButtonEnabled(b));
     QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
     QVERIFY(f.loaded(kSerialHost));

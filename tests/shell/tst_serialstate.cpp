@@ -225,12 +225,16 @@ void TestSerialState::transferDoneReevaluatesOnStatoChange() {
     f.state.DriveAddress = 1;
     SerialStateWindow *w = f.link();
     w->Timer1_Timer();
-    w->CWButton1->setValue(true);
+    QTest::mouseClick(w->CWButton1, Qt::LeftButton);
     f.toolbar.enabled.fill(false);
-    w->Stato->setText(QStringLiteral("Timeout error")); // no TransferDone: toolbar untouched
-    QCOMPARE(f.toolbar.pattern(), QStringLiteral("000"));
+    f.state.DriveAddress = 2; // nobody answers: the status turns to a timeout
+    w->Timer1_Timer();
+    QCOMPARE(w->Stato->text(), QStringLiteral("Timeout error"));
+    QCOMPARE(f.toolbar.pattern(), QStringLiteral("000")); // no TransferDone: toolbar untouched
     f.state.TransferDone = kTrue;
-    w->Stato->setText(QStringLiteral("No error"));
+    f.state.DriveAddress = 1;
+    for (int i = 0; i < 4 && w->Stato->text() != QLatin1String("No error"); ++i)
+        w->Timer1_Timer();
     QCOMPARE(f.toolbar.pattern(), QStringLiteral("111"));
 }
 

@@ -40,13 +40,15 @@ struct WindowsFixture : SimShell {
     // Toolbar buttons 1..3 as "110".
     QString buttons() {
         QString s;
-        for (int i = 1; i <= 3; ++i)
-            s += main()->isButtonEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
+        for (int i = 0; i < 3; ++i)
+            s += main()->isButtonEnabled(zr::shell::ToolbarButton(i)) ? QLatin1Char('1')
+                                                                      : QLatin1Char('0');
         return s;
     }
     void setButtons(const QString &pattern) {
-        for (int i = 1; i <= 3; ++i)
-            main()->setButtonEnabled(i, pattern.at(i - 1) == QLatin1Char('1'));
+        for (int i = 0; i < 3; ++i)
+            main()->setButtonEnabled(zr::shell::ToolbarButton(i),
+                                     pattern.at(i) == QLatin1Char('1'));
     }
     void setPortsPresent(bool present) {
         for (int n = 1; n <= 4; ++n)

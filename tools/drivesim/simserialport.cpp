@@ -62,7 +62,7 @@ bool SimSerialPort::Write(const QByteArray &bytes) {
         return false;
     ++writes_;
     if (onDriveLine())
-        drive_.receive(bytes, Clock::now());
+        drive_.receive(bytes, now());
     checkLine();
     clearError();
     return true;
@@ -76,7 +76,7 @@ QByteArray SimSerialPort::ReadAvailable(bool *ok) {
     QByteArray bytes = injected_;
     injected_.clear();
     if (onDriveLine())
-        bytes += drive_.takeDue(Clock::now());
+        bytes += drive_.takeDue(now());
     if (ok)
         *ok = true;
     clearError();
@@ -88,10 +88,23 @@ bool SimSerialPort::waitForData(int msecs) {
         return false;
     if (!injected_.isEmpty())
         return true;
-    const TimePoint deadline = Clock::now() + std::chrono::milliseconds(msecs);
+    const TimePoint deadline = now() + std::chrono::milliseconds(msecs);
     const TimePoint due = onDriveLine() ? drive_.nextDue() : TimePoint::max();
-    std::this_thread::sleep_until(std::min(deadline, due));
-    return due <= Clock::now();
+    if (ownTime_)
+        time_ = std::max(time_, std::min(deadline, due));
+    else
+        std::this_thread::sleep_until(std::min(deadline, due));
+    return due <= now();
+}
+
+qint64 SimSerialPort::clockNs() const {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(now().time_since_epoch()).count();
+}
+
+void SimSerialPort::useOwnTime(bool on) {
+    if (on && !ownTime_)
+        time_ = Clock::now();
+    ownTime_ = on;
 }
 
 } // namespace zr::sim

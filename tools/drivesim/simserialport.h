@@ -21,6 +21,12 @@ public:
     bool Write(const QByteArray &bytes) override;
     QByteArray ReadAvailable(bool *ok = nullptr) override;
     bool waitForData(int msecs) override;
+    qint64 clockNs() const override;
+
+    // The line keeps a time of its own that moves only when the host waits for bytes (to the
+    // next byte due or the end of the wait, whichever comes first), so a silent drive or a
+    // timeout costs no real time and every run sees the same times.
+    void useOwnTime(bool on);
 
     void setPortPresent(int n, bool present);
     void setDrivePort(int n) { drivePort_ = n; }
@@ -35,6 +41,7 @@ public:
 
 private:
     bool onDriveLine() const { return GetPortNumber() == drivePort_; }
+    TimePoint now() const { return ownTime_ ? time_ : Clock::now(); }
     bool checkLine();
 
     SimDrive &drive_;
@@ -44,6 +51,8 @@ private:
     std::array<bool, 4> busy_{false, false, false, false};
     std::array<bool, 4> denied_{false, false, false, false};
     QByteArray injected_;
+    bool ownTime_ = false;
+    TimePoint time_{};
     int writes_ = 0;
     int opens_ = 0;
 };
