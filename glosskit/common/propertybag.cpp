@@ -22,30 +22,22 @@ public:
 
 namespace {
 
+// The characters a quoted string escapes, each with the letter that follows the backslash.
+constexpr std::pair<char16_t, char16_t> kEscapes[] = {
+    {u'"', u'"'}, {u'\\', u'\\'}, {u'\n', u'n'}, {u'\r', u'r'}, {u'\t', u't'}};
+
 QString quoted(const QString &s) {
     QString out;
     out.reserve(s.size() + 2);
     out += QLatin1Char('"');
     for (QChar c : s) {
-        switch (c.unicode()) {
-        case '"':
-            out += QLatin1String("\\\"");
-            break;
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        case '\t':
-            out += QLatin1String("\\t");
-            break;
-        default:
-            out += c;
+        const auto *e = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                     [c](const auto &x) { return x.first == c.unicode(); });
+        if (e != std::end(kEscapes)) {
+            out += QLatin1Char('\\');
+            c = QChar(e->second);
         }
+        out += c;
     }
     out += QLatin1Char('"');
     return out;
@@ -61,20 +53,10 @@ bool unquoted(QStringView text, QString *out) {
         if (c == u'\\') {
             if (i + 2 >= text.size())
                 return false;
-            QChar n = text[++i];
-            switch (n.unicode()) {
-            case 'n':
-                *out += QLatin1Char('\n');
-                break;
-            case 'r':
-                *out += QLatin1Char('\r');
-                break;
-            case 't':
-                *out += QLatin1Char('\t');
-                break;
-            default:
-                *out += n;
-            }
+            const QChar n = text[++i];
+            const auto *e = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                         [n](const auto &x) { return x.second == n.unicode(); });
+            *out += e != std::end(kEscapes) ? QChar(e->first) : n;
         } else if (c == u'"') {
             return false;
         } else {
