@@ -426,9 +426,10 @@ void TestFrame::newAndLoadedValues_data() {
     QTest::addColumn<QString>("property");
     QTest::addColumn<QVariant>("fresh");
     QTest::addColumn<QVariant>("loaded"); // from an empty bag
+    // The values where a load without the key gives another value than a new instance has.
     const QVariant none = QVariant::fromValue(Picture()),
                    empty = QVariant::fromValue(Picture::empty());
-    const QVariant white = QColor(Qt::white), green = QColor(0, 255, 0);
+    const QVariant white = QColor(Qt::white);
     const QVariant buttonText = oleToColor(0x80000012u), buttonFace = oleToColor(0x8000000Fu);
     const struct {
         const char *progId, *property;
@@ -436,28 +437,18 @@ void TestFrame::newAndLoadedValues_data() {
     } rows[] = {
         {kSphere, "UseAnimation", false, true},
         {kSphere, "UseOnTop", false, true},
-        {kSphere, "ContentLetter", "0", "0"},
-        {kSphere, "FocusColor", white, white},
-        {kSphere, "ForeColor", buttonText, buttonText},
         {kSphere, "PictureNormal", empty, none},
-        {kSphere, "PictureOver2", none, none},
-        {kSphere, "Enabled", true, true},
         {kCommand, "Caption", "GlossCommand1", ""},
         {kCommand, "ForeColor", buttonText, white},
         {kCommand, "PictureDisabled", empty, none},
-        {kCommand, "GradientBlueDividend", 1.0, 1.0},
-        {kCommand, "SideIconHeight", 32.0, 32.0},
         {kBar, "Caption", "GlossHCommand1", "0"},
         {kBar, "UseAnimation", false, true},
         {kBar, "UseOnTop", false, true},
-        {kBar, "FocusColor", green, green},
-        {kBar, "PictureOver2", none, none},
         {kBar, "PictureNormal", empty, none},
         {kCheck, "Caption", "GlossCheck1", ""},
         {kCheck, "BackColor", buttonFace, QColor(0, 0, 0)},
         {kCheck, "ForeColor", buttonText, white},
         {kCheck, "PictureCheck", empty, none},
-        {kCheck, "PictureDisabled", none, none},
     };
     for (const auto &r : rows)
         QTest::addRow("%s %s", r.progId + 9, r.property)
