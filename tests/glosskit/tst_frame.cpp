@@ -112,7 +112,8 @@ private slots:
     void pressAndReleaseSounds();
     void focusMark_data();
     void focusMark();
-    void emptyShortCutKeyKeepsOldKey();
+    void accessKeysAndDisabled_data();
+    void accessKeysAndDisabled();
     void sizeHints_data();
     void sizeHints();
     void shapeByPictureMode_data();
@@ -612,28 +613,57 @@ void TestFrame::focusMark() {
     }
 }
 
-void TestFrame::emptyShortCutKeyKeepsOldKey() {
+void TestFrame::accessKeysAndDisabled_data() {
+    QTest::addColumn<QString>("progId");
+    QTest::addColumn<bool>("accessKeys"); // the control has ShortCutKey
+    QTest::addColumn<int>("clicks");      // raised while enabled
+    // Alt+A, Alt+A after an empty ShortCutKey (the old key stays), Alt+A and Alt+B after "B",
+    // a mouse click, Space: a button counts all but the dropped Alt+A.
+    QTest::newRow("sphere") << kSphere << true << 5;
+    QTest::newRow("command") << kCommand << true << 5;
+    QTest::newRow("bar") << kBar << true << 5;
+    // The check box answers Space without a Click; the screen takes no keys.
+    QTest::newRow("check") << kCheck << false << 1;
+    QTest::newRow("screen") << kScreen << false << 1;
+}
+
+// Access keys, mouse and Space each raise Click as a user gives them; a disabled control
+// raises nothing.
+void TestFrame::accessKeysAndDisabled() {
+    QFETCH(QString, progId);
+    QFETCH(bool, accessKeys);
+    QFETCH(int, clicks);
     QWidget window;
-    auto *s = new GlossSphere(&window);
+    window.resize(400, 150);
+    auto c = make(progId, &window);
     auto *other = new QPushButton(QStringLiteral("x"), &window);
-    other->move(50, 0);
+    other->move(0, 120);
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    other->setFocus();
-    QSignalSpy clicks(s, &GlossControl::Click);
-
-    s->setShortCutKey(QStringLiteral("a"));
-    QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
-    QCOMPARE(clicks.count(), 1);
-    s->setShortCutKey(QString());
-    QCOMPARE(s->ShortCutKey(), QString());
-    QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
-    QCOMPARE(clicks.count(), 2);
-    s->setShortCutKey(QStringLiteral("B"));
-    QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
-    QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
-    QCOMPARE(clicks.count(), 3);
+    QSignalSpy clicked(c.get(), &GlossControl::Click);
+    const auto giveInput = [&] {
+        other->setFocus();
+        if (accessKeys) {
+            c->setProperty("ShortCutKey", QStringLiteral("a"));
+            QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
+            c->setProperty("ShortCutKey", QString());
+            QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
+            c->setProperty("ShortCutKey", QStringLiteral("B"));
+            QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
+            QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
+        }
+        QTest::mouseClick(c.get(), Qt::LeftButton, {}, QPoint(12, 12));
+        QTest::keyClick(c.get(), Qt::Key_Space);
+    };
+    giveInput();
+    QCOMPARE(clicked.count(), clicks);
+    if (c->metaObject()->indexOfProperty("Enabled") >= 0)
+        c->setProperty("Enabled", false);
+    else // the screen has no Enabled of its own
+        c->setEnabled(false);
+    giveInput();
+    QCOMPARE(clicked.count(), clicks);
 }
 
 void TestFrame::sizeHints_data() {
