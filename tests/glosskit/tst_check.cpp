@@ -33,7 +33,6 @@ void prepare(GlossCheck &c) {
 class TestCheck : public QObject {
     Q_OBJECT
 private slots:
-    void mouseClicksToggle();
     void customBoxes_data();
     void customBoxes();
     void disabledBox_data();
@@ -52,22 +51,6 @@ private:
                     {203, boxPicture(kPushed)},
                     {204, boxPicture(kDisabled)}};
 };
-
-void TestCheck::mouseClicksToggle() {
-    GlossCheck c;
-    prepare(c);
-    QCOMPARE(boxColour(c), kUnchecked);
-    const QPoint at(12, 15);
-    QTest::mousePress(&c, Qt::LeftButton, {}, at);
-    QCOMPARE(boxColour(c), kPushed);
-    QCOMPARE(c.Value(), GlossCheck::GKUnChecked);
-    QTest::mouseRelease(&c, Qt::LeftButton, {}, at);
-    QCOMPARE(boxColour(c), kChecked);
-    QCOMPARE(c.Value(), GlossCheck::GKChecked);
-    QTest::mouseClick(&c, Qt::LeftButton, {}, at);
-    QCOMPARE(boxColour(c), kUnchecked);
-    QCOMPARE(c.Value(), GlossCheck::GKUnChecked);
-}
 
 void TestCheck::customBoxes_data() {
     QTest::addColumn<bool>("withCheck");

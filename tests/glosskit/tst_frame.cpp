@@ -102,6 +102,8 @@ private slots:
     void mouseEvents();
     void buttonKeys_data();
     void buttonKeys();
+    void pressedFaces_data();
+    void pressedFaces();
     void settersAndFields_data();
     void settersAndFields();
     void newAndLoadedValues_data();
@@ -361,6 +363,46 @@ void TestFrame::buttonKeys() {
     QTest::keyPress(c.get(), Qt::Key(key));
     QTest::keyRelease(c.get(), Qt::Key(key));
     QCOMPARE(log->log, events);
+}
+
+void TestFrame::pressedFaces_data() {
+    QTest::addColumn<QString>("progId");
+    QTest::addColumn<int>("key"); // 0: the left mouse button
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QList<int>>("faces"); // the built-in bitmaps at rest, held and released
+    for (int key : {0, int(Qt::Key_Space), int(Qt::Key_Enter)}) {
+        const char *how = key == 0 ? "mouse" : key == Qt::Key_Space ? "space" : "enter";
+        QTest::addRow("sphere %s", how) << kSphere << key << QPoint(16, 16) << QList{303, 403, 303};
+        QTest::addRow("bar %s", how) << kBar << key << QPoint(40, 12) << QList{553, 563, 553};
+        // The check box shows its pushed box while held and comes up checked.
+        QTest::addRow("check %s", how) << kCheck << key << QPoint(12, 15) << QList{201, 203, 202};
+    }
+}
+
+// The face a button shows at rest, held by the mouse, Space or Enter, and let go.
+void TestFrame::pressedFaces() {
+    QFETCH(QString, progId);
+    QFETCH(int, key);
+    QFETCH(QPoint, at);
+    QFETCH(QList<int>, faces);
+    const auto colour = [](int id) { return QColor(id % 256, id / 4 % 256, 77); };
+    Bitmaps bitmaps{{faces[0], solid(colour(faces[0]), QSize(175, 32))},
+                    {faces[1], solid(colour(faces[1]), QSize(175, 32))},
+                    {faces[2], solid(colour(faces[2]), QSize(175, 32))}};
+    auto c = make(progId);
+    c->setProperty("Caption", QString());
+    c->setProperty(progId == kSphere ? "SphereType" : "GlossStyle", 3);
+    QCOMPARE(pixel(*c, at.x(), at.y()), colour(faces[0]));
+    if (key)
+        QTest::keyPress(c.get(), Qt::Key(key));
+    else
+        QTest::mousePress(c.get(), Qt::LeftButton, {}, at);
+    QCOMPARE(pixel(*c, at.x(), at.y()), colour(faces[1]));
+    if (key)
+        QTest::keyRelease(c.get(), Qt::Key(key));
+    else
+        QTest::mouseRelease(c.get(), Qt::LeftButton, {}, at);
+    QCOMPARE(pixel(*c, at.x(), at.y()), colour(faces[2]));
 }
 
 void TestFrame::settersAndFields_data() {

@@ -16,7 +16,7 @@ QColor at(const GlossHCommand &b, int x, int y) {
     return QColor(b.surface().toImage().pixel(x, y));
 }
 
-const QColor kRest3(20, 40, 60), kPressed3(200, 40, 60), kDisabled(120, 120, 120);
+const QColor kRest3(20, 40, 60), kDisabled(120, 120, 120);
 
 // Sampled left of the centre caption and inside the bar, below the rim.
 const QPoint kFacePixel(40, 12);
@@ -26,8 +26,6 @@ const QPoint kFacePixel(40, 12);
 class TestHCommand : public QObject {
     Q_OBJECT
 private slots:
-    void builtInFaces_data();
-    void builtInFaces();
     void customFaces_data();
     void customFaces();
     void shineWaitsForAnimation();
@@ -38,34 +36,9 @@ private slots:
 
 private:
     Bitmaps m_faces{{553, solid(kRest3, kBar)},
-                    {563, solid(kPressed3, kBar)},
                     {550, solid(QColor(1, 1, 1), kBar)},
                     {602, solid(kDisabled, kBar)}};
 };
-
-void TestHCommand::builtInFaces_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("mouse") << "mouse";
-    QTest::newRow("space") << "space";
-}
-
-void TestHCommand::builtInFaces() {
-    QFETCH(QString, how);
-    GlossHCommand b;
-    b.setCaption(QString());
-    b.setGlossStyle(GlossHCommand::GKCrystaline);
-    QCOMPARE(at(b, kFacePixel.x(), kFacePixel.y()), kRest3);
-    if (how == QLatin1String("mouse"))
-        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(80, 16));
-    else
-        QTest::keyPress(&b, Qt::Key_Space);
-    QCOMPARE(at(b, kFacePixel.x(), kFacePixel.y()), kPressed3);
-    if (how == QLatin1String("mouse"))
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(80, 16));
-    else
-        QTest::keyRelease(&b, Qt::Key_Space);
-    QCOMPARE(at(b, kFacePixel.x(), kFacePixel.y()), kRest3);
-}
 
 void TestHCommand::customFaces_data() {
     QTest::addColumn<bool>("withPushed");

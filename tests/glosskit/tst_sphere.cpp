@@ -13,15 +13,13 @@ using namespace glosstest;
 namespace {
 
 // Distinct solid colours for the built-in faces this test looks at.
-const QColor kRest(10, 20, 30), kPressed(240, 10, 10), kDisabled(90, 90, 90);
+const QColor kRest(10, 20, 30), kDisabled(90, 90, 90);
 
 } // namespace
 
 class TestSphere : public QObject {
     Q_OBJECT
 private slots:
-    void builtInFace_data();
-    void builtInFace();
     void typeWithoutBitmapPaintsNothing();
     void disabledFace_data();
     void disabledFace();
@@ -38,35 +36,8 @@ private slots:
     void hostLowerCaseBagLoads();
 
 private:
-    Bitmaps m_faces{{303, solid(kRest)},
-                    {403, solid(kPressed)},
-                    {300, solid(Qt::white)},
-                    {600, solid(kDisabled)}};
+    Bitmaps m_faces{{303, solid(kRest)}, {300, solid(Qt::white)}, {600, solid(kDisabled)}};
 };
-
-void TestSphere::builtInFace_data() {
-    QTest::addColumn<int>("key"); // 0: the mouse
-    QTest::newRow("mouse held") << 0;
-    QTest::newRow("space held") << int(Qt::Key_Space);
-    QTest::newRow("enter held") << int(Qt::Key_Enter);
-}
-
-void TestSphere::builtInFace() {
-    QFETCH(int, key);
-    GlossSphere s;
-    s.setSphereType(GlossSphere::GlsSphereRainbow);
-    QCOMPARE(pixel(s, 16, 16), kRest);
-    if (key)
-        QTest::keyPress(&s, Qt::Key(key));
-    else
-        QTest::mousePress(&s, Qt::LeftButton, {}, QPoint(16, 16));
-    QCOMPARE(pixel(s, 16, 16), kPressed);
-    if (key)
-        QTest::keyRelease(&s, Qt::Key(key));
-    else
-        QTest::mouseRelease(&s, Qt::LeftButton, {}, QPoint(16, 16));
-    QCOMPARE(pixel(s, 16, 16), kRest);
-}
 
 void TestSphere::typeWithoutBitmapPaintsNothing() {
     GlossSphere s;
