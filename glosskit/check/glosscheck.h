@@ -2,10 +2,9 @@
 
 #include "../common/glosscontrol.h"
 
-#include <QColor>
-#include <QFont>
-
 namespace glosskit {
+
+class GlossCheckPrivate;
 
 // Two-state check box: a 24 x 24 box picture at the left edge, vertically centred, and a caption
 // from x = 30. Each release of a press (mouse or Space/Enter) toggles Value between 0 and 1.
@@ -24,113 +23,96 @@ public:
     enum GKBiState : int { GKUnChecked = 0, GKChecked = 1 };
     Q_ENUM(GKBiState)
 
-    Q_PROPERTY(bool AllowMultiLine READ AllowMultiLine WRITE setAllowMultiLine)
-    Q_PROPERTY(int AdjustTop READ AdjustTop WRITE setAdjustTop)
-    Q_PROPERTY(bool ShowFocus READ ShowFocus WRITE setShowFocus)
-    Q_PROPERTY(bool UseSound READ UseSound WRITE setUseSound)
-    Q_PROPERTY(
-        glosskit::GlossControl::GKSoundMethod SoundMethod READ SoundMethod WRITE setSoundMethod)
-    Q_PROPERTY(QColor FocusColor READ FocusColor WRITE setFocusColor)
-    Q_PROPERTY(QFont Font READ Font WRITE setFontProperty)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(GKBiState Value READ Value WRITE setValue USER true)
-    Q_PROPERTY(QColor BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledProperty)
-    Q_PROPERTY(glosskit::Picture PictureUncheck READ PictureUncheck WRITE setPictureUncheck)
-    Q_PROPERTY(glosskit::Picture PictureCheck READ PictureCheck WRITE setPictureCheck)
-    Q_PROPERTY(glosskit::Picture PictureDisabled READ PictureDisabled WRITE setPictureDisabled)
-    Q_PROPERTY(glosskit::Picture PicturePushed READ PicturePushed WRITE setPicturePushed)
-    Q_PROPERTY(GKChkType GlossCheckType READ GlossCheckType WRITE setGlossCheckType)
-    Q_PROPERTY(GKChkFocusType FocusType READ FocusType WRITE setFocusType)
+    Q_PROPERTY(bool AllowMultiLine READ AllowMultiLine WRITE setAllowMultiLine NOTIFY
+                   AllowMultiLineChanged)
+    Q_PROPERTY(int AdjustTop READ AdjustTop WRITE setAdjustTop NOTIFY AdjustTopChanged)
+    Q_PROPERTY(bool ShowFocus READ ShowFocus WRITE setShowFocus NOTIFY ShowFocusChanged)
+    Q_PROPERTY(bool UseSound READ UseSound WRITE setUseSound NOTIFY UseSoundChanged)
+    Q_PROPERTY(glosskit::GlossControl::GKSoundMethod SoundMethod READ SoundMethod WRITE
+                   setSoundMethod NOTIFY SoundMethodChanged)
+    Q_PROPERTY(QColor FocusColor READ FocusColor WRITE setFocusColor NOTIFY FocusColorChanged)
+    Q_PROPERTY(QFont Font READ Font WRITE setFontProperty NOTIFY FontChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(GKBiState Value READ Value WRITE setValue NOTIFY ValueChanged USER true)
+    Q_PROPERTY(QColor BackColor READ BackColor WRITE setBackColor NOTIFY BackColorChanged)
+    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor NOTIFY ForeColorChanged)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledProperty NOTIFY EnabledChanged)
+    Q_PROPERTY(glosskit::Picture PictureUncheck READ PictureUncheck WRITE setPictureUncheck NOTIFY
+                   PictureUncheckChanged)
+    Q_PROPERTY(glosskit::Picture PictureCheck READ PictureCheck WRITE setPictureCheck NOTIFY
+                   PictureCheckChanged)
+    Q_PROPERTY(glosskit::Picture PictureDisabled READ PictureDisabled WRITE setPictureDisabled
+                   NOTIFY PictureDisabledChanged)
+    Q_PROPERTY(glosskit::Picture PicturePushed READ PicturePushed WRITE setPicturePushed NOTIFY
+                   PicturePushedChanged)
+    Q_PROPERTY(GKChkType GlossCheckType READ GlossCheckType WRITE setGlossCheckType NOTIFY
+                   GlossCheckTypeChanged)
+    Q_PROPERTY(GKChkFocusType FocusType READ FocusType WRITE setFocusType NOTIFY FocusTypeChanged)
 
 public:
     explicit GlossCheck(QWidget *parent = nullptr);
+    ~GlossCheck() override;
 
-    // Plain fields: no repaint, no notification.
-    bool AllowMultiLine() const { return m_allowMultiLine; }
-    void setAllowMultiLine(bool on) { m_allowMultiLine = on; }
-    int AdjustTop() const { return m_adjustTop; }
-    void setAdjustTop(int top) { m_adjustTop = int(PropertyBag::boundPixels(top)); }
-    bool ShowFocus() const { return m_showFocus; }
-    void setShowFocus(bool on) { m_showFocus = on; }
-    bool UseSound() const { return m_useSound; }
-    void setUseSound(bool on) { m_useSound = on; }
-    GKSoundMethod SoundMethod() const { return m_soundMethod; }
-    void setSoundMethod(GKSoundMethod m) { m_soundMethod = m; }
-    QColor FocusColor() const { return m_focusColor; }
-    void setFocusColor(const QColor &c) { m_focusColor = c; }
+    // Shared with other controls (see GlossControl).
+    using GlossControl::AdjustTop;
+    using GlossControl::AllowMultiLine;
+    using GlossControl::Caption;
+    using GlossControl::Enabled;
+    using GlossControl::FocusColor;
+    using GlossControl::Font;
+    using GlossControl::ForeColor;
+    using GlossControl::PictureDisabled;
+    using GlossControl::PicturePushed;
+    using GlossControl::setAdjustTop;
+    using GlossControl::setAllowMultiLine;
+    using GlossControl::setCaption;
+    using GlossControl::setEnabledProperty;
+    using GlossControl::setFocusColor;
+    using GlossControl::setFontProperty;
+    using GlossControl::setForeColor;
+    using GlossControl::setPictureDisabled;
+    using GlossControl::setPicturePushed;
+    using GlossControl::setShowFocus;
+    using GlossControl::setSoundMethod;
+    using GlossControl::setUseSound;
+    using GlossControl::ShowFocus;
+    using GlossControl::SoundMethod;
+    using GlossControl::UseSound;
 
-    QFont Font() const { return font(); }
-    void setFontProperty(const QFont &font);
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    GKBiState Value() const { return m_value; }
+    GKBiState Value() const;
     void setValue(GKBiState value);
-    // Colours keep their stored value (a system colour stays one).
+    // The surface is cleared to it before each repaint; a system colour stays one.
     QColor BackColor() const;
     void setBackColor(const QColor &color);
-    QColor ForeColor() const;
-    void setForeColor(const QColor &color);
-    bool Enabled() const { return isEnabled(); }
-    void setEnabledProperty(bool enabled);
-    Picture PictureUncheck() const { return m_pictureUncheck; }
+    Picture PictureUncheck() const;
     void setPictureUncheck(const Picture &p);
-    Picture PictureCheck() const { return m_pictureCheck; }
+    Picture PictureCheck() const;
     void setPictureCheck(const Picture &p);
-    Picture PictureDisabled() const { return m_pictureDisabled; }
-    void setPictureDisabled(const Picture &p);
-    Picture PicturePushed() const { return m_picturePushed; }
-    void setPicturePushed(const Picture &p);
-    GKChkType GlossCheckType() const { return m_type; }
+    GKChkType GlossCheckType() const;
     void setGlossCheckType(GKChkType type);
-    GKChkFocusType FocusType() const { return m_focusType; }
+    GKChkFocusType FocusType() const;
     void setFocusType(GKChkFocusType type);
-
-    void InitProperties() override;
-    void ReadProperties(const PropertyBag &bag) override;
-    void WriteProperties(PropertyBag &bag) override;
-
-    bool isPressed() const { return m_isPressed; }
-    bool hasFocusMark() const { return m_hasFocus; }
 
 signals:
     void PlaySound(glosskit::GlossControl::GKSoundType SoundType);
+    void ValueChanged();
+    void BackColorChanged();
+    void PictureUncheckChanged();
+    void PictureCheckChanged();
+    void GlossCheckTypeChanged();
+    void FocusTypeChanged();
 
 protected:
-    void onMouseDown(short button, short shift, float x, float y) override;
+    void initProperties() override;
+    void draw() override;
     void onMouseUp(short button, short shift, float x, float y) override;
-    void onKeyDown(short &keyCode, short shift) override;
-    void onKeyUp(short &keyCode, short shift) override;
-    void onFocusChanged(bool hasFocus) override;
-    void onPaint() override;
+    void onButtonKeyUp() override;
     void onResize() override;
 
 private:
-    void RefreshCheck();
-    void computePresence();
-    void toggle();
-    void pressSound(bool press);
-    const QPixmap *boxPicture() const;
-
-    bool m_allowMultiLine = false;
-    int m_adjustTop = 0;
-    bool m_showFocus = false;
-    bool m_useSound = false;
-    GKSoundMethod m_soundMethod = GKInternalSound;
-    QColor m_focusColor = QColor(0, 255, 0);
-    QString m_caption;
-    GKBiState m_value = GKUnChecked;
-    quint32 m_backColor = 0;
-    quint32 m_foreColor = 0xFFFFFFu;
-    Picture m_pictureUncheck, m_pictureCheck, m_pictureDisabled, m_picturePushed;
-    GKChkType m_type = GKClassic;
-    GKChkFocusType m_focusType = GKChkNormalCircle;
-
-    bool m_hasFocus = false;
-    bool m_isPressed = false;
-    bool m_hasPicturePushed = false, m_hasPictureDisabled = false, m_hasPictureCheck = false,
-         m_hasPictureUncheck = false;
+    GlossCheckPrivate *d_func();
+    const GlossCheckPrivate *d_func() const;
+    friend class GlossCheckPrivate;
 };
 
 } // namespace glosskit

@@ -3,7 +3,7 @@
 
 #include "../common/drawing.h"
 #include "../common/resources.h"
-#include "glosscommand.h"
+#include "glosscommand_p.h"
 
 #include <cmath>
 #include <optional>
@@ -52,15 +52,7 @@ QRgb GlossCommand::gradientColor(int i, double red, double green, double blue, Q
     return qRgb(c[0], c[1], c[2]);
 }
 
-void GlossCommand::rebuildGradientIfShown() {
-    // The size may have changed before the control heard of it (a hidden control learns of its
-    // size only when shown).
-    m_isNarrow = clientWidth() <= 255;
-    if (m_backPicture == GKPictureX1)
-        BuildGradient(clientWidth() - 2, clientHeight() - 2);
-}
-
-void GlossCommand::BuildGradient(int gw, int gh) {
+void GlossCommandPrivate::BuildGradient(int gw, int gh) {
     if (gw < 1 || gh < 1)
         return;
     step([&] {
@@ -70,12 +62,13 @@ void GlossCommand::BuildGradient(int gw, int gh) {
         QPainter p(&picture1);
         p.setRenderHint(QPainter::Antialiasing, false);
         QRgb colour = qRgb(0, 0, 0);
-        const double s = m_isNarrow ? (gw - 3) / 255.0 : (gw - 2) / 255.0;
+        const double s = isNarrow ? (gw - 3) / 255.0 : (gw - 2) / 255.0;
         for (int i = 0; i <= 255; ++i) {
             // A failed computation keeps the colour computed last.
-            colour = gradientColor(i, m_redDividend, m_greenDividend, m_blueDividend, colour);
+            colour =
+                GlossCommand::gradientColor(i, redDividend, greenDividend, blueDividend, colour);
             const double x1 = i - s + 2, x2 = i * s;
-            if (m_isNarrow) {
+            if (isNarrow) {
                 p.setPen(QPen(QColor(colour), 1));
                 p.drawLine(QLineF(x1, 2, x2, gh));
             } else {
@@ -84,101 +77,107 @@ void GlossCommand::BuildGradient(int gw, int gh) {
             }
         }
         p.end();
-        m_gradientPicture = picture1;
-        m_gradientSize = QSize(gw, gh);
+        gradientPicture = picture1;
     });
 }
 
-void GlossCommand::RefreshCommand() {
-    drawSurface([&](QPainter &p) {
-        const int w = clientWidth(), h = clientHeight();
+// RefreshCommand
+void GlossCommand::draw() {
+    Q_D(GlossCommand);
+    d->drawSurface([&](QPainter &p) {
+        const int w = d->clientWidth(), h = d->clientHeight();
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         if (!isEnabled()) {
-            step([&] { drawDisabled(p, w, h); });
-            step([&] { drawCaption(p, w, h, false); });
+            step([&] { d->drawDisabled(p, w, h); });
+            step([&] { d->drawCaption(p, w, h, false); });
             step([&] { drawFrame(p, 0, 0, w - 1, h - 1, FrameStyle::Raised); });
             return;
         }
-        if (m_backPicture < GKSpiralRainbow || m_backPicture > GKCustomPicture)
+        if (d->backPicture < GKSpiralRainbow || d->backPicture > GKCustomPicture)
             return; // no face of that number: nothing at all is drawn
-        step([&] { drawFace(p, w, h); });
-        step([&] { drawCaption(p, w, h, m_hasShadow); });
-        step([&] { drawSideIcons(p, w, h); });
+        step([&] { d->drawFace(p, w, h); });
+        step([&] { d->drawCaption(p, w, h, d->hasShadow); });
+        step([&] { d->drawSideIcons(p, w, h); });
         step([&] {
-            drawFrame(p, 0, 0, w - 1, h - 1, m_isPressed ? FrameStyle::Sunken : FrameStyle::Raised);
+            drawFrame(p, 0, 0, w - 1, h - 1,
+                      d->isPressed ? FrameStyle::Sunken : FrameStyle::Raised);
         });
-        if (m_hasFocus && m_showFocus)
+        if (d->hasFocus && d->showFocus)
             step([&] { drawFrame(p, 3, 3, w - 4, h - 4, FrameStyle::Etched); });
     });
 }
 
-void GlossCommand::drawPlaced(QPainter &p, const QPixmap &face, int w, int h, bool down) {
+void GlossCommandPrivate::drawPlaced(QPainter &p, const QPixmap &face, int w, int h,
+                                     bool down) const {
     if (face.isNull())
         return;
-    if (auto r = facePlace(m_pictureMode, w, h, face.size(), down))
+    if (auto r = facePlace(pictureMode, w, h, face.size(), down))
         p.drawPixmap(*r, face);
 }
 
-void GlossCommand::drawFace(QPainter &p, int w, int h) {
-    const bool down = m_isPressed && m_pictureGoDown;
-    if (m_backPicture == GKPictureX1) {
-        if (!m_gradientPicture.isNull())
-            p.drawPixmap(down ? 2 : 0, down ? 2 : 0, m_gradientPicture);
-    } else if (m_backPicture == GKCustomPicture) {
-        drawPlaced(p, m_pictureNormal.pixmap(), w, h, down);
+void GlossCommandPrivate::drawFace(QPainter &p, int w, int h) const {
+    const bool down = isPressed && pictureGoDown;
+    if (backPicture == GlossCommand::GKPictureX1) {
+        if (!gradientPicture.isNull())
+            p.drawPixmap(down ? 2 : 0, down ? 2 : 0, gradientPicture);
+    } else if (backPicture == GlossCommand::GKCustomPicture) {
+        drawPlaced(p, pictureNormal.pixmap(), w, h, down);
     } else {
         // 9 asks for bitmap 110, which the library does not carry: no face.
-        drawPlaced(p, resourceBitmap(101 + m_backPicture), w, h, down);
+        drawPlaced(p, resourceBitmap(101 + backPicture), w, h, down);
     }
 }
 
-void GlossCommand::drawCaption(QPainter &p, int w, int h, bool shadow) {
-    p.setFont(font());
-    const int flags = m_allowMultiLine ? kTextCentredLines : kTextCentredSingle;
+void GlossCommandPrivate::drawCaption(QPainter &p, int w, int h, bool shadow) {
+    p.setFont(q->font());
+    const int flags = allowMultiLine ? kTextCentredLines : kTextCentredSingle;
     if (shadow) {
-        m_drawingShadow = true;
+        drawingShadow = true;
         step([&] {
             QRect r = QRect(0, 0, w, h).translated(3, 3);
-            if (m_allowMultiLine)
-                r.setTop(m_adjustTop + 3);
-            p.setPen(m_shadowColor);
-            drawTextFlags(p, r, m_caption, flags);
+            if (allowMultiLine)
+                r.setTop(adjustTop + 3);
+            p.setPen(shadowColor);
+            drawTextFlags(p, r, caption, flags);
         });
-        m_drawingShadow = false;
+        drawingShadow = false;
     }
     QRect r(0, 0, w, h);
-    if (m_allowMultiLine)
-        r.setTop(m_adjustTop);
-    p.setPen(oleToColor(m_foreColor));
-    drawTextFlags(p, r, m_caption, flags);
+    if (allowMultiLine)
+        r.setTop(adjustTop);
+    p.setPen(oleToColor(foreColor));
+    drawTextFlags(p, r, caption, flags);
 }
 
-void GlossCommand::drawSideIcons(QPainter &p, int w, int h) {
-    const int d = m_isPressed ? 2 : 0;
-    if (m_sideIcon.hasImage()) {
+void GlossCommandPrivate::drawSideIcons(QPainter &p, int w, int h) const {
+    const int down = isPressed ? 2 : 0;
+    if (sideIcon.hasImage()) {
         step([&] {
-            p.drawPixmap(QPointF(5 + d, h / 2.0 - m_sideIconHeight / 2 + d), m_sideIcon.pixmap());
+            p.drawPixmap(QPointF(5 + down, h / 2.0 - sideIconHeight / 2 + down), sideIcon.pixmap());
         });
     }
-    if (m_rSideIcon.hasImage()) {
+    if (rSideIcon.hasImage()) {
         step([&] {
-            p.drawPixmap(QPointF(w - 5 - m_rSideIconWidth + d, h / 2.0 - m_rSideIconHeight / 2 + d),
-                         m_rSideIcon.pixmap());
+            p.drawPixmap(
+                QPointF(w - 5 - rSideIconWidth + down, h / 2.0 - rSideIconHeight / 2 + down),
+                rSideIcon.pixmap());
         });
     }
 }
 
-void GlossCommand::drawDisabled(QPainter &p, int w, int h) {
-    const bool restModes = m_pictureMode >= DefaultStyle && m_pictureMode <= RescaleWhenNeeded;
-    if (m_pictureDisabled.isNone()) {
+void GlossCommandPrivate::drawDisabled(QPainter &p, int w, int h) const {
+    const bool restModes =
+        pictureMode >= GlossControl::DefaultStyle && pictureMode <= GlossControl::RescaleWhenNeeded;
+    if (pictureDisabled.isNone()) {
         const QPixmap &face = resourceBitmap(601);
         if (restModes)
             drawPlaced(p, face, w, h, false);
-        else if (m_pictureMode >= HalfSize && m_pictureMode <= OneAndHalfSize && !face.isNull())
+        else if (pictureMode >= GlossControl::HalfSize &&
+                 pictureMode <= GlossControl::OneAndHalfSize && !face.isNull())
             // Placed where a double-size face is centred, so it is given that size.
             p.drawPixmap(QRect(w / 2 - 250, h / 2 - 100, 500, 200), face);
     } else if (restModes) {
-        drawPlaced(p, m_pictureDisabled.pixmap(), w, h, false);
+        drawPlaced(p, pictureDisabled.pixmap(), w, h, false);
     }
 }
 

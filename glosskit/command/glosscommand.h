@@ -2,10 +2,9 @@
 
 #include "../common/glosscontrol.h"
 
-#include <QColor>
-#include <QFont>
-
 namespace glosskit {
+
+class GlossCommandPrivate;
 
 // Rectangular push button around a 250 x 100 face: a built-in background, a generated colour
 // gradient or a host picture, with a caption (shadowed, one line or wrapped), a picture at each
@@ -33,123 +32,134 @@ public:
     };
     Q_ENUM(GKBackPics)
 
-    Q_PROPERTY(bool HasShadow READ HasShadow WRITE setHasShadow)
-    Q_PROPERTY(QColor ShadowColor READ ShadowColor WRITE setShadowColor)
-    Q_PROPERTY(bool AllowMultiLine READ AllowMultiLine WRITE setAllowMultiLine)
-    Q_PROPERTY(int AdjustTop READ AdjustTop WRITE setAdjustTop)
+    Q_PROPERTY(bool HasShadow READ HasShadow WRITE setHasShadow NOTIFY HasShadowChanged)
+    Q_PROPERTY(QColor ShadowColor READ ShadowColor WRITE setShadowColor NOTIFY ShadowColorChanged)
+    Q_PROPERTY(bool AllowMultiLine READ AllowMultiLine WRITE setAllowMultiLine NOTIFY
+                   AllowMultiLineChanged)
+    Q_PROPERTY(int AdjustTop READ AdjustTop WRITE setAdjustTop NOTIFY AdjustTopChanged)
+    Q_PROPERTY(glosskit::GlossControl::GKSoundMethod SoundMethod READ SoundMethod WRITE
+                   setSoundMethod NOTIFY SoundMethodChanged)
+    Q_PROPERTY(bool UseSound READ UseSound WRITE setUseSound NOTIFY UseSoundChanged)
+    Q_PROPERTY(bool ShowFocus READ ShowFocus WRITE setShowFocus NOTIFY ShowFocusChanged)
+    Q_PROPERTY(int hwnd READ hwnd WRITE setHwnd NOTIFY hwndChanged)
     Q_PROPERTY(
-        glosskit::GlossControl::GKSoundMethod SoundMethod READ SoundMethod WRITE setSoundMethod)
-    Q_PROPERTY(bool UseSound READ UseSound WRITE setUseSound)
-    Q_PROPERTY(bool ShowFocus READ ShowFocus WRITE setShowFocus)
-    Q_PROPERTY(int hwnd READ hwnd WRITE setHwnd)
-    Q_PROPERTY(GKBackPics BackPicture READ BackPicture WRITE setBackPicture)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(QString ShortCutKey READ ShortCutKey WRITE setShortCutKey)
-    Q_PROPERTY(double SideIconHeight READ SideIconHeight WRITE setSideIconHeight)
-    Q_PROPERTY(double RSideIconHeight READ RSideIconHeight WRITE setRSideIconHeight)
-    Q_PROPERTY(double RSideIconWidth READ RSideIconWidth WRITE setRSideIconWidth)
-    Q_PROPERTY(double GradientRedDividend READ GradientRedDividend WRITE setGradientRedDividend)
+        GKBackPics BackPicture READ BackPicture WRITE setBackPicture NOTIFY BackPictureChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(QString ShortCutKey READ ShortCutKey WRITE setShortCutKey NOTIFY ShortCutKeyChanged)
+    Q_PROPERTY(double SideIconHeight READ SideIconHeight WRITE setSideIconHeight NOTIFY
+                   SideIconHeightChanged)
+    Q_PROPERTY(double RSideIconHeight READ RSideIconHeight WRITE setRSideIconHeight NOTIFY
+                   RSideIconHeightChanged)
+    Q_PROPERTY(double RSideIconWidth READ RSideIconWidth WRITE setRSideIconWidth NOTIFY
+                   RSideIconWidthChanged)
+    Q_PROPERTY(double GradientRedDividend READ GradientRedDividend WRITE setGradientRedDividend
+                   NOTIFY GradientRedDividendChanged)
+    Q_PROPERTY(double GradientGreenDividend READ GradientGreenDividend WRITE
+                   setGradientGreenDividend NOTIFY GradientGreenDividendChanged)
+    Q_PROPERTY(double GradientBlueDividend READ GradientBlueDividend WRITE setGradientBlueDividend
+                   NOTIFY GradientBlueDividendChanged)
+    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor NOTIFY ForeColorChanged)
+    Q_PROPERTY(QString FontName READ FontName WRITE setFontName NOTIFY FontChanged STORED false)
+    Q_PROPERTY(double FontSize READ FontSize WRITE setFontSize NOTIFY FontChanged STORED false)
+    Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold NOTIFY FontChanged STORED false)
+    Q_PROPERTY(bool FontItalic READ FontItalic WRITE setFontItalic NOTIFY FontChanged STORED false)
+    Q_PROPERTY(bool FontStrikethru READ FontStrikethru WRITE setFontStrikethru NOTIFY FontChanged
+                   STORED false)
+    Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE setFontUnderline NOTIFY FontChanged
+                   STORED false)
+    Q_PROPERTY(QFont Font READ Font WRITE setFontProperty NOTIFY FontChanged)
+    Q_PROPERTY(glosskit::Picture SideIcon READ SideIcon WRITE setSideIcon NOTIFY SideIconChanged)
     Q_PROPERTY(
-        double GradientGreenDividend READ GradientGreenDividend WRITE setGradientGreenDividend)
-    Q_PROPERTY(double GradientBlueDividend READ GradientBlueDividend WRITE setGradientBlueDividend)
-    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(QString FontName READ FontName WRITE setFontName STORED false)
-    Q_PROPERTY(double FontSize READ FontSize WRITE setFontSize STORED false)
-    Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold STORED false)
-    Q_PROPERTY(bool FontItalic READ FontItalic WRITE setFontItalic STORED false)
-    Q_PROPERTY(bool FontStrikethru READ FontStrikethru WRITE setFontStrikethru STORED false)
-    Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE setFontUnderline STORED false)
-    Q_PROPERTY(QFont Font READ Font WRITE setFontProperty)
-    Q_PROPERTY(glosskit::Picture SideIcon READ SideIcon WRITE setSideIcon)
-    Q_PROPERTY(glosskit::Picture RSideIcon READ RSideIcon WRITE setRSideIcon)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledProperty)
+        glosskit::Picture RSideIcon READ RSideIcon WRITE setRSideIcon NOTIFY RSideIconChanged)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledProperty NOTIFY EnabledChanged)
+    Q_PROPERTY(glosskit::GlossControl::GKPicStyles PictureMode READ PictureMode WRITE setPictureMode
+                   NOTIFY PictureModeChanged)
+    Q_PROPERTY(glosskit::Picture PictureNormal READ PictureNormal WRITE setPictureNormal NOTIFY
+                   PictureNormalChanged)
+    Q_PROPERTY(glosskit::Picture PictureDisabled READ PictureDisabled WRITE setPictureDisabled
+                   NOTIFY PictureDisabledChanged)
     Q_PROPERTY(
-        glosskit::GlossControl::GKPicStyles PictureMode READ PictureMode WRITE setPictureMode)
-    Q_PROPERTY(glosskit::Picture PictureNormal READ PictureNormal WRITE setPictureNormal)
-    Q_PROPERTY(glosskit::Picture PictureDisabled READ PictureDisabled WRITE setPictureDisabled)
-    Q_PROPERTY(bool PictureGoDown READ PictureGoDown WRITE setPictureGoDown)
+        bool PictureGoDown READ PictureGoDown WRITE setPictureGoDown NOTIFY PictureGoDownChanged)
 
 public:
     explicit GlossCommand(QWidget *parent = nullptr);
+    ~GlossCommand() override;
 
-    // Plain fields: no repaint, no notification.
-    bool HasShadow() const { return m_hasShadow; }
-    void setHasShadow(bool on) { m_hasShadow = on; }
-    QColor ShadowColor() const { return m_shadowColor; }
-    void setShadowColor(const QColor &c) { m_shadowColor = c; }
-    bool AllowMultiLine() const { return m_allowMultiLine; }
-    void setAllowMultiLine(bool on) { m_allowMultiLine = on; }
-    int AdjustTop() const { return m_adjustTop; }
-    void setAdjustTop(int top) { m_adjustTop = int(PropertyBag::boundPixels(top)); }
-    GKSoundMethod SoundMethod() const { return m_soundMethod; }
-    void setSoundMethod(GKSoundMethod m) { m_soundMethod = m; }
-    bool UseSound() const { return m_useSound; }
-    void setUseSound(bool on) { m_useSound = on; }
-    bool ShowFocus() const { return m_showFocus; }
-    void setShowFocus(bool on) { m_showFocus = on; }
+    // Shared with other controls (see GlossControl). Here ShowFocus also decides whether a
+    // change of focus repaints.
+    using GlossControl::AdjustTop;
+    using GlossControl::AllowMultiLine;
+    using GlossControl::Caption;
+    using GlossControl::Enabled;
+    using GlossControl::Font;
+    using GlossControl::FontBold;
+    using GlossControl::FontItalic;
+    using GlossControl::FontName;
+    using GlossControl::FontSize;
+    using GlossControl::FontStrikethru;
+    using GlossControl::FontUnderline;
+    using GlossControl::ForeColor;
+    using GlossControl::PictureDisabled;
+    using GlossControl::PictureMode;
+    using GlossControl::PictureNormal;
+    using GlossControl::setAdjustTop;
+    using GlossControl::setAllowMultiLine;
+    using GlossControl::setCaption;
+    using GlossControl::setEnabledProperty;
+    using GlossControl::setFontBold;
+    using GlossControl::setFontItalic;
+    using GlossControl::setFontName;
+    using GlossControl::setFontProperty;
+    using GlossControl::setFontSize;
+    using GlossControl::setFontStrikethru;
+    using GlossControl::setFontUnderline;
+    using GlossControl::setForeColor;
+    using GlossControl::setPictureDisabled;
+    using GlossControl::setPictureMode;
+    using GlossControl::setPictureNormal;
+    using GlossControl::setShortCutKey;
+    using GlossControl::setShowFocus;
+    using GlossControl::setSoundMethod;
+    using GlossControl::setUseSound;
+    using GlossControl::ShortCutKey;
+    using GlossControl::ShowFocus;
+    using GlossControl::SoundMethod;
+    using GlossControl::UseSound;
 
-    // A number the host stores; it is not the control's window.
-    int hwnd() const { return m_hwnd; }
+    // Plain fields: no repaint, no word to the container.
+    bool HasShadow() const;
+    void setHasShadow(bool on);
+    QColor ShadowColor() const;
+    void setShadowColor(const QColor &color);
+
+    // A number the host stores; it is not the control's window. It does not repaint.
+    int hwnd() const;
     void setHwnd(int value);
-    GKBackPics BackPicture() const { return m_backPicture; }
+    GKBackPics BackPicture() const;
     void setBackPicture(GKBackPics picture);
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    QString ShortCutKey() const { return m_shortCutKey; }
-    void setShortCutKey(const QString &keys);
-    double SideIconHeight() const { return m_sideIconHeight; }
+    double SideIconHeight() const;
     void setSideIconHeight(double v);
-    double RSideIconHeight() const { return m_rSideIconHeight; }
+    double RSideIconHeight() const;
     void setRSideIconHeight(double v);
-    double RSideIconWidth() const { return m_rSideIconWidth; }
+    double RSideIconWidth() const;
     void setRSideIconWidth(double v);
-    double GradientRedDividend() const { return m_redDividend; }
+    double GradientRedDividend() const;
     void setGradientRedDividend(double v);
-    double GradientGreenDividend() const { return m_greenDividend; }
+    double GradientGreenDividend() const;
     void setGradientGreenDividend(double v);
-    double GradientBlueDividend() const { return m_blueDividend; }
+    double GradientBlueDividend() const;
     void setGradientBlueDividend(double v);
-    QColor ForeColor() const;
-    void setForeColor(const QColor &color);
-    QString FontName() const { return font().family(); }
-    void setFontName(const QString &name);
-    double FontSize() const { return font().pointSizeF(); }
-    void setFontSize(double size);
-    bool FontBold() const { return font().bold(); }
-    void setFontBold(bool on);
-    bool FontItalic() const { return font().italic(); }
-    void setFontItalic(bool on);
-    bool FontStrikethru() const { return font().strikeOut(); }
-    void setFontStrikethru(bool on);
-    bool FontUnderline() const { return font().underline(); }
-    void setFontUnderline(bool on);
-    QFont Font() const { return font(); }
-    void setFontProperty(const QFont &font);
-    Picture SideIcon() const { return m_sideIcon; }
+    Picture SideIcon() const;
     void setSideIcon(const Picture &p);
-    Picture RSideIcon() const { return m_rSideIcon; }
+    Picture RSideIcon() const;
     void setRSideIcon(const Picture &p);
-    bool Enabled() const { return isEnabled(); }
-    void setEnabledProperty(bool enabled);
-    GKPicStyles PictureMode() const { return m_pictureMode; }
-    void setPictureMode(GKPicStyles mode);
-    Picture PictureNormal() const { return m_pictureNormal; }
-    void setPictureNormal(const Picture &p);
-    Picture PictureDisabled() const { return m_pictureDisabled; }
-    void setPictureDisabled(const Picture &p);
-    bool PictureGoDown() const { return m_pictureGoDown; }
+    bool PictureGoDown() const;
     void setPictureGoDown(bool on);
 
-    void InitProperties() override;
-    void ReadProperties(const PropertyBag &bag) override;
-    void WriteProperties(PropertyBag &bag) override;
-
-    // Internal state, readable for hosts and tests.
-    bool isPressed() const { return m_isPressed; }
-    bool hasFocusMark() const { return m_hasFocus; }
-    bool isNarrow() const { return m_isNarrow; }
-    // The generated gradient (null until built).
-    const QPixmap &gradientPicture() const { return m_gradientPicture; }
+    // Internal state, readable for hosts and tests: the client is at most 255 pixels wide, and
+    // the generated gradient (null until built).
+    bool isNarrow() const;
+    QPixmap gradientPicture() const;
 
     // The colour of gradient step i (0-255) for three divisors; previous is kept when the
     // computation fails (a divisor of 0, a negative or non-finite result).
@@ -160,54 +170,32 @@ public:
 
 signals:
     void PlaySound(glosskit::GlossControl::GKSoundType SoundType);
+    void HasShadowChanged();
+    void ShadowColorChanged();
+    void hwndChanged();
+    void BackPictureChanged();
+    void SideIconHeightChanged();
+    void RSideIconHeightChanged();
+    void RSideIconWidthChanged();
+    void GradientRedDividendChanged();
+    void GradientGreenDividendChanged();
+    void GradientBlueDividendChanged();
+    void SideIconChanged();
+    void RSideIconChanged();
+    void PictureGoDownChanged();
 
 protected:
-    void onMouseDown(short button, short shift, float x, float y) override;
-    void onMouseUp(short button, short shift, float x, float y) override;
-    void onKeyDown(short &keyCode, short shift) override;
-    void onKeyUp(short &keyCode, short shift) override;
+    void initProperties() override;
+    void readProperties(const PropertyBag &bag) override;
+    void draw() override;
     void onFocusChanged(bool hasFocus) override;
     void onPaint() override;
     void onResize() override;
 
 private:
-    void RefreshCommand();
-    void BuildGradient(int gw, int gh);
-    void rebuildGradientIfShown();
-    void pressSound(bool press);
-    void changeFont(const std::function<void(QFont &)> &change, const char *name);
-    void drawFace(QPainter &p, int w, int h);
-    void drawPlaced(QPainter &p, const QPixmap &face, int w, int h, bool down);
-    void drawCaption(QPainter &p, int w, int h, bool shadow);
-    void drawSideIcons(QPainter &p, int w, int h);
-    void drawDisabled(QPainter &p, int w, int h);
-
-    bool m_hasShadow = false;
-    QColor m_shadowColor = Qt::black;
-    bool m_allowMultiLine = false;
-    int m_adjustTop = 0;
-    GKSoundMethod m_soundMethod = GKInternalSound;
-    bool m_useSound = false;
-    bool m_showFocus = false;
-
-    int m_hwnd = 0;
-    GKBackPics m_backPicture = GKSpiralRainbow;
-    QString m_caption;
-    QString m_shortCutKey;
-    double m_sideIconHeight = 32, m_rSideIconHeight = 32, m_rSideIconWidth = 32;
-    double m_redDividend = 2, m_greenDividend = 2, m_blueDividend = 1;
-    quint32 m_foreColor = 0xFFFFFFu;
-    Picture m_sideIcon, m_rSideIcon;
-    GKPicStyles m_pictureMode = DefaultStyle;
-    Picture m_pictureNormal, m_pictureDisabled;
-    bool m_pictureGoDown = false;
-
-    bool m_hasFocus = false;
-    bool m_isPressed = false;
-    bool m_isNarrow = true;
-    bool m_drawingShadow = false;
-    QPixmap m_gradientPicture;
-    QSize m_gradientSize;
+    GlossCommandPrivate *d_func();
+    const GlossCommandPrivate *d_func() const;
+    friend class GlossCommandPrivate;
 };
 
 } // namespace glosskit

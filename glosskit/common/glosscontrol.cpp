@@ -1,5 +1,9 @@
-#include "glosscontrol.h"
+// GlossControl: the container's events mapped onto the handlers, buttons, the drawing surface,
+// access keys, cursors, sounds, roll-over and shape.
+
 #include "aboutbox.h"
+#include "glosscontrol_p.h"
+#include "resources.h"
 #include "sound.h"
 #include "typelib.h"
 
@@ -11,12 +15,32 @@
 
 namespace glosskit {
 
-GlossControl::GlossControl(QWidget *parent) : QWidget(parent) {
+GlossControlPrivate::GlossControlPrivate(const ControlTraits &t) : traits(t) {}
+
+GlossControlPrivate::~GlossControlPrivate() = default;
+
+GlossControl::GlossControl(GlossControlPrivate &dd, QWidget *parent)
+    : QWidget(parent), d_gloss(&dd) {
+    Q_D(GlossControl);
+    d->q = this;
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(d->traits.keys == ButtonKeys::None ? Qt::ClickFocus : Qt::StrongFocus);
+    resize(d->traits.size);
+    // Until the shape is first computed a shaped control has the shape of its default mode.
+    if (const Shape *shape = d->traits.shape)
+        step([&] { setMask(resourceMask(shape->modes[DefaultStyle].mask)); });
 }
 
 GlossControl::~GlossControl() = default;
+
+GlossControlPrivate *GlossControl::d_func() {
+    return d_gloss.get();
+}
+
+const GlossControlPrivate *GlossControl::d_func() const {
+    return d_gloss.get();
+}
 
 QString GlossControl::className() const {
     int i = metaObject()->indexOfClassInfo("ClassName");
@@ -28,10 +52,50 @@ QString GlossControl::progId() const {
     return info ? info->progId : QString();
 }
 
+QSize GlossControl::sizeHint() const {
+    Q_D(const GlossControl);
+    const int mode = d->pictureMode;
+    if (d->traits.shape && mode >= DefaultStyle && mode <= OneAndHalfSize &&
+        d->traits.shape->modes[mode].size.isValid())
+        return d->traits.shape->modes[mode].size;
+    return d->traits.size;
+}
+
+const QPixmap &GlossControl::surface() const {
+    return d_func()->surface;
+}
+
+int GlossControl::refreshCount() const {
+    return d_func()->refreshCount;
+}
+
+bool GlossControl::isPressed() const {
+    return d_func()->isPressed;
+}
+
+bool GlossControl::hasFocusMark() const {
+    return d_func()->hasFocus;
+}
+
+short GlossControl::hoverState() const {
+    return d_func()->hoverState;
+}
+
+short GlossControl::hoverPhase() const {
+    return d_func()->hoverPhase;
+}
+
 void GlossControl::TimerInvoke() {}
 
 void GlossControl::AboutMe() {
     step([] { AboutBox::showModal(); });
+}
+
+void GlossControl::refresh() {
+    Q_D(GlossControl);
+    d->forceRepaint = true;
+    draw();
+    d->forceRepaint = false;
 }
 
 short GlossControl::keyCodeFor(int key) {
@@ -100,17 +164,28 @@ short GlossControl::buttonFor(Qt::MouseButtons b) {
                  (b & Qt::MiddleButton ? 4 : 0));
 }
 
-// --- default handlers: raise the event -------------------------------------------------------
+// --- default handlers: a button's press, then the event -------------------------------------
 
 void GlossControl::onMouseDown(short b, short s, float x, float y) {
+    Q_D(GlossControl);
+    if (d->traits.keys != ButtonKeys::None)
+        d->press(true);
     step([&] { emit MouseDown(b, s, x, y); });
 }
 
 void GlossControl::onMouseUp(short b, short s, float x, float y) {
+    Q_D(GlossControl);
+    if (d->traits.keys != ButtonKeys::None)
+        d->press(false);
     step([&] { emit MouseUp(b, s, x, y); });
 }
 
 void GlossControl::onMouseMove(short b, short s, float x, float y) {
+    Q_D(GlossControl);
+    if (d->traits.rollOver != RollOver::None) {
+        d->hoverState = 2;
+        d->hoverStep();
+    }
     step([&] { emit MouseMove(b, s, x, y); });
 }
 
@@ -123,7 +198,13 @@ void GlossControl::onDblClick() {
 }
 
 void GlossControl::onKeyDown(short &keyCode, short shift) {
+    Q_D(GlossControl);
+    const ButtonKeys keys = d->traits.keys;
+    if (keys == ButtonKeys::BeforeHost && d->isButtonKey(keyCode))
+        d->press(true);
     step([&] { emit KeyDown(keyCode, shift); });
+    if (keys == ButtonKeys::AfterHost && d->isButtonKey(keyCode))
+        d->press(true);
 }
 
 void GlossControl::onKeyPress(short keyAscii) {
@@ -131,132 +212,77 @@ void GlossControl::onKeyPress(short keyAscii) {
 }
 
 void GlossControl::onKeyUp(short &keyCode, short shift) {
+    Q_D(GlossControl);
+    const ButtonKeys keys = d->traits.keys;
+    if (keys == ButtonKeys::BeforeHost && d->isButtonKey(keyCode))
+        onButtonKeyUp();
     step([&] { emit KeyUp(keyCode, shift); });
+    if (keys == ButtonKeys::AfterHost && d->isButtonKey(keyCode))
+        onButtonKeyUp();
+}
+
+void GlossControl::onButtonKeyUp() {
+    d_func()->press(false);
+    step([&] { emit Click(); });
 }
 
 void GlossControl::onAccessKey() {
     step([&] { emit Click(); });
 }
 
-void GlossControl::onFocusChanged(bool) {}
-
-// --- helpers -----------------------------------------------------------------------------------
-
-void GlossControl::ensureSurface() {
-    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
-    if (m_surface.size() == size)
+void GlossControl::onFocusChanged(bool focus) {
+    Q_D(GlossControl);
+    if (d->traits.keys == ButtonKeys::None)
         return;
-    // The surface keeps what it shows when it grows or shrinks, like a window that redraws
-    // itself; new pixels take the background colour.
-    QPixmap next(size);
-    next.fill(palette().color(backgroundRole()));
-    if (!m_surface.isNull()) {
-        QPainter p(&next);
-        p.drawPixmap(0, 0, m_surface);
-    }
-    m_surface = next;
+    d->hasFocus = focus;
+    refresh();
 }
 
-void GlossControl::notifyChanged(const char *name) {
-    step([&] { emit propertyChanged(QString::fromLatin1(name)); });
+void GlossControl::onPaint() {
+    refresh();
 }
 
-QFont GlossControl::ambientFont() const {
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
-}
-
-QString GlossControl::instanceName() const {
-    return objectName().isEmpty() ? className() + QLatin1Char('1') : objectName();
-}
-
-void GlossControl::clearSurface(const QColor &color) {
-    step([&] {
-        ensureSurface();
-        m_surface.fill(color);
-    });
-}
-
-void GlossControl::applyAccessKeys(const QString &keys) {
-    if (keys.isEmpty())
-        return;
-    step([&] {
-        for (auto &shortcut : m_accessKeys)
-            delete shortcut.data();
-        m_accessKeys.clear();
-        for (QChar c : keys) {
-            if (c.isSpace())
-                continue;
-            QKeySequence seq(QStringLiteral("Alt+") + c.toUpper());
-            if (seq.isEmpty())
-                continue;
-            auto *shortcut = new QShortcut(seq, this);
-            shortcut->setContext(Qt::WindowShortcut);
-            connect(shortcut, &QShortcut::activated, this, [this] { onAccessKey(); });
-            m_accessKeys.emplace_back(shortcut);
-        }
-    });
-}
-
-void GlossControl::applyCursor(int pointer, const Picture &icon) {
-    step([&] {
-        static const Qt::CursorShape shapes[] = {
-            Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
-            Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
-            Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
-            Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor};
-        if (pointer == 99 && icon.hasImage())
-            setCursor(QCursor(icon.pixmap()));
-        else if (pointer > 0 && pointer < int(sizeof(shapes) / sizeof(shapes[0])))
-            setCursor(shapes[pointer]);
-        else
-            unsetCursor();
-    });
-}
-
-void GlossControl::sound(bool press, bool useSound, int soundMethod,
-                         const std::function<void(GKSoundType)> &raise) {
-    if (!useSound)
-        return;
-    if (soundMethod != GKInternalSound) {
-        step([&] { raise(press ? Gettingpushed : GettingReleased); });
-        return;
-    }
-    step([&] { PlayResourceSound(press ? 401 : 402); });
+void GlossControl::onResize() {
+    if (d_func()->traits.shape)
+        d_func()->resizeByMode();
 }
 
 // --- Qt events mapped onto the handlers ------------------------------------------------------
 
 void GlossControl::paintEvent(QPaintEvent *) {
+    Q_D(GlossControl);
     step([&] {
-        if (!m_surfaceValid || m_surface.size() != contentsRect().size()) {
-            m_inPaintEvent = true;
+        if (!d->surfaceValid || d->surface.size() != contentsRect().size()) {
+            d->inPaintEvent = true;
             onPaint();
-            m_inPaintEvent = false;
+            d->inPaintEvent = false;
         }
         QPainter p(this);
-        p.drawPixmap(contentsRect().topLeft(), m_surface);
+        p.drawPixmap(contentsRect().topLeft(), d->surface);
     });
 }
 
 void GlossControl::resizeEvent(QResizeEvent *) {
+    Q_D(GlossControl);
     // A new size exposes the whole control: the next paint draws it anew.
-    m_surfaceValid = false;
+    d->surfaceValid = false;
     step([&] {
-        ensureSurface();
+        d->ensureSurface();
         onResize();
     });
 }
 
 void GlossControl::mousePressEvent(QMouseEvent *e) {
-    m_afterDoubleClick = false;
+    d_func()->afterDoubleClick = false;
     const QPointF pos = e->position() - contentsRect().topLeft();
     onMouseDown(buttonFor(e->button()), shiftFor(e->modifiers()), float(pos.x()), float(pos.y()));
 }
 
 void GlossControl::mouseReleaseEvent(QMouseEvent *e) {
+    Q_D(GlossControl);
     const QPointF pos = e->position() - contentsRect().topLeft();
-    const bool wasDouble = m_afterDoubleClick;
-    m_afterDoubleClick = false;
+    const bool wasDouble = d->afterDoubleClick;
+    d->afterDoubleClick = false;
     QPointer<GlossControl> self(this);
     onMouseUp(buttonFor(e->button()), shiftFor(e->modifiers()), float(pos.x()), float(pos.y()));
     // A click is a left press and release over the control; the release that ends a double
@@ -267,7 +293,7 @@ void GlossControl::mouseReleaseEvent(QMouseEvent *e) {
 }
 
 void GlossControl::mouseDoubleClickEvent(QMouseEvent *) {
-    m_afterDoubleClick = true;
+    d_func()->afterDoubleClick = true;
     onDblClick();
 }
 
@@ -302,9 +328,214 @@ void GlossControl::focusOutEvent(QFocusEvent *) {
 }
 
 void GlossControl::changeEvent(QEvent *e) {
-    if (e->type() == QEvent::EnabledChange)
+    if (e->type() == QEvent::EnabledChange) {
         step([&] { onPaint(); });
+        step([&] { emit EnabledChanged(); });
+    } else if (e->type() == QEvent::FontChange) {
+        step([&] { emit FontChanged(); });
+    }
     QWidget::changeEvent(e);
+}
+
+// --- the private part's helpers --------------------------------------------------------------
+
+void GlossControlPrivate::ensureSurface() {
+    const QSize size = q->contentsRect().size().expandedTo(QSize(1, 1));
+    if (surface.size() == size)
+        return;
+    // The surface keeps what it shows when it grows or shrinks, like a window that redraws
+    // itself; new pixels take the background colour.
+    QPixmap next(size);
+    next.fill(q->palette().color(q->backgroundRole()));
+    if (!surface.isNull()) {
+        QPainter p(&next);
+        p.drawPixmap(0, 0, surface);
+    }
+    surface = next;
+}
+
+void GlossControlPrivate::clearSurface(const QColor &color) {
+    step([&] {
+        ensureSurface();
+        surface.fill(color);
+    });
+}
+
+int GlossControlPrivate::clientWidth() const {
+    return q->contentsRect().width();
+}
+
+int GlossControlPrivate::clientHeight() const {
+    return q->contentsRect().height();
+}
+
+void GlossControlPrivate::notify(const char *name) {
+    step([&] { emit q->propertyChanged(QString::fromLatin1(name)); });
+}
+
+QFont GlossControlPrivate::ambientFont() const {
+    return q->parentWidget() ? q->parentWidget()->font() : QApplication::font();
+}
+
+QString GlossControlPrivate::instanceName() const {
+    return q->objectName().isEmpty() ? q->className() + QLatin1Char('1') : q->objectName();
+}
+
+void GlossControlPrivate::applyAccessKeys(const QString &keys) {
+    if (keys.isEmpty())
+        return;
+    step([&] {
+        for (auto &shortcut : accessKeys)
+            delete shortcut.data();
+        accessKeys.clear();
+        for (QChar c : keys) {
+            if (c.isSpace())
+                continue;
+            QKeySequence seq(QStringLiteral("Alt+") + c.toUpper());
+            if (seq.isEmpty())
+                continue;
+            auto *shortcut = new QShortcut(seq, q);
+            shortcut->setContext(Qt::WindowShortcut);
+            QObject::connect(shortcut, &QShortcut::activated, q, [this] { q->onAccessKey(); });
+            accessKeys.emplace_back(shortcut);
+        }
+    });
+}
+
+void GlossControlPrivate::applyCursor() {
+    step([&] {
+        static const Qt::CursorShape shapes[] = {
+            Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
+            Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+            Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
+            Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor};
+        if (mousePointer == 99 && mouseIcon.hasImage())
+            q->setCursor(QCursor(mouseIcon.pixmap()));
+        else if (mousePointer > 0 && mousePointer < int(sizeof(shapes) / sizeof(shapes[0])))
+            q->setCursor(shapes[mousePointer]);
+        else
+            q->unsetCursor();
+    });
+}
+
+bool GlossControlPrivate::isButtonKey(short keyCode) {
+    return keyCode == GlossControl::keyCodeFor(Qt::Key_Space) ||
+           keyCode == GlossControl::keyCodeFor(Qt::Key_Return);
+}
+
+void GlossControlPrivate::press(bool down) {
+    isPressed = down;
+    sound(down);
+    q->refresh();
+}
+
+void GlossControlPrivate::sound(bool press) {
+    if (!useSound)
+        return;
+    if (soundMethod != GlossControl::GKInternalSound) {
+        step([&] {
+            if (playSound)
+                playSound(press ? GlossControl::Gettingpushed : GlossControl::GettingReleased);
+        });
+        return;
+    }
+    step([&] { PlayResourceSound(press ? 401 : 402); });
+}
+
+// --- roll-over -------------------------------------------------------------------------------
+
+void GlossControlPrivate::hoverStep() {
+    short &s = hoverState;
+    short &p = hoverPhase;
+    if (traits.rollOver == RollOver::Bar && s == 3 && p == 1) {
+        s = 4;
+        p = 2;
+    }
+    if (s == 2 && p == 1)
+        s = 4;
+    if (s >= 0 && s <= 2)
+        q->draw();
+    if (s == 0 && p == 1)
+        p = 0;
+    if (s == 3 && p == 1) {
+        s = 4;
+        p = 2;
+    }
+    if (s == 2 && p == 0) {
+        s = 4;
+        p = 1;
+    }
+    if (s == 1 && p == 2)
+        p = 0;
+}
+
+void GlossControlPrivate::hoverTick() {
+    hoverStep();
+    hoverState = short(hoverState - 1);
+    if (hoverState == -2)
+        hoverState = -1;
+}
+
+const Picture *GlossControlPrivate::hoverFace() const {
+    const bool over = !pictureOver.isNone(), over2 = !pictureOver2.isNone();
+    switch (hoverState) {
+    case -1:
+        return forceRepaint ? &pictureNormal : nullptr;
+    case 0:
+        return &pictureNormal;
+    case 1:
+        return over2 ? &pictureOver2 : over ? &pictureOver : &pictureNormal;
+    case 2:
+        return over ? &pictureOver : &pictureNormal;
+    case 3:
+    case 4:
+    case 5:
+        return over && forceRepaint ? &pictureOver : &pictureNormal;
+    default:
+        return nullptr;
+    }
+}
+
+// --- shape -----------------------------------------------------------------------------------
+
+void GlossControlPrivate::resizeByMode() {
+    const int mode = pictureMode;
+    if (mode < GlossControl::DefaultStyle || mode > GlossControl::OneAndHalfSize)
+        return;
+    if (mode == GlossControl::RescaleToEdges || mode == GlossControl::RescaleWhenNeeded) {
+        updateMask();
+        return;
+    }
+    const QSize size = traits.shape->modes[mode].size;
+    step([&] {
+        if (size.isValid() && q->size() != size)
+            q->resize(size);
+    });
+}
+
+void GlossControlPrivate::updateMask() {
+    if (maskBusy)
+        return;
+    maskBusy = true;
+    step([&] {
+        const int mode = pictureMode;
+        if (mode == GlossControl::RescaleToEdges || mode == GlossControl::RescaleWhenNeeded) {
+            // The hidden picture surface that scales the mask.
+            const int w = q->width(), h = q->height();
+            QPixmap picture1(qMax(w, 1), qMax(h, 1));
+            picture1.fill(Qt::white);
+            QPainter p(&picture1);
+            const QPixmap &mask = resourceBitmap(traits.shape->stretched);
+            if (!mask.isNull())
+                p.drawPixmap(QRect(0, 0, w, h), mask);
+            p.end();
+            q->setMask(maskFromPicture(picture1));
+        } else if (mode >= GlossControl::DefaultStyle && mode <= GlossControl::OneAndHalfSize) {
+            q->setMask(resourceMask(traits.shape->modes[mode].mask));
+        }
+        resizeByMode();
+    });
+    maskBusy = false;
 }
 
 } // namespace glosskit

@@ -25,6 +25,18 @@ const std::vector<std::pair<QString, Maker>> &makers() {
     return list;
 }
 
+// Loads or saves a control of the library; a failure inside stays there.
+template <class F> bool persist(QWidget *control, F &&step) {
+    auto *c = qobject_cast<GlossControl *>(control);
+    if (!c)
+        return false;
+    try {
+        step(c);
+    } catch (...) {
+    }
+    return true;
+}
+
 } // namespace
 
 QWidget *createControl(const QString &progId, QWidget *parent) {
@@ -48,25 +60,11 @@ QStringList availableControls() {
 }
 
 bool loadControl(QWidget *control, const PropertyBag &bag) {
-    auto *c = qobject_cast<GlossControl *>(control);
-    if (!c)
-        return false;
-    try {
-        c->ReadProperties(bag);
-    } catch (...) {
-    }
-    return true;
+    return persist(control, [&](GlossControl *c) { c->ReadProperties(bag); });
 }
 
 bool saveControl(QWidget *control, PropertyBag &bag) {
-    auto *c = qobject_cast<GlossControl *>(control);
-    if (!c)
-        return false;
-    try {
-        c->WriteProperties(bag);
-    } catch (...) {
-    }
-    return true;
+    return persist(control, [&](GlossControl *c) { c->WriteProperties(bag); });
 }
 
 } // namespace glosskit

@@ -29,9 +29,4 @@ GLOSSKIT_EXPORT QStringList availableControls();
 GLOSSKIT_EXPORT bool loadControl(QWidget *control, const PropertyBag &bag);
 GLOSSKIT_EXPORT bool saveControl(QWidget *control, PropertyBag &bag);
 
-// The library's version as the About window shows it.
-inline QString version() {
-    return QStringLiteral("3.5");
-}
-
 } // namespace glosskit

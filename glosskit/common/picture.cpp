@@ -4,14 +4,38 @@
 
 namespace glosskit {
 
-Picture::Picture(const QPixmap &pixmap) : m_present(true), m_pixmap(pixmap) {}
+class PictureData : public QSharedData {
+public:
+    QPixmap pixmap;
+};
 
-Picture::Picture(const QImage &image) : m_present(true), m_pixmap(QPixmap::fromImage(image)) {}
+namespace {
+
+const QPixmap &nullPixmap() {
+    static const QPixmap none;
+    return none;
+}
+
+} // namespace
+
+Picture::Picture() = default;
+
+Picture::Picture(const QPixmap &pixmap) : d(new PictureData) {
+    d->pixmap = pixmap;
+}
+
+Picture::Picture(const QImage &image) : d(new PictureData) {
+    d->pixmap = QPixmap::fromImage(image);
+}
+
+Picture::Picture(const Picture &other) = default;
+
+Picture &Picture::operator=(const Picture &other) = default;
+
+Picture::~Picture() = default;
 
 Picture Picture::empty() {
-    Picture p;
-    p.m_present = true;
-    return p;
+    return Picture(QPixmap());
 }
 
 Picture Picture::fromData(const QByteArray &data) {
@@ -23,24 +47,45 @@ Picture Picture::fromData(const QByteArray &data) {
     return Picture(image);
 }
 
+bool Picture::isNone() const {
+    return !d;
+}
+
+bool Picture::isEmpty() const {
+    return d && d->pixmap.isNull();
+}
+
+bool Picture::hasImage() const {
+    return d && !d->pixmap.isNull();
+}
+
+const QPixmap &Picture::pixmap() const {
+    return d ? d->pixmap : nullPixmap();
+}
+
 QByteArray Picture::toPng() const {
     QByteArray out;
-    if (m_pixmap.isNull())
+    if (!hasImage())
         return out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
-    m_pixmap.save(&buffer, "PNG");
+    d->pixmap.save(&buffer, "PNG");
     return out;
 }
 
 bool Picture::operator==(const Picture &other) const {
-    if (m_present != other.m_present)
+    if (isNone() != other.isNone())
         return false;
-    if (m_pixmap.isNull() || other.m_pixmap.isNull())
-        return m_pixmap.isNull() == other.m_pixmap.isNull();
-    if (m_pixmap.cacheKey() == other.m_pixmap.cacheKey())
+    const QPixmap &a = pixmap(), &b = other.pixmap();
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    if (a.cacheKey() == b.cacheKey())
         return true;
-    return m_pixmap.toImage() == other.m_pixmap.toImage();
+    return a.toImage() == b.toImage();
+}
+
+bool Picture::operator!=(const Picture &other) const {
+    return !(*this == other);
 }
 
 } // namespace glosskit

@@ -6,35 +6,38 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace glosskit {
 
+class PropertyBagData : public QSharedData {
+public:
+    int indexOf(const QString &key) const;
+    // Stores an entry, or leaves the key out (and drops a stale entry of it) when omit is set.
+    void put(const QString &key, const QVariant &value, bool omit);
+
+    std::vector<std::pair<QString, QVariant>> entries;
+};
+
 namespace {
+
+// The characters a quoted string escapes, each with the letter that follows the backslash.
+constexpr std::pair<char16_t, char16_t> kEscapes[] = {
+    {u'"', u'"'}, {u'\\', u'\\'}, {u'\n', u'n'}, {u'\r', u'r'}, {u'\t', u't'}};
 
 QString quoted(const QString &s) {
     QString out;
     out.reserve(s.size() + 2);
     out += QLatin1Char('"');
     for (QChar c : s) {
-        switch (c.unicode()) {
-        case '"':
-            out += QLatin1String("\\\"");
-            break;
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        case '\t':
-            out += QLatin1String("\\t");
-            break;
-        default:
-            out += c;
+        const auto *e = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                     [c](const auto &x) { return x.first == c.unicode(); });
+        if (e != std::end(kEscapes)) {
+            out += QLatin1Char('\\');
+            c = QChar(e->second);
         }
+        out += c;
     }
     out += QLatin1Char('"');
     return out;
@@ -50,20 +53,10 @@ bool unquoted(QStringView text, QString *out) {
         if (c == u'\\') {
             if (i + 2 >= text.size())
                 return false;
-            QChar n = text[++i];
-            switch (n.unicode()) {
-            case 'n':
-                *out += QLatin1Char('\n');
-                break;
-            case 'r':
-                *out += QLatin1Char('\r');
-                break;
-            case 't':
-                *out += QLatin1Char('\t');
-                break;
-            default:
-                *out += n;
-            }
+            const QChar n = text[++i];
+            const auto *e = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                         [n](const auto &x) { return x.second == n.unicode(); });
+            *out += e != std::end(kEscapes) ? QChar(e->first) : n;
         } else if (c == u'"') {
             return false;
         } else {
@@ -212,116 +205,132 @@ bool isPixelKey(const QString &key) {
 
 } // namespace
 
-int PropertyBag::indexOf(const QString &key) const {
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].first.compare(key, Qt::CaseInsensitive) == 0)
+int PropertyBagData::indexOf(const QString &key) const {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].first.compare(key, Qt::CaseInsensitive) == 0)
             return int(i);
     }
     return -1;
 }
 
+PropertyBag::PropertyBag() : d(new PropertyBagData) {}
+
+PropertyBag::PropertyBag(const PropertyBag &other) = default;
+
+PropertyBag &PropertyBag::operator=(const PropertyBag &other) = default;
+
+PropertyBag::~PropertyBag() = default;
+
+int PropertyBag::count() const {
+    return int(d->entries.size());
+}
+
+bool PropertyBag::isEmpty() const {
+    return d->entries.empty();
+}
+
 bool PropertyBag::contains(const QString &key) const {
-    return indexOf(key) >= 0;
+    return d->indexOf(key) >= 0;
 }
 
 QVariant PropertyBag::value(const QString &key) const {
-    int i = indexOf(key);
-    return i < 0 ? QVariant() : m_entries[size_t(i)].second;
+    int i = d->indexOf(key);
+    return i < 0 ? QVariant() : d->entries[size_t(i)].second;
 }
 
 QStringList PropertyBag::keys() const {
     QStringList out;
-    for (const auto &e : m_entries)
+    for (const auto &e : d->entries)
         out << e.first;
     return out;
 }
 
 void PropertyBag::remove(const QString &key) {
-    int i = indexOf(key);
+    int i = d->indexOf(key);
     if (i >= 0)
-        m_entries.erase(m_entries.begin() + i);
+        d->entries.erase(d->entries.begin() + i);
 }
 
 void PropertyBag::setValue(const QString &key, const QVariant &value) {
-    put(key, value, false);
+    d->put(key, value, false);
 }
 
-void PropertyBag::put(const QString &key, const QVariant &value, bool omit) {
+void PropertyBagData::put(const QString &key, const QVariant &value, bool omit) {
     int i = indexOf(key);
     if (omit) {
         // A value equal to its default is left out; a stale entry must not survive either.
         if (i >= 0)
-            m_entries.erase(m_entries.begin() + i);
+            entries.erase(entries.begin() + i);
         return;
     }
     if (i >= 0)
-        m_entries[size_t(i)] = {key, value};
+        entries[size_t(i)] = {key, value};
     else
-        m_entries.emplace_back(key, value);
+        entries.emplace_back(key, value);
 }
 
 bool PropertyBag::readBool(const QString &key, bool def) const {
-    double d = 0;
-    int i = indexOf(key);
-    if (i < 0 || !toNumber(m_entries[size_t(i)].second, &d))
+    double n = 0;
+    int i = d->indexOf(key);
+    if (i < 0 || !toNumber(d->entries[size_t(i)].second, &n))
         return def;
-    return d != 0;
+    return n != 0;
 }
 
 int PropertyBag::readInt(const QString &key, int def) const {
-    double d = 0;
-    int i = indexOf(key);
-    if (i < 0 || !toNumber(m_entries[size_t(i)].second, &d))
+    double n = 0;
+    int i = d->indexOf(key);
+    if (i < 0 || !toNumber(d->entries[size_t(i)].second, &n))
         return def;
     int v = 0;
-    if (d >= 2147483648.0 && d < 4294967296.0) // 32-bit values written unsigned
-        v = int(quint32(d));
-    else if (d < INT_MIN || d > INT_MAX)
+    if (n >= 2147483648.0 && n < 4294967296.0) // 32-bit values written unsigned
+        v = int(quint32(n));
+    else if (n < INT_MIN || n > INT_MAX)
         return def;
     else
-        v = int(std::lround(d));
+        v = int(std::lround(n));
     return isPixelKey(key) ? std::clamp(v, -kMaxPixels, kMaxPixels) : v;
 }
 
 double PropertyBag::readSingle(const QString &key, double def) const {
-    double d = 0;
-    int i = indexOf(key);
-    if (i < 0 || !toNumber(m_entries[size_t(i)].second, &d))
+    double n = 0;
+    int i = d->indexOf(key);
+    if (i < 0 || !toNumber(d->entries[size_t(i)].second, &n))
         return def;
-    return isPixelKey(key) ? std::clamp(d, double(-kMaxPixels), double(kMaxPixels)) : d;
+    return isPixelKey(key) ? std::clamp(n, double(-kMaxPixels), double(kMaxPixels)) : n;
 }
 
 QString PropertyBag::readString(const QString &key, const QString &def) const {
-    int i = indexOf(key);
+    int i = d->indexOf(key);
     if (i < 0)
         return def;
-    const QVariant &v = m_entries[size_t(i)].second;
+    const QVariant &v = d->entries[size_t(i)].second;
     if (v.metaType().id() == QMetaType::QString)
         return v.toString();
-    double d = 0;
-    if (toNumber(v, &d))
+    double n = 0;
+    if (toNumber(v, &n))
         return formatValue(v);
     return def;
 }
 
 quint32 PropertyBag::readColor(const QString &key, quint32 def) const {
-    int i = indexOf(key);
+    int i = d->indexOf(key);
     if (i < 0)
         return def;
-    const QVariant &v = m_entries[size_t(i)].second;
+    const QVariant &v = d->entries[size_t(i)].second;
     if (v.metaType() == QMetaType::fromType<OleColor>())
         return v.value<OleColor>().value;
-    double d = 0;
-    if (!toNumber(v, &d) || d < INT_MIN || d >= 4294967296.0)
+    double n = 0;
+    if (!toNumber(v, &n) || n < INT_MIN || n >= 4294967296.0)
         return def;
-    return quint32(qint64(d));
+    return quint32(qint64(n));
 }
 
 Picture PropertyBag::readPicture(const QString &key, const Picture &def) const {
-    int i = indexOf(key);
+    int i = d->indexOf(key);
     if (i < 0)
         return def;
-    const QVariant &v = m_entries[size_t(i)].second;
+    const QVariant &v = d->entries[size_t(i)].second;
     if (v.metaType() == QMetaType::fromType<Picture>())
         return v.value<Picture>();
     if (v.metaType().id() == QMetaType::QByteArray) {
@@ -332,10 +341,10 @@ Picture PropertyBag::readPicture(const QString &key, const Picture &def) const {
 }
 
 QFont PropertyBag::readFont(const QString &key, const QFont &def) const {
-    int i = indexOf(key);
+    int i = d->indexOf(key);
     if (i < 0)
         return def;
-    const QVariant &v = m_entries[size_t(i)].second;
+    const QVariant &v = d->entries[size_t(i)].second;
     if (v.metaType().id() == QMetaType::QFont)
         return v.value<QFont>();
     QFont f;
@@ -345,37 +354,37 @@ QFont PropertyBag::readFont(const QString &key, const QFont &def) const {
 }
 
 void PropertyBag::writeBool(const QString &key, bool value, bool def) {
-    put(key, value ? -1 : 0, value == def);
+    d->put(key, value ? -1 : 0, value == def);
 }
 
 void PropertyBag::writeInt(const QString &key, int value, int def) {
-    put(key, value, value == def);
+    d->put(key, value, value == def);
 }
 
 void PropertyBag::writeSingle(const QString &key, double value, double def) {
-    put(key, value, value == def);
+    d->put(key, value, value == def);
 }
 
 void PropertyBag::writeString(const QString &key, const QString &value, const QString &def) {
-    put(key, value, value == def);
+    d->put(key, value, value == def);
 }
 
 void PropertyBag::writeColor(const QString &key, quint32 value, quint32 def) {
-    put(key, QVariant::fromValue(OleColor{value}), value == def);
+    d->put(key, QVariant::fromValue(OleColor{value}), value == def);
 }
 
 void PropertyBag::writePicture(const QString &key, const Picture &value, const Picture &def) {
     // A picture that is none is never stored: there is nothing to store.
-    put(key, QVariant::fromValue(value), value == def || value.isNone());
+    d->put(key, QVariant::fromValue(value), value == def || value.isNone());
 }
 
 void PropertyBag::writeFont(const QString &key, const QFont &value, const QFont &def) {
-    put(key, value, value == def);
+    d->put(key, value, value == def);
 }
 
 QString PropertyBag::toText() const {
     QString out;
-    for (const auto &[key, value] : m_entries)
+    for (const auto &[key, value] : d->entries)
         out += key + QLatin1String(" = ") + formatValue(value) + QLatin1Char('\n');
     return out;
 }
@@ -401,13 +410,13 @@ PropertyBag PropertyBag::fromText(const QString &text, bool *ok) {
         // read in linear time; the candidates are then compared exactly.
         QList<int> &sameRough = seen[roughKey(key)];
         auto it = std::find_if(sameRough.cbegin(), sameRough.cend(), [&](int i) {
-            return bag.m_entries[size_t(i)].first.compare(key, Qt::CaseInsensitive) == 0;
+            return bag.d->entries[size_t(i)].first.compare(key, Qt::CaseInsensitive) == 0;
         });
         if (it != sameRough.cend()) {
-            bag.m_entries[size_t(*it)] = {key, value};
+            bag.d->entries[size_t(*it)] = {key, value};
         } else {
-            sameRough << int(bag.m_entries.size());
-            bag.m_entries.emplace_back(key, value);
+            sameRough << int(bag.d->entries.size());
+            bag.d->entries.emplace_back(key, value);
         }
     }
     if (ok)
@@ -416,14 +425,14 @@ PropertyBag PropertyBag::fromText(const QString &text, bool *ok) {
 }
 
 bool PropertyBag::operator==(const PropertyBag &other) const {
-    if (m_entries.size() != other.m_entries.size())
+    if (d->entries.size() != other.d->entries.size())
         return false;
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].first.compare(other.m_entries[i].first, Qt::CaseInsensitive) != 0)
+    for (size_t i = 0; i < d->entries.size(); ++i) {
+        if (d->entries[i].first.compare(other.d->entries[i].first, Qt::CaseInsensitive) != 0)
             return false;
         // Compare through the text form so that equal values of different kinds
         // (an int and a bool written as -1) agree.
-        if (formatValue(m_entries[i].second) != formatValue(other.m_entries[i].second))
+        if (formatValue(d->entries[i].second) != formatValue(other.d->entries[i].second))
             return false;
     }
     return true;

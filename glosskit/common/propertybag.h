@@ -5,14 +5,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QSharedDataPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
-#include <utility>
-#include <vector>
-
 namespace glosskit {
+
+class PropertyBagData;
 
 // The store a host keeps a control's design-time state in. Keys are compared without regard to
 // case but keep the spelling they were written with; entries keep their write order. Each write
@@ -29,11 +29,16 @@ public:
         bool operator==(const OleColor &o) const { return value == o.value; }
     };
 
+    PropertyBag();
+    PropertyBag(const PropertyBag &other);
+    PropertyBag &operator=(const PropertyBag &other);
+    ~PropertyBag();
+
     bool contains(const QString &key) const;
     QVariant value(const QString &key) const;
     QStringList keys() const;
-    int count() const { return int(m_entries.size()); }
-    bool isEmpty() const { return m_entries.empty(); }
+    int count() const;
+    bool isEmpty() const;
     void remove(const QString &key);
     // Stores a raw value without any default handling (for hosts' own entries such as extents).
     void setValue(const QString &key, const QVariant &value);
@@ -70,10 +75,8 @@ public:
     bool operator==(const PropertyBag &other) const;
 
 private:
-    int indexOf(const QString &key) const;
-    void put(const QString &key, const QVariant &value, bool omit);
-
-    std::vector<std::pair<QString, QVariant>> m_entries;
+    // The entries in write order; copies share them until one changes.
+    QSharedDataPointer<PropertyBagData> d;
 };
 
 // Conversions between OLE colour values and Qt colours. System colours (0x800000nn) resolve

@@ -53,10 +53,6 @@ const QPixmap &resourceBitmap(int id) {
     return *s.cache.insert(id, pixmap);
 }
 
-bool hasResourceBitmap(int id) {
-    return !resourceBitmap(id).isNull();
-}
-
 QBitmap maskFromPicture(const QPixmap &picture) {
     if (picture.isNull())
         return QBitmap();
@@ -87,10 +83,6 @@ void setBitmapCacheEnabled(bool enabled) {
     s.enabled = enabled;
     if (!enabled)
         s.cache.clear();
-}
-
-bool bitmapCacheEnabled() {
-    return store().enabled;
 }
 
 int bitmapDecodeCount() {

@@ -14,7 +14,6 @@ namespace glosskit {
 // switched off, which makes every lookup decode its bitmap again; that exists to measure what the
 // cache saves.
 GLOSSKIT_EXPORT const QPixmap &resourceBitmap(int id);
-GLOSSKIT_EXPORT bool hasResourceBitmap(int id);
 // A 1-bit shape mask: white pixels lie outside the shape.
 GLOSSKIT_EXPORT QBitmap resourceMask(int id);
 GLOSSKIT_EXPORT QString resourceBitmapPath(int id);
@@ -26,7 +25,6 @@ GLOSSKIT_EXPORT QString logoPath();
 GLOSSKIT_EXPORT void setResourceBitmap(int id, const QPixmap &pixmap);
 
 GLOSSKIT_EXPORT void setBitmapCacheEnabled(bool enabled);
-GLOSSKIT_EXPORT bool bitmapCacheEnabled();
 // Number of times a bitmap was decoded since start-up.
 GLOSSKIT_EXPORT int bitmapDecodeCount();
 

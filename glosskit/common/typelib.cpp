@@ -54,63 +54,46 @@ const std::initializer_list<std::pair<const char *, int>> kPushEvents = {
     {"MouseDown", 6}, {"MouseMove", 7}, {"MouseUp", 8}, {"PlaySound", 9},
 };
 
-} // namespace
-
-const MemberInfo *ClassInfo::member(const QString &n) const {
-    for (const auto &m : members) {
-        if (m.name.compare(n, Qt::CaseInsensitive) == 0)
-            return &m;
-    }
-    return nullptr;
-}
-
-const MemberInfo *ClassInfo::event(const QString &n) const {
-    for (const auto &e : events) {
-        if (e.name.compare(n, Qt::CaseInsensitive) == 0)
-            return &e;
-    }
-    return nullptr;
-}
-
-TypeLibrary::TypeLibrary() {
-    m_classes.push_back(makeClass("GlossCommand", "{1CC734AE-BC41-41AF-A53C-7B48B6146DD5}",
-                                  "{5B62FF01-9CFD-440A-B3A8-193CE0065ED4}",
-                                  "{189CC1CE-2561-435F-BBAB-03B89C442F4D}",
-                                  members({"HasShadow",
-                                           "ShadowColor",
-                                           "AllowMultiLine",
-                                           "AdjustTop",
-                                           "SoundMethod",
-                                           "UseSound",
-                                           "ShowFocus",
-                                           "hwnd",
-                                           "BackPicture",
-                                           "Caption",
-                                           "ShortCutKey",
-                                           "SideIconHeight",
-                                           "RSideIconHeight",
-                                           "RSideIconWidth",
-                                           "GradientRedDividend",
-                                           "GradientGreenDividend",
-                                           "GradientBlueDividend",
-                                           "ForeColor",
-                                           "FontName",
-                                           "FontSize",
-                                           "FontBold",
-                                           "FontItalic",
-                                           "FontStrikethru",
-                                           "FontUnderline",
-                                           "Font",
-                                           "SideIcon",
-                                           "RSideIcon",
-                                           "Enabled",
-                                           "PictureMode",
-                                           "PictureNormal",
-                                           "PictureDisabled",
-                                           "PictureGoDown"},
-                                          {{"hwnd", DispIdHwnd}, {"Font", DispIdFont}}),
-                                  events(kPushEvents)));
-    m_classes.push_back(makeClass(
+std::vector<ClassInfo> describeClasses() {
+    std::vector<ClassInfo> classes;
+    classes.push_back(makeClass("GlossCommand", "{1CC734AE-BC41-41AF-A53C-7B48B6146DD5}",
+                                "{5B62FF01-9CFD-440A-B3A8-193CE0065ED4}",
+                                "{189CC1CE-2561-435F-BBAB-03B89C442F4D}",
+                                members({"HasShadow",
+                                         "ShadowColor",
+                                         "AllowMultiLine",
+                                         "AdjustTop",
+                                         "SoundMethod",
+                                         "UseSound",
+                                         "ShowFocus",
+                                         "hwnd",
+                                         "BackPicture",
+                                         "Caption",
+                                         "ShortCutKey",
+                                         "SideIconHeight",
+                                         "RSideIconHeight",
+                                         "RSideIconWidth",
+                                         "GradientRedDividend",
+                                         "GradientGreenDividend",
+                                         "GradientBlueDividend",
+                                         "ForeColor",
+                                         "FontName",
+                                         "FontSize",
+                                         "FontBold",
+                                         "FontItalic",
+                                         "FontStrikethru",
+                                         "FontUnderline",
+                                         "Font",
+                                         "SideIcon",
+                                         "RSideIcon",
+                                         "Enabled",
+                                         "PictureMode",
+                                         "PictureNormal",
+                                         "PictureDisabled",
+                                         "PictureGoDown"},
+                                        {{"hwnd", DispIdHwnd}, {"Font", DispIdFont}}),
+                                events(kPushEvents)));
+    classes.push_back(makeClass(
         "GlossCheck", "{7C410D31-53F7-446B-A356-172BF2322216}",
         "{2E60AD3C-8791-4F36-96B3-FAED5AE0EB11}", "{FC0038D8-4AE9-4847-8FEC-3B58ED440D9E}",
         members({"AllowMultiLine", "AdjustTop", "ShowFocus", "UseSound", "SoundMethod",
@@ -119,7 +102,7 @@ TypeLibrary::TypeLibrary() {
                  "GlossCheckType", "FocusType"},
                 {{"Font", DispIdFont}, {"Caption", DispIdCaption}, {"Value", DispIdValue}}),
         events(kPushEvents)));
-    m_classes.push_back(makeClass(
+    classes.push_back(makeClass(
         "GlossSphere", "{47AB8D30-C78B-41BB-B41A-126D6C50785F}",
         "{713F9184-5AE7-4A7E-95EE-890214F82AB9}", "{1E6EE3D8-C97A-470E-B89C-A622642F2101}",
         members(
@@ -133,7 +116,7 @@ TypeLibrary::TypeLibrary() {
              {"Font", DispIdFont},
              {"ForeColor", DispIdForeColor}}),
         events(kPushEvents)));
-    m_classes.push_back(makeClass(
+    classes.push_back(makeClass(
         "GlossScreen", "{379BD4DE-05B7-4E71-8FB9-2E98211B75F8}",
         "{05D65989-2A50-46E5-9B95-178E4B3577F8}", "{03E4AB28-10A1-4F78-84A3-54EC66174DDE}",
         members({"BorderStyle", "MouseIcon", "MousePointer", "ScreenType"}, {}),
@@ -146,7 +129,7 @@ TypeLibrary::TypeLibrary() {
                 {"MouseDown", 6},
                 {"MouseMove", 7},
                 {"MouseUp", 8}})));
-    m_classes.push_back(makeClass(
+    classes.push_back(makeClass(
         "GlossHCommand", "{CC0C9B4B-E937-4B7A-925F-D8F5CA48A33C}",
         "{68ADF677-706E-4123-815B-69EEDF51C8A8}", "{22E2EE74-4665-453E-9829-E4437A946192}",
         members({"ShowFocus",      "FocusColor",    "UseSound",      "SoundMethod",
@@ -169,22 +152,45 @@ TypeLibrary::TypeLibrary() {
                 {"MouseDown", 7},
                 {"MouseUp", 8},
                 {"PlaySound", 9}})));
+    return classes;
 }
+
+} // namespace
+
+const MemberInfo *ClassInfo::member(const QString &n) const {
+    for (const auto &m : members) {
+        if (m.name.compare(n, Qt::CaseInsensitive) == 0)
+            return &m;
+    }
+    return nullptr;
+}
+
+const MemberInfo *ClassInfo::event(const QString &n) const {
+    for (const auto &e : events) {
+        if (e.name.compare(n, Qt::CaseInsensitive) == 0)
+            return &e;
+    }
+    return nullptr;
+}
+
+TypeLibrary::TypeLibrary() = default;
 
 const TypeLibrary &TypeLibrary::instance() {
     static const TypeLibrary lib;
     return lib;
 }
 
-QStringList TypeLibrary::progIds() const {
-    QStringList out;
-    for (const auto &c : m_classes)
-        out << c.progId;
-    return out;
+QString TypeLibrary::name() const {
+    return QStringLiteral("GlossKit");
+}
+
+const std::vector<ClassInfo> &TypeLibrary::classes() const {
+    static const std::vector<ClassInfo> classes = describeClasses();
+    return classes;
 }
 
 const ClassInfo *TypeLibrary::find(const QString &name) const {
-    for (const auto &c : m_classes) {
+    for (const auto &c : classes()) {
         if (c.name.compare(name, Qt::CaseInsensitive) == 0 ||
             c.progId.compare(name, Qt::CaseInsensitive) == 0 ||
             c.defaultInterface.compare(name, Qt::CaseInsensitive) == 0 ||

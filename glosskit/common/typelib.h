@@ -50,14 +50,9 @@ class GLOSSKIT_EXPORT TypeLibrary {
 public:
     static const TypeLibrary &instance();
 
-    QString name() const { return QStringLiteral("GlossKit"); }
-    QString description() const { return QStringLiteral("GlossKit 3.5 - Control Set 1"); }
-    QString libraryId() const { return QStringLiteral("{CA921FA7-5ADD-472B-9765-55228D813CF7}"); }
-    int majorVersion() const { return 3; }
-    int minorVersion() const { return 5; }
+    QString name() const;
 
-    const std::vector<ClassInfo> &classes() const { return m_classes; }
-    QStringList progIds() const;
+    const std::vector<ClassInfo> &classes() const;
     // Lookups by class name, default or event interface name, or ProgID (without regard to case).
     const ClassInfo *find(const QString &name) const;
     std::optional<int> memberDispId(const QString &className, const QString &member) const;
@@ -65,7 +60,6 @@ public:
 
 private:
     TypeLibrary();
-    std::vector<ClassInfo> m_classes;
 };
 
 } // namespace glosskit

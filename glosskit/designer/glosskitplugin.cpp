@@ -6,9 +6,11 @@
 #include <QIcon>
 #include <QWidget>
 
+#include <memory>
+
 GlossKitWidget::GlossKitWidget(const QString &className, const QString &header, int iconId,
-                               QSize size, const QString &toolTip, QObject *parent)
-    : QObject(parent), m_className(className), m_header(header), m_iconId(iconId), m_size(size),
+                               const QString &toolTip, QObject *parent)
+    : QObject(parent), m_className(className), m_header(header), m_iconId(iconId),
       m_toolTip(toolTip) {}
 
 QString GlossKitWidget::name() const {
@@ -40,10 +42,8 @@ bool GlossKitWidget::isContainer() const {
 }
 
 QWidget *GlossKitWidget::createWidget(QWidget *parent) {
-    QWidget *w = glosskit::createControl(QStringLiteral("GlossKit.") + m_className, parent);
-    if (w)
-        w->resize(m_size);
-    return w;
+    // A new instance already has its size hint (250 x 100, 150 x 30, 32 x 32, 300 x 300, 175 x 32).
+    return glosskit::createControl(QStringLiteral("GlossKit.") + m_className, parent);
 }
 
 bool GlossKitWidget::isInitialized() const {
@@ -58,6 +58,9 @@ QString GlossKitWidget::domXml() const {
     // The object name doubles as the caption of a new instance ("GlossCommand1" ...).
     QString base = m_className;
     base[0] = base[0].toLower();
+    std::unique_ptr<QWidget> sample(
+        glosskit::createControl(QStringLiteral("GlossKit.") + m_className));
+    const QSize size = sample ? sample->sizeHint() : QSize();
     return QStringLiteral("<ui language=\"c++\">\n"
                           " <widget class=\"%1\" name=\"%2\">\n"
                           "  <property name=\"geometry\">\n"
@@ -66,25 +69,23 @@ QString GlossKitWidget::domXml() const {
                           " </widget>\n"
                           "</ui>\n")
         .arg(name(), base)
-        .arg(m_size.width())
-        .arg(m_size.height());
+        .arg(size.width())
+        .arg(size.height());
 }
 
 GlossKitPlugin::GlossKitPlugin(QObject *parent) : QObject(parent) {
     m_widgets
         << new GlossKitWidget(QStringLiteral("GlossCommand"),
-                              QStringLiteral("command/glosscommand.h"), 30000, QSize(250, 100),
+                              QStringLiteral("command/glosscommand.h"), 30000,
                               QStringLiteral("Push button with a picture or gradient face"), this)
         << new GlossKitWidget(QStringLiteral("GlossCheck"), QStringLiteral("check/glosscheck.h"),
-                              30001, QSize(150, 30),
-                              QStringLiteral("Check box drawn from pictures"), this)
+                              30001, QStringLiteral("Check box drawn from pictures"), this)
         << new GlossKitWidget(QStringLiteral("GlossSphere"), QStringLiteral("sphere/glosssphere.h"),
-                              30002, QSize(32, 32), QStringLiteral("Round push button"), this)
+                              30002, QStringLiteral("Round push button"), this)
         << new GlossKitWidget(QStringLiteral("GlossScreen"), QStringLiteral("screen/glossscreen.h"),
-                              30003, QSize(300, 300), QStringLiteral("Decorative screen frame"),
-                              this)
+                              30003, QStringLiteral("Decorative screen frame"), this)
         << new GlossKitWidget(QStringLiteral("GlossHCommand"),
-                              QStringLiteral("hcommand/glosshcommand.h"), 30004, QSize(175, 32),
+                              QStringLiteral("hcommand/glosshcommand.h"), 30004,
                               QStringLiteral("Bar button with three captions and a shine"), this);
 }
 

@@ -5,13 +5,13 @@
 
 #include <QObject>
 
-// One control of the set as Qt Designer sees it: its class, header, toolbox icon and the size a
-// freshly dropped instance gets.
+// One control of the set as Qt Designer sees it: its class, header and toolbox icon; a freshly
+// dropped instance gets the control's size hint.
 class GlossKitWidget : public QObject, public QDesignerCustomWidgetInterface {
     Q_OBJECT
     Q_INTERFACES(QDesignerCustomWidgetInterface)
 public:
-    GlossKitWidget(const QString &className, const QString &header, int iconId, QSize size,
+    GlossKitWidget(const QString &className, const QString &header, int iconId,
                    const QString &toolTip, QObject *parent);
 
     QString name() const override;
@@ -30,7 +30,6 @@ private:
     QString m_className;
     QString m_header;
     int m_iconId;
-    QSize m_size;
     QString m_toolTip;
     bool m_initialized = false;
 };

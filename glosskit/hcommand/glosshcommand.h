@@ -2,10 +2,9 @@
 
 #include "../common/glosscontrol.h"
 
-#include <QColor>
-#include <QFont>
-
 namespace glosskit {
+
+class GlossHCommandPrivate;
 
 // Shaped bar button (175 x 32 by default, cut to a bar with rounded ends): built-in faces or host
 // pictures with roll-over, a centre, left and right caption in three colours, four focus marks,
@@ -48,128 +47,136 @@ public:
     };
     Q_ENUM(GKHShineModes)
 
-    Q_PROPERTY(bool ShowFocus READ ShowFocus WRITE setShowFocus)
-    Q_PROPERTY(QColor FocusColor READ FocusColor WRITE setFocusColor)
-    Q_PROPERTY(bool UseSound READ UseSound WRITE setUseSound)
+    Q_PROPERTY(bool ShowFocus READ ShowFocus WRITE setShowFocus NOTIFY ShowFocusChanged)
+    Q_PROPERTY(QColor FocusColor READ FocusColor WRITE setFocusColor NOTIFY FocusColorChanged)
+    Q_PROPERTY(bool UseSound READ UseSound WRITE setUseSound NOTIFY UseSoundChanged)
+    Q_PROPERTY(glosskit::GlossControl::GKSoundMethod SoundMethod READ SoundMethod WRITE
+                   setSoundMethod NOTIFY SoundMethodChanged)
+    Q_PROPERTY(bool AllowMultiLine READ AllowMultiLine WRITE setAllowMultiLine NOTIFY
+                   AllowMultiLineChanged)
+    Q_PROPERTY(int AdjustTop READ AdjustTop WRITE setAdjustTop NOTIFY AdjustTopChanged)
+    Q_PROPERTY(bool UseAnimation READ UseAnimation WRITE setUseAnimation NOTIFY UseAnimationChanged)
+    Q_PROPERTY(QString ShortCutKey READ ShortCutKey WRITE setShortCutKey NOTIFY ShortCutKeyChanged)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledProperty NOTIFY EnabledChanged)
+    Q_PROPERTY(QFont Font READ Font WRITE setFontProperty NOTIFY FontChanged)
+    Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold NOTIFY FontChanged STORED false)
+    Q_PROPERTY(bool FontItalic READ FontItalic WRITE setFontItalic NOTIFY FontChanged STORED false)
+    Q_PROPERTY(bool FontStrikethru READ FontStrikethru WRITE setFontStrikethru NOTIFY FontChanged
+                   STORED false)
+    Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE setFontUnderline NOTIFY FontChanged
+                   STORED false)
+    Q_PROPERTY(QString FontName READ FontName WRITE setFontName NOTIFY FontChanged STORED false)
+    Q_PROPERTY(GKHShineModes ShineMode READ ShineMode WRITE setShineMode NOTIFY ShineModeChanged)
+    Q_PROPERTY(double FontSize READ FontSize WRITE setFontSize NOTIFY FontChanged STORED false)
+    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor NOTIFY ForeColorChanged)
+    Q_PROPERTY(QColor LeftColor READ LeftColor WRITE setLeftColor NOTIFY LeftColorChanged)
+    Q_PROPERTY(QColor RightColor READ RightColor WRITE setRightColor NOTIFY RightColorChanged)
     Q_PROPERTY(
-        glosskit::GlossControl::GKSoundMethod SoundMethod READ SoundMethod WRITE setSoundMethod)
-    Q_PROPERTY(bool AllowMultiLine READ AllowMultiLine WRITE setAllowMultiLine)
-    Q_PROPERTY(int AdjustTop READ AdjustTop WRITE setAdjustTop)
-    Q_PROPERTY(bool UseAnimation READ UseAnimation WRITE setUseAnimation)
-    Q_PROPERTY(QString ShortCutKey READ ShortCutKey WRITE setShortCutKey)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledProperty)
-    Q_PROPERTY(QFont Font READ Font WRITE setFontProperty)
-    Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold STORED false)
-    Q_PROPERTY(bool FontItalic READ FontItalic WRITE setFontItalic STORED false)
-    Q_PROPERTY(bool FontStrikethru READ FontStrikethru WRITE setFontStrikethru STORED false)
-    Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE setFontUnderline STORED false)
-    Q_PROPERTY(QString FontName READ FontName WRITE setFontName STORED false)
-    Q_PROPERTY(GKHShineModes ShineMode READ ShineMode WRITE setShineMode)
-    Q_PROPERTY(double FontSize READ FontSize WRITE setFontSize STORED false)
-    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(QColor LeftColor READ LeftColor WRITE setLeftColor)
-    Q_PROPERTY(QColor RightColor READ RightColor WRITE setRightColor)
-    Q_PROPERTY(glosskit::Picture MouseIcon READ MouseIcon WRITE setMouseIcon)
-    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
-    Q_PROPERTY(GKHCommandTypes GlossStyle READ GlossStyle WRITE setGlossStyle)
-    Q_PROPERTY(bool UseOnTop READ UseOnTop WRITE setUseOnTop)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(QString LeftCaption READ LeftCaption WRITE setLeftCaption)
-    Q_PROPERTY(QString RightCaption READ RightCaption WRITE setRightCaption)
-    Q_PROPERTY(GKHCommandFocusStyles FocusStyle READ FocusStyle WRITE setFocusStyle)
-    Q_PROPERTY(glosskit::Picture PicturePushed READ PicturePushed WRITE setPicturePushed)
-    Q_PROPERTY(glosskit::Picture PictureOver READ PictureOver WRITE setPictureOver)
-    Q_PROPERTY(glosskit::Picture PictureNormal READ PictureNormal WRITE setPictureNormal)
-    Q_PROPERTY(glosskit::Picture PictureDisabled READ PictureDisabled WRITE setPictureDisabled)
-    Q_PROPERTY(glosskit::Picture PictureOver2 READ PictureOver2 WRITE setPictureOver2)
+        glosskit::Picture MouseIcon READ MouseIcon WRITE setMouseIcon NOTIFY MouseIconChanged)
+    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer NOTIFY MousePointerChanged)
     Q_PROPERTY(
-        glosskit::GlossControl::GKPicStyles PictureMode READ PictureMode WRITE setPictureMode)
+        GKHCommandTypes GlossStyle READ GlossStyle WRITE setGlossStyle NOTIFY GlossStyleChanged)
+    Q_PROPERTY(bool UseOnTop READ UseOnTop WRITE setUseOnTop NOTIFY UseOnTopChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(QString LeftCaption READ LeftCaption WRITE setLeftCaption NOTIFY LeftCaptionChanged)
+    Q_PROPERTY(
+        QString RightCaption READ RightCaption WRITE setRightCaption NOTIFY RightCaptionChanged)
+    Q_PROPERTY(GKHCommandFocusStyles FocusStyle READ FocusStyle WRITE setFocusStyle NOTIFY
+                   FocusStyleChanged)
+    Q_PROPERTY(glosskit::Picture PicturePushed READ PicturePushed WRITE setPicturePushed NOTIFY
+                   PicturePushedChanged)
+    Q_PROPERTY(glosskit::Picture PictureOver READ PictureOver WRITE setPictureOver NOTIFY
+                   PictureOverChanged)
+    Q_PROPERTY(glosskit::Picture PictureNormal READ PictureNormal WRITE setPictureNormal NOTIFY
+                   PictureNormalChanged)
+    Q_PROPERTY(glosskit::Picture PictureDisabled READ PictureDisabled WRITE setPictureDisabled
+                   NOTIFY PictureDisabledChanged)
+    Q_PROPERTY(glosskit::Picture PictureOver2 READ PictureOver2 WRITE setPictureOver2 NOTIFY
+                   PictureOver2Changed)
+    Q_PROPERTY(glosskit::GlossControl::GKPicStyles PictureMode READ PictureMode WRITE setPictureMode
+                   NOTIFY PictureModeChanged)
 
 public:
     explicit GlossHCommand(QWidget *parent = nullptr);
+    ~GlossHCommand() override;
 
-    // Plain fields: no repaint, no notification.
-    bool ShowFocus() const { return m_showFocus; }
-    void setShowFocus(bool on) { m_showFocus = on; }
-    QColor FocusColor() const { return m_focusColor; }
-    void setFocusColor(const QColor &c) { m_focusColor = c; }
-    bool UseSound() const { return m_useSound; }
-    void setUseSound(bool on) { m_useSound = on; }
-    GKSoundMethod SoundMethod() const { return m_soundMethod; }
-    void setSoundMethod(GKSoundMethod m) { m_soundMethod = m; }
-    bool AllowMultiLine() const { return m_allowMultiLine; }
-    void setAllowMultiLine(bool on) { m_allowMultiLine = on; }
-    int AdjustTop() const { return m_adjustTop; }
-    void setAdjustTop(int top) { m_adjustTop = int(PropertyBag::boundPixels(top)); }
+    // Shared with other controls (see GlossControl). Here MouseIcon and MousePointer repaint.
+    using GlossControl::AdjustTop;
+    using GlossControl::AllowMultiLine;
+    using GlossControl::Caption;
+    using GlossControl::Enabled;
+    using GlossControl::FocusColor;
+    using GlossControl::Font;
+    using GlossControl::FontBold;
+    using GlossControl::FontItalic;
+    using GlossControl::FontName;
+    using GlossControl::FontSize;
+    using GlossControl::FontStrikethru;
+    using GlossControl::FontUnderline;
+    using GlossControl::ForeColor;
+    using GlossControl::MouseIcon;
+    using GlossControl::MousePointer;
+    using GlossControl::PictureDisabled;
+    using GlossControl::PictureMode;
+    using GlossControl::PictureNormal;
+    using GlossControl::PictureOver;
+    using GlossControl::PictureOver2;
+    using GlossControl::PicturePushed;
+    using GlossControl::setAdjustTop;
+    using GlossControl::setAllowMultiLine;
+    using GlossControl::setCaption;
+    using GlossControl::setEnabledProperty;
+    using GlossControl::setFocusColor;
+    using GlossControl::setFontBold;
+    using GlossControl::setFontItalic;
+    using GlossControl::setFontName;
+    using GlossControl::setFontProperty;
+    using GlossControl::setFontSize;
+    using GlossControl::setFontStrikethru;
+    using GlossControl::setFontUnderline;
+    using GlossControl::setForeColor;
+    using GlossControl::setMouseIcon;
+    using GlossControl::setMousePointer;
+    using GlossControl::setPictureDisabled;
+    using GlossControl::setPictureMode;
+    using GlossControl::setPictureNormal;
+    using GlossControl::setPictureOver;
+    using GlossControl::setPictureOver2;
+    using GlossControl::setPicturePushed;
+    using GlossControl::setShortCutKey;
+    using GlossControl::setShowFocus;
+    using GlossControl::setSoundMethod;
+    using GlossControl::setUseAnimation;
+    using GlossControl::setUseOnTop;
+    using GlossControl::setUseSound;
+    using GlossControl::ShortCutKey;
+    using GlossControl::ShowFocus;
+    using GlossControl::SoundMethod;
+    using GlossControl::UseAnimation;
+    using GlossControl::UseOnTop;
+    using GlossControl::UseSound;
 
-    bool UseAnimation() const { return m_useAnimation; }
-    void setUseAnimation(bool on);
-    QString ShortCutKey() const { return m_shortCutKey; }
-    void setShortCutKey(const QString &keys);
-    bool Enabled() const { return isEnabled(); }
-    void setEnabledProperty(bool enabled);
-    QFont Font() const { return font(); }
-    void setFontProperty(const QFont &font);
-    bool FontBold() const { return font().bold(); }
-    void setFontBold(bool on);
-    bool FontItalic() const { return font().italic(); }
-    void setFontItalic(bool on);
-    bool FontStrikethru() const { return font().strikeOut(); }
-    void setFontStrikethru(bool on);
-    bool FontUnderline() const { return font().underline(); }
-    void setFontUnderline(bool on);
-    QString FontName() const { return font().family(); }
-    void setFontName(const QString &name);
-    GKHShineModes ShineMode() const { return m_shineMode; }
+    GKHShineModes ShineMode() const;
     void setShineMode(GKHShineModes mode);
-    double FontSize() const { return font().pointSizeF(); }
-    void setFontSize(double size);
-    QColor ForeColor() const { return oleToColor(m_foreColor); }
-    void setForeColor(const QColor &color);
-    QColor LeftColor() const { return m_leftColor; }
+    QColor LeftColor() const;
     void setLeftColor(const QColor &color);
-    QColor RightColor() const { return m_rightColor; }
+    QColor RightColor() const;
     void setRightColor(const QColor &color);
-    Picture MouseIcon() const { return m_mouseIcon; }
-    void setMouseIcon(const Picture &icon);
-    int MousePointer() const { return m_mousePointer; }
-    void setMousePointer(int pointer);
-    GKHCommandTypes GlossStyle() const { return m_glossStyle; }
+    // The face; 8 means the host's pictures.
+    GKHCommandTypes GlossStyle() const;
     void setGlossStyle(GKHCommandTypes style);
-    bool UseOnTop() const { return m_useOnTop; }
-    void setUseOnTop(bool on);
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    QString LeftCaption() const { return m_leftCaption; }
+    QString LeftCaption() const;
     void setLeftCaption(const QString &caption);
-    QString RightCaption() const { return m_rightCaption; }
+    QString RightCaption() const;
     void setRightCaption(const QString &caption);
-    GKHCommandFocusStyles FocusStyle() const { return m_focusStyle; }
+    GKHCommandFocusStyles FocusStyle() const;
     void setFocusStyle(GKHCommandFocusStyles style);
-    Picture PicturePushed() const { return m_picturePushed; }
-    void setPicturePushed(const Picture &p);
-    Picture PictureOver() const { return m_pictureOver; }
-    void setPictureOver(const Picture &p);
-    Picture PictureNormal() const { return m_pictureNormal; }
-    void setPictureNormal(const Picture &p);
-    Picture PictureDisabled() const { return m_pictureDisabled; }
-    void setPictureDisabled(const Picture &p);
-    Picture PictureOver2() const { return m_pictureOver2; }
-    void setPictureOver2(const Picture &p);
-    GKPicStyles PictureMode() const { return m_pictureMode; }
-    void setPictureMode(GKPicStyles mode);
 
-    void InitProperties() override;
-    void ReadProperties(const PropertyBag &bag) override;
-    void WriteProperties(PropertyBag &bag) override;
-
-    // Internal state, readable for hosts and tests.
-    bool isPressed() const { return m_isPressed; }
-    bool hasFocusMark() const { return m_hasFocus; }
-    short hoverState() const { return m_hoverState; }
-    short hoverPhase() const { return m_hoverPhase; }
-    short shinePhase() const { return m_shinePhase; }
-    short shineLevel() const { return m_shineLevel; }
+    // Roll-over and shine state, readable for hosts and tests.
+    using GlossControl::hoverPhase;
+    using GlossControl::hoverState;
+    short shinePhase() const;
+    short shineLevel() const;
     // The rim colour of a shine mode at a level; previous for a mode without a colour.
     static QColor shineColor(int mode, int level, const QColor &previous);
     // A caption colour that reads on a built-in face (GlossStyle 0-7, at rest): white on the
@@ -183,66 +190,28 @@ public slots:
 
 signals:
     void PlaySound(glosskit::GlossControl::GKSoundType SoundType);
+    void ShineModeChanged();
+    void LeftColorChanged();
+    void RightColorChanged();
+    void GlossStyleChanged();
+    void LeftCaptionChanged();
+    void RightCaptionChanged();
+    void FocusStyleChanged();
 
 protected:
+    void initProperties() override;
+    void readProperties(const PropertyBag &bag) override;
+    void draw() override;
     void onMouseDown(short button, short shift, float x, float y) override;
     void onMouseUp(short button, short shift, float x, float y) override;
-    void onMouseMove(short button, short shift, float x, float y) override;
     void onClick() override;
     void onDblClick() override;
-    void onKeyDown(short &keyCode, short shift) override;
     void onKeyPress(short keyAscii) override;
-    void onKeyUp(short &keyCode, short shift) override;
-    void onFocusChanged(bool hasFocus) override;
-    void onPaint() override;
-    void onResize() override;
 
 private:
-    void RefreshHCommand();
-    void repaintWithForce();
-    void HoverHStep();
-    void UpdateHMask();
-    void computePresence();
-    void pressSound(bool press);
-    void changeFont(const std::function<void(QFont &)> &change, const char *name);
-    const Picture *customFace() const;
-    void drawFace(QPainter &p, int w, int h);
-    void drawCaptions(QPainter &p, int w, int h);
-    void drawFocus(QPainter &p, int w, int h);
-    void drawRim(QPainter &p, int w, int h, const QColor &colour);
-
-    bool m_showFocus = false;
-    QColor m_focusColor = QColor(0, 255, 0);
-    bool m_useSound = false;
-    GKSoundMethod m_soundMethod = GKInternalSound;
-    bool m_allowMultiLine = false;
-    int m_adjustTop = 0;
-
-    bool m_useAnimation = false;
-    QString m_shortCutKey;
-    GKHShineModes m_shineMode = GKHWhiteShine;
-    quint32 m_foreColor = 0x80000012u;
-    QColor m_leftColor = Qt::black, m_rightColor = Qt::black;
-    Picture m_mouseIcon;
-    int m_mousePointer = 0;
-    GKHCommandTypes m_glossStyle = GKCyanWater;
-    bool m_useOnTop = false;
-    QString m_caption, m_leftCaption, m_rightCaption;
-    GKHCommandFocusStyles m_focusStyle = GKHClassicIndent;
-    Picture m_picturePushed, m_pictureOver, m_pictureNormal, m_pictureDisabled, m_pictureOver2;
-    GKPicStyles m_pictureMode = DefaultStyle;
-
-    bool m_hasFocus = false;
-    bool m_isPressed = false;
-    bool m_forceRepaint = false;
-    bool m_hasPictureNormal = false, m_hasPicturePushed = false, m_hasPictureOver = false,
-         m_hasPictureOver2 = false, m_hasPictureDisabled = false;
-    short m_hoverState = 0;
-    short m_hoverPhase = 0;
-    bool m_maskBusy = false;
-    short m_shinePhase = 0;
-    short m_shineLevel = 0;
-    QColor m_shineColor = Qt::black;
+    GlossHCommandPrivate *d_func();
+    const GlossHCommandPrivate *d_func() const;
+    friend class GlossHCommandPrivate;
 };
 
 } // namespace glosskit

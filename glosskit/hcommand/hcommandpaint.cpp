@@ -2,66 +2,45 @@
 
 #include "../common/drawing.h"
 #include "../common/resources.h"
-#include "glosshcommand.h"
+#include "glosshcommand_p.h"
 
 namespace glosskit {
 
-void GlossHCommand::repaintWithForce() {
-    m_forceRepaint = true;
-    RefreshHCommand();
-    m_forceRepaint = false;
-}
-
-void GlossHCommand::RefreshHCommand() {
-    drawSurface([&](QPainter &p) {
-        const int w = clientWidth(), h = clientHeight();
+// RefreshHCommand
+void GlossHCommand::draw() {
+    Q_D(GlossHCommand);
+    d->drawSurface([&](QPainter &p) {
+        const int w = d->clientWidth(), h = d->clientHeight();
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         if (isEnabled()) {
-            step([&] { drawFace(p, w, h); });
+            step([&] { d->drawFace(p, w, h); });
         } else {
             step([&] {
                 const QPixmap &face =
-                    m_hasPictureDisabled ? m_pictureDisabled.pixmap() : resourceBitmap(602);
+                    d->pictureDisabled.isNone() ? resourceBitmap(602) : d->pictureDisabled.pixmap();
                 if (!face.isNull())
                     p.drawPixmap(QRect(0, 0, w, h), face);
             });
         }
-        step([&] { drawCaptions(p, w, h); });
-        if (m_hasFocus && m_showFocus)
-            step([&] { drawFocus(p, w, h); });
+        step([&] { d->drawCaptions(p, w, h); });
+        if (d->hasFocus && d->showFocus)
+            step([&] { d->drawFocus(p, w, h); });
     });
 }
 
-const Picture *GlossHCommand::customFace() const {
-    if (m_isPressed)
-        return m_hasPicturePushed ? &m_picturePushed : &m_pictureNormal;
-    if (!m_useOnTop)
-        return &m_pictureNormal;
-    switch (m_hoverState) {
-    case -1:
-        return m_forceRepaint ? &m_pictureNormal : nullptr;
-    case 0:
-        return &m_pictureNormal;
-    case 1:
-        return m_hasPictureOver2  ? &m_pictureOver2
-               : m_hasPictureOver ? &m_pictureOver
-                                  : &m_pictureNormal;
-    case 2:
-        return m_hasPictureOver ? &m_pictureOver : &m_pictureNormal;
-    case 3:
-    case 4:
-    case 5:
-        return (m_hasPictureOver && m_forceRepaint) ? &m_pictureOver : &m_pictureNormal;
-    default:
-        return nullptr;
-    }
+const Picture *GlossHCommandPrivate::customFace() const {
+    if (isPressed)
+        return picturePushed.isNone() ? &pictureNormal : &picturePushed;
+    if (!useOnTop)
+        return &pictureNormal;
+    return hoverFace();
 }
 
-void GlossHCommand::drawFace(QPainter &p, int w, int h) {
+void GlossHCommandPrivate::drawFace(QPainter &p, int w, int h) const {
     const QPixmap *face = nullptr;
-    if (m_glossStyle >= GKCyanWater && m_glossStyle <= GKSpectrum) {
-        face = &resourceBitmap((m_isPressed ? 560 : 550) + m_glossStyle);
-    } else if (m_glossStyle == GKCustom) {
+    if (glossStyle >= GlossHCommand::GKCyanWater && glossStyle <= GlossHCommand::GKSpectrum) {
+        face = &resourceBitmap((isPressed ? 560 : 550) + glossStyle);
+    } else if (glossStyle == GlossHCommand::GKCustom) {
         if (const Picture *pic = customFace())
             face = &pic->pixmap();
     }
@@ -69,30 +48,30 @@ void GlossHCommand::drawFace(QPainter &p, int w, int h) {
         p.drawPixmap(QRect(0, 0, w, h), *face);
 }
 
-void GlossHCommand::drawCaptions(QPainter &p, int w, int h) {
-    p.setFont(font());
+void GlossHCommandPrivate::drawCaptions(QPainter &p, int w, int h) const {
+    p.setFont(q->font());
     step([&] {
         QRect r(0, 0, w, h);
-        p.setPen(oleToColor(m_foreColor));
-        if (m_allowMultiLine) {
-            r.setTop(m_adjustTop);
-            drawTextFlags(p, r, m_caption, kTextCentredLines);
+        p.setPen(oleToColor(foreColor));
+        if (allowMultiLine) {
+            r.setTop(adjustTop);
+            drawTextFlags(p, r, caption, kTextCentredLines);
         } else {
-            drawTextFlags(p, r, m_caption, kTextCentredSingle);
+            drawTextFlags(p, r, caption, kTextCentredSingle);
         }
     });
     step([&] {
-        p.setPen(m_leftColor);
-        drawTextFlags(p, QRect(0, 0, w, h), m_leftCaption, kTextLeftSingle);
+        p.setPen(leftColor);
+        drawTextFlags(p, QRect(0, 0, w, h), leftCaption, kTextLeftSingle);
     });
     step([&] {
-        p.setPen(m_rightColor);
-        drawTextFlags(p, QRect(0, 0, w, h), m_rightCaption, kTextRightSingle);
+        p.setPen(rightColor);
+        drawTextFlags(p, QRect(0, 0, w, h), rightCaption, kTextRightSingle);
     });
 }
 
-void GlossHCommand::drawFocus(QPainter &p, int w, int h) {
-    const bool fixed = m_pictureMode == DefaultStyle;
+void GlossHCommandPrivate::drawFocus(QPainter &p, int w, int h) const {
+    const bool fixed = pictureMode == GlossControl::DefaultStyle;
     const int hh = h / 2;
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
@@ -103,38 +82,38 @@ void GlossHCommand::drawFocus(QPainter &p, int w, int h) {
     auto right = [&](double cx, double cy, double r) {
         drawArc(p, cx, cy, r, kRightArcStart, kRightArcEnd);
     };
-    switch (m_focusStyle) {
-    case GKHClassicIndent:
+    switch (focusStyle) {
+    case GlossHCommand::GKHClassicIndent:
         if (fixed)
             drawFrame(p, 12, 2, 163, 30, FrameStyle::Etched);
         else
             drawFrame(p, hh, 2, w - hh, h - 2, FrameStyle::Etched);
         break;
-    case GKHColorOutline:
-    case GKHBoldColorOutline:
+    case GlossHCommand::GKHColorOutline:
+    case GlossHCommand::GKHBoldColorOutline:
         if (fixed) {
             // The fixed figures of the 175 x 32 bar; the bold style draws them twice as wide.
-            pen(m_focusColor, m_focusStyle == GKHBoldColorOutline ? 2 : 1);
+            pen(focusColor, focusStyle == GlossHCommand::GKHBoldColorOutline ? 2 : 1);
             drawLineTo(p, 12, 1, 163, 1);
             drawLineTo(p, 12, 29, 163, 29);
             left(16, 15, 14);
             right(159, 15, 14);
-        } else if (m_focusStyle == GKHColorOutline) {
-            pen(m_focusColor, 1);
+        } else if (focusStyle == GlossHCommand::GKHColorOutline) {
+            pen(focusColor, 1);
             drawLineTo(p, hh, 1, w - hh, 1);
             drawLineTo(p, hh, h - 2, w - hh, h - 2);
             left(hh, hh - 1, hh - 2);
             right(w - hh, hh - 1, hh - 2);
         } else {
-            pen(m_focusColor, 2);
+            pen(focusColor, 2);
             drawLineTo(p, hh, 3, w - hh, 3);
             drawLineTo(p, hh, h - 3, w - hh, h - 3);
             left(hh, hh, hh - 3);
             right(w - hh, hh, hh - 3);
         }
-        pen(m_focusColor, 1);
+        pen(focusColor, 1);
         break;
-    case GKHRoundIndent: {
+    case GlossHCommand::GKHRoundIndent: {
         const QColor shadow = systemColor(ButtonShadow), light = systemColor(Light3D);
         if (fixed) {
             pen(shadow, 2);
@@ -172,7 +151,7 @@ void GlossHCommand::drawFocus(QPainter &p, int w, int h) {
     }
 }
 
-void GlossHCommand::drawRim(QPainter &p, int w, int h, const QColor &colour) {
+void GlossHCommandPrivate::drawRim(QPainter &p, int w, int h, const QColor &colour) {
     const int hh = h / 2;
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);

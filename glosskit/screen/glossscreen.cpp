@@ -1,4 +1,5 @@
 #include "glossscreen.h"
+#include "../common/glosscontrol_p.h"
 #include "../common/resources.h"
 
 namespace glosskit {
@@ -68,81 +69,86 @@ void drawPiece(QPainter &p, const QPixmap &pixmap, int x, int y, int w, int h) {
 
 } // namespace
 
-GlossScreen::GlossScreen(QWidget *parent) : GlossControl(parent) {
-    setFocusPolicy(Qt::ClickFocus);
-    resize(300, 300);
-    InitProperties();
+class GlossScreenPrivate : public GlossControlPrivate {
+public:
+    GlossScreenPrivate()
+        : GlossControlPrivate({.size = {300, 300}, .quiet = QuietMouseIcon | QuietMousePointer}) {}
+
+    void persist(Persist &io) override {
+        io.integer("BorderStyle", borderStyle, 0);
+        io.picture("MouseIcon", mouseIcon);
+        io.integer("MousePointer", mousePointer, 0);
+        io.enumeration("ScreenType", screenType, 0);
+    }
+
+    void applyBorderStyle() {
+        // A fixed single border takes one pixel on every side from the client area.
+        const int m = borderStyle == 1 ? 1 : 0;
+        step([&] { q->setContentsMargins(m, m, m, m); });
+    }
+
+    int borderStyle = 0;
+    GlossScreen::GKScreenTypes screenType = GlossScreen::GKGreenScreen;
+};
+
+GlossScreenPrivate *GlossScreen::d_func() {
+    return static_cast<GlossScreenPrivate *>(d_gloss.get());
 }
+
+const GlossScreenPrivate *GlossScreen::d_func() const {
+    return static_cast<const GlossScreenPrivate *>(d_gloss.get());
+}
+
+GlossScreen::GlossScreen(QWidget *parent) : GlossControl(*new GlossScreenPrivate, parent) {
+    initProperties();
+}
+
+GlossScreen::~GlossScreen() = default;
 
 QColor GlossScreen::faceColor(int screenType) {
     return screenType >= 0 && screenType < 3 ? kArt[screenType].face : QColor();
 }
 
-void GlossScreen::InitProperties() {
-    m_screenType = GKGreenScreen;
-    RefreshScreen();
+void GlossScreen::initProperties() {
+    d_func()->screenType = GKGreenScreen;
+    draw();
 }
 
-void GlossScreen::ReadProperties(const PropertyBag &bag) {
-    applyBorderStyle(bag.readInt(QStringLiteral("BorderStyle"), 0));
-    m_mouseIcon = bag.readPicture(QStringLiteral("MouseIcon"), Picture());
-    m_mousePointer = bag.readInt(QStringLiteral("MousePointer"), 0);
-    applyCursor(m_mousePointer, m_mouseIcon);
-    m_screenType = GKScreenTypes(bag.readInt(QStringLiteral("ScreenType"), 0));
-    RefreshScreen();
+void GlossScreen::readProperties(const PropertyBag &bag) {
+    Q_D(GlossScreen);
+    readBag(bag);
+    d->applyBorderStyle();
+    d->applyCursor();
+    draw();
 }
 
-void GlossScreen::WriteProperties(PropertyBag &bag) {
-    step([&] {
-        bag.writeInt(QStringLiteral("BorderStyle"), m_borderStyle, 0);
-        bag.writePicture(QStringLiteral("MouseIcon"), m_mouseIcon, Picture());
-        bag.writeInt(QStringLiteral("MousePointer"), m_mousePointer, 0);
-        bag.writeInt(QStringLiteral("ScreenType"), m_screenType, 0);
-    });
-}
-
-void GlossScreen::applyBorderStyle(int style) {
-    m_borderStyle = style;
-    // A fixed single border takes one pixel on every side from the client area.
-    const int m = style == 1 ? 1 : 0;
-    step([&] { setContentsMargins(m, m, m, m); });
+int GlossScreen::BorderStyle() const {
+    return d_func()->borderStyle;
 }
 
 void GlossScreen::setBorderStyle(int style) {
-    applyBorderStyle(style);
-    notifyChanged("BorderStyle");
-    RefreshScreen();
+    Q_D(GlossScreen);
+    d->set(d->borderStyle, style, &GlossScreen::BorderStyleChanged);
+    d->applyBorderStyle();
+    d->notify("BorderStyle");
+    draw();
 }
 
-void GlossScreen::setMouseIcon(const Picture &icon) {
-    m_mouseIcon = icon;
-    applyCursor(m_mousePointer, m_mouseIcon);
-    notifyChanged("MouseIcon");
-}
-
-void GlossScreen::setMousePointer(int pointer) {
-    m_mousePointer = pointer;
-    applyCursor(m_mousePointer, m_mouseIcon);
-    notifyChanged("MousePointer");
+GlossScreen::GKScreenTypes GlossScreen::ScreenType() const {
+    return d_func()->screenType;
 }
 
 void GlossScreen::setScreenType(GKScreenTypes type) {
-    m_screenType = type;
-    notifyChanged("ScreenType");
-    RefreshScreen();
-}
-
-void GlossScreen::onPaint() {
-    RefreshScreen();
+    d_func()->setShown(d_func()->screenType, type, "ScreenType", &GlossScreen::ScreenTypeChanged);
 }
 
 void GlossScreen::onResize() {
-    RefreshScreen();
+    draw();
 }
 
 void GlossScreen::paintEvent(QPaintEvent *event) {
     GlossControl::paintEvent(event);
-    if (m_borderStyle == 1) {
+    if (d_func()->borderStyle == 1) {
         step([&] {
             QPainter p(this);
             p.setPen(QPen(Qt::black, 1));
@@ -152,16 +158,18 @@ void GlossScreen::paintEvent(QPaintEvent *event) {
     }
 }
 
-void GlossScreen::RefreshScreen() {
-    if (m_screenType < 0 || m_screenType > 2) {
+// RefreshScreen
+void GlossScreen::draw() {
+    Q_D(GlossScreen);
+    if (d->screenType < 0 || d->screenType > 2) {
         // No artwork for this type: nothing is drawn and the surface keeps what it showed.
-        step([&] { ensureSurface(); });
+        step([&] { d->ensureSurface(); });
         update();
         return;
     }
-    drawSurface([&](QPainter &p) {
-        const int W = clientWidth(), H = clientHeight();
-        const ScreenArt &art = kArt[m_screenType];
+    d->drawSurface([&](QPainter &p) {
+        const int W = d->clientWidth(), H = d->clientHeight();
+        const ScreenArt &art = kArt[d->screenType];
         step([&] { p.fillRect(QRect(0, 0, W, H), art.face); });
         for (const Piece &piece : art.pieces) {
             if ((piece.minW && W < piece.minW) || (piece.minH && H < piece.minH))

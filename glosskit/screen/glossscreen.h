@@ -4,6 +4,8 @@
 
 namespace glosskit {
 
+class GlossScreenPrivate;
+
 // Passive decorative frame: a solid screen colour framed by corner pieces and stretched edge
 // strips, so that it looks like the glass of a display. It passes the container's events through.
 class GLOSSKIT_EXPORT GlossScreen : public GlossControl {
@@ -17,43 +19,47 @@ public:
     enum GKScreenTypes : int { GKGreenScreen = 0, GKCyanScreen = 1, GKBlueScreen = 2 };
     Q_ENUM(GKScreenTypes)
 
-    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
-    Q_PROPERTY(glosskit::Picture MouseIcon READ MouseIcon WRITE setMouseIcon)
-    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
-    Q_PROPERTY(GKScreenTypes ScreenType READ ScreenType WRITE setScreenType)
+    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle NOTIFY BorderStyleChanged)
+    Q_PROPERTY(
+        glosskit::Picture MouseIcon READ MouseIcon WRITE setMouseIcon NOTIFY MouseIconChanged)
+    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer NOTIFY MousePointerChanged)
+    Q_PROPERTY(
+        GKScreenTypes ScreenType READ ScreenType WRITE setScreenType NOTIFY ScreenTypeChanged)
 
 public:
     explicit GlossScreen(QWidget *parent = nullptr);
+    ~GlossScreen() override;
 
-    int BorderStyle() const { return m_borderStyle; }
+    // Shared with other controls (see GlossControl). Neither repaints here.
+    using GlossControl::MouseIcon;
+    using GlossControl::MousePointer;
+    using GlossControl::setMouseIcon;
+    using GlossControl::setMousePointer;
+
+    // 0 none, 1 a fixed single line, which takes a pixel on each side from the client area.
+    int BorderStyle() const;
     void setBorderStyle(int style);
-    Picture MouseIcon() const { return m_mouseIcon; }
-    void setMouseIcon(const Picture &icon);
-    int MousePointer() const { return m_mousePointer; }
-    void setMousePointer(int pointer);
-    GKScreenTypes ScreenType() const { return m_screenType; }
+    GKScreenTypes ScreenType() const;
     void setScreenType(GKScreenTypes type);
-
-    void InitProperties() override;
-    void ReadProperties(const PropertyBag &bag) override;
-    void WriteProperties(PropertyBag &bag) override;
 
     // Face colour of a screen type (invalid for a type without artwork).
     static QColor faceColor(int screenType);
 
+signals:
+    void BorderStyleChanged();
+    void ScreenTypeChanged();
+
 protected:
-    void onPaint() override;
+    void initProperties() override;
+    void readProperties(const PropertyBag &bag) override;
+    void draw() override;
     void onResize() override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void RefreshScreen();
-    void applyBorderStyle(int style);
-
-    int m_borderStyle = 0;
-    Picture m_mouseIcon;
-    int m_mousePointer = 0;
-    GKScreenTypes m_screenType = GKGreenScreen;
+    GlossScreenPrivate *d_func();
+    const GlossScreenPrivate *d_func() const;
+    friend class GlossScreenPrivate;
 };
 
 } // namespace glosskit

@@ -1,7 +1,7 @@
 #include "glosssphere.h"
+#include "../common/glosscontrol_p.h"
 #include "../common/resources.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
 
 namespace glosskit {
@@ -11,6 +11,10 @@ namespace {
 constexpr quint32 kButtonTextColor = 0x80000012u;
 constexpr quint32 kWhite = 0xFFFFFFu;
 
+// The disc: 32 x 32 at rest, 16 and 64 at half and double size, the 64 x 64 mask unscaled at one
+// and a half size, stretched in modes 1 and 2.
+const Shape kDisc = {705, {{705, {32, 32}}, {}, {}, {706, {16, 16}}, {707, {64, 64}}, {707, {}}}};
+
 void stretch(QPainter &p, const QPixmap &pixmap, int w, int h) {
     if (!pixmap.isNull())
         p.drawPixmap(QRect(0, 0, w, h), pixmap);
@@ -18,396 +22,188 @@ void stretch(QPainter &p, const QPixmap &pixmap, int w, int h) {
 
 } // namespace
 
-GlossSphere::GlossSphere(QWidget *parent) : GlossControl(parent) {
-    setFocusPolicy(Qt::StrongFocus);
-    resize(32, 32);
-    // Until the shape is first computed the control is the 32 x 32 disc.
-    step([&] { setMask(resourceMask(705)); });
-    InitProperties();
+class GlossSpherePrivate : public GlossControlPrivate {
+public:
+    GlossSpherePrivate()
+        : GlossControlPrivate({.size = {32, 32},
+                               .keys = ButtonKeys::AfterHost,
+                               .rollOver = RollOver::Sphere,
+                               .shape = &kDisc,
+                               .quiet = QuietMouseIcon | QuietEnabled}) {}
+
+    void persist(Persist &io) override {
+        io.enabled("Enabled");
+        io.picture("MouseIcon", mouseIcon);
+        io.integer("MousePointer", mousePointer, 0);
+        io.enumeration("SphereType", sphereType, 0);
+        io.enumeration("ContentType", contentType, 0);
+        io.picture("ContentIcon", contentIcon);
+        io.text("ContentLetter", contentLetter, QStringLiteral("0"));
+        io.font("Font");
+        io.oleByShade("ForeColor", foreColor, kButtonTextColor);
+        io.enumeration("IconSize", iconSize, 0);
+        io.boolean("ShowFocus", showFocus, false);
+        io.picture("PictureNormal", pictureNormal);
+        io.picture("PictureOver", pictureOver);
+        io.picture("PictureOver2", pictureOver2);
+        io.picture("PicturePushed", picturePushed);
+        io.picture("PictureDisabled", pictureDisabled);
+        io.color("FocusColor", focusColor, kWhite);
+        io.enumeration("PictureMode", pictureMode, 0);
+        io.boolean("UseAnimation", useAnimation, true);
+        io.boolean("UseOnTop", useOnTop, true);
+        io.text("ShortCutKey", shortCutKey, QString());
+        io.boolean("UseSound", useSound, false);
+        io.enumeration("SoundMethod", soundMethod, 0);
+    }
+
+    void drawFace(QPainter &p, int w, int h) const;
+    void drawContent(QPainter &p, int w, int h) const;
+
+    GlossSphere::GlsSphereTypeEnum sphereType = GlossSphere::GlsSphereRings;
+    GlossSphere::GlsSphrContentTypeEnum contentType = GlossSphere::GlsCntNone;
+    Picture contentIcon;
+    QString contentLetter = QStringLiteral("0");
+    GlossSphere::GlsSphrIconSize iconSize = GlossSphere::GlsSphrIconUnknown;
+};
+
+GlossSpherePrivate *GlossSphere::d_func() {
+    return static_cast<GlossSpherePrivate *>(d_gloss.get());
 }
+
+const GlossSpherePrivate *GlossSphere::d_func() const {
+    return static_cast<const GlossSpherePrivate *>(d_gloss.get());
+}
+
+GlossSphere::GlossSphere(QWidget *parent) : GlossControl(*new GlossSpherePrivate, parent) {
+    d_func()->playSound = [this](GKSoundType t) { emit PlaySound(t); };
+    initProperties();
+}
+
+GlossSphere::~GlossSphere() = default;
 
 // --- persistence ---------------------------------------------------------------------------
 
-void GlossSphere::InitProperties() {
-    m_sphereType = GlsSphereRings;
-    m_contentType = GlsCntNone;
-    m_contentIcon = Picture::empty();
-    m_contentLetter = QStringLiteral("0");
+void GlossSphere::initProperties() {
+    Q_D(GlossSphere);
+    d->sphereType = GlsSphereRings;
+    d->contentType = GlsCntNone;
+    d->contentIcon = Picture::empty();
+    d->contentLetter = QStringLiteral("0");
     step([&] { setFont(QFont()); }); // the container's (inherited) font
-    m_foreColor = oleToColor(kButtonTextColor);
-    m_iconSize = GlsSphrIconUnknown;
-    m_showFocus = false;
-    m_pictureOver = Picture::empty();
-    m_picturePushed = Picture::empty();
-    m_pictureNormal = Picture::empty();
-    m_pictureDisabled = Picture::empty();
-    m_pictureOver2 = Picture();
-    m_mouseIcon = Picture();
-    m_mousePointer = 0;
-    m_focusColor = Qt::white;
-    m_useAnimation = false;
-    m_useOnTop = false;
-    m_useSound = false;
-    m_soundMethod = GKInternalSound;
-    m_pictureMode = DefaultStyle;
-    m_shortCutKey.clear();
-    computePresence();
-    repaintWithForce();
+    d->foreColor = kButtonTextColor;
+    d->iconSize = GlsSphrIconUnknown;
+    d->showFocus = false;
+    d->pictureOver = Picture::empty();
+    d->picturePushed = Picture::empty();
+    d->pictureNormal = Picture::empty();
+    d->pictureDisabled = Picture::empty();
+    d->pictureOver2 = Picture();
+    d->mouseIcon = Picture();
+    d->mousePointer = 0;
+    d->focusColor = oleToColor(kWhite);
+    d->useAnimation = false;
+    d->useOnTop = false;
+    d->useSound = false;
+    d->soundMethod = GKInternalSound;
+    d->pictureMode = DefaultStyle;
+    d->shortCutKey.clear();
+    refresh();
 }
 
-void GlossSphere::ReadProperties(const PropertyBag &bag) {
-    step([&] { setEnabled(bag.readBool(QStringLiteral("Enabled"), true)); });
-    m_mouseIcon = bag.readPicture(QStringLiteral("MouseIcon"), Picture());
-    m_mousePointer = bag.readInt(QStringLiteral("MousePointer"), 0);
-    applyCursor(m_mousePointer, m_mouseIcon);
-    m_sphereType = GlsSphereTypeEnum(bag.readInt(QStringLiteral("SphereType"), 0));
-    m_contentType = GlsSphrContentTypeEnum(bag.readInt(QStringLiteral("ContentType"), 0));
-    m_contentIcon = bag.readPicture(QStringLiteral("ContentIcon"), Picture());
-    m_contentLetter = bag.readString(QStringLiteral("ContentLetter"), QStringLiteral("0"));
-    step([&] { setFont(bag.readFont(QStringLiteral("Font"), ambientFont())); });
-    m_foreColor = oleToColor(bag.readColor(QStringLiteral("ForeColor"), kButtonTextColor));
-    m_iconSize = GlsSphrIconSize(bag.readInt(QStringLiteral("IconSize"), 0));
-    m_showFocus = bag.readBool(QStringLiteral("ShowFocus"), false);
-    m_pictureOver = bag.readPicture(QStringLiteral("PictureOver"), Picture());
-    m_pictureOver2 = bag.readPicture(QStringLiteral("PictureOver2"), Picture());
-    m_pictureNormal = bag.readPicture(QStringLiteral("PictureNormal"), Picture());
-    m_picturePushed = bag.readPicture(QStringLiteral("PicturePushed"), Picture());
-    m_pictureDisabled = bag.readPicture(QStringLiteral("PictureDisabled"), Picture());
-    m_focusColor = oleToColor(bag.readColor(QStringLiteral("FocusColor"), kWhite));
-    m_pictureMode = GKPicStyles(bag.readInt(QStringLiteral("PictureMode"), 0));
-    m_useAnimation = bag.readBool(QStringLiteral("UseAnimation"), true);
-    m_useOnTop = bag.readBool(QStringLiteral("UseOnTop"), true);
-    m_shortCutKey = bag.readString(QStringLiteral("ShortCutKey"), QString());
-    m_useSound = bag.readBool(QStringLiteral("UseSound"), false);
-    m_soundMethod = GKSoundMethod(bag.readInt(QStringLiteral("SoundMethod"), 0));
-    computePresence();
-    applyAccessKeys(m_shortCutKey);
-    UpdateMask();
-    repaintWithForce();
+void GlossSphere::readProperties(const PropertyBag &bag) {
+    Q_D(GlossSphere);
+    readBag(bag);
+    d->applyCursor();
+    d->applyAccessKeys(d->shortCutKey);
+    d->updateMask();
+    refresh();
 }
 
 void GlossSphere::WriteProperties(PropertyBag &bag) {
-    step([&] {
-        const QColor buttonText = oleToColor(kButtonTextColor);
-        bag.writeBool(QStringLiteral("Enabled"), isEnabled(), true);
-        bag.writePicture(QStringLiteral("MouseIcon"), m_mouseIcon, Picture());
-        bag.writeInt(QStringLiteral("MousePointer"), m_mousePointer, 0);
-        bag.writeInt(QStringLiteral("SphereType"), m_sphereType, 0);
-        bag.writeInt(QStringLiteral("ContentType"), m_contentType, 0);
-        bag.writePicture(QStringLiteral("ContentIcon"), m_contentIcon, Picture());
-        bag.writeString(QStringLiteral("ContentLetter"), m_contentLetter, QStringLiteral("0"));
-        bag.writeFont(QStringLiteral("Font"), font(), ambientFont());
-        bag.writeColor(QStringLiteral("ForeColor"),
-                       m_foreColor == buttonText ? kButtonTextColor : colorToOle(m_foreColor),
-                       kButtonTextColor);
-        bag.writeInt(QStringLiteral("IconSize"), m_iconSize, 0);
-        bag.writeBool(QStringLiteral("ShowFocus"), m_showFocus, false);
-        bag.writePicture(QStringLiteral("PictureNormal"), m_pictureNormal, Picture());
-        bag.writePicture(QStringLiteral("PictureOver"), m_pictureOver, Picture());
-        bag.writePicture(QStringLiteral("PictureOver2"), m_pictureOver2, Picture());
-        bag.writePicture(QStringLiteral("PicturePushed"), m_picturePushed, Picture());
-        bag.writePicture(QStringLiteral("PictureDisabled"), m_pictureDisabled, Picture());
-        bag.writeColor(QStringLiteral("FocusColor"), colorToOle(m_focusColor), kWhite);
-        bag.writeInt(QStringLiteral("PictureMode"), m_pictureMode, 0);
-        bag.writeBool(QStringLiteral("UseAnimation"), m_useAnimation, true);
-        bag.writeBool(QStringLiteral("UseOnTop"), m_useOnTop, true);
-        bag.writeString(QStringLiteral("ShortCutKey"), m_shortCutKey, QString());
-        bag.writeBool(QStringLiteral("UseSound"), m_useSound, false);
-        bag.writeInt(QStringLiteral("SoundMethod"), m_soundMethod, 0);
-    });
-    computePresence();
-    UpdateMask();
+    writeBag(bag);
+    d_func()->updateMask();
 }
 
-void GlossSphere::computePresence() {
-    m_hasPictureNormal = !m_pictureNormal.isNone();
-    m_hasPicturePushed = !m_picturePushed.isNone();
-    m_hasPictureOver = !m_pictureOver.isNone();
-    m_hasPictureOver2 = !m_pictureOver2.isNone();
-    m_hasPictureDisabled = !m_pictureDisabled.isNone();
-}
+// --- properties ----------------------------------------------------------------------------
 
-// --- property setters ----------------------------------------------------------------------
-
-void GlossSphere::setEnabledProperty(bool enabled) {
-    step([&] { setEnabled(enabled); }); // repaints through the change of state
-    notifyChanged("Enabled");
-}
-
-void GlossSphere::setShortCutKey(const QString &keys) {
-    m_shortCutKey = keys;
-    notifyChanged("ShortCutKey");
-    applyAccessKeys(keys);
-}
-
-void GlossSphere::setMouseIcon(const Picture &icon) {
-    m_mouseIcon = icon;
-    applyCursor(m_mousePointer, m_mouseIcon);
-    notifyChanged("MouseIcon");
-}
-
-void GlossSphere::setMousePointer(int pointer) {
-    m_mousePointer = pointer;
-    applyCursor(m_mousePointer, m_mouseIcon);
-    notifyChanged("MousePointer");
-    repaintWithForce();
+GlossSphere::GlsSphereTypeEnum GlossSphere::SphereType() const {
+    return d_func()->sphereType;
 }
 
 void GlossSphere::setSphereType(GlsSphereTypeEnum type) {
-    m_sphereType = type;
-    notifyChanged("SphereType");
-    repaintWithForce();
+    d_func()->setShown(d_func()->sphereType, type, "SphereType", &GlossSphere::SphereTypeChanged);
+}
+
+GlossSphere::GlsSphrContentTypeEnum GlossSphere::ContentType() const {
+    return d_func()->contentType;
 }
 
 void GlossSphere::setContentType(GlsSphrContentTypeEnum type) {
-    m_contentType = type;
-    notifyChanged("ContentType");
-    repaintWithForce();
+    d_func()->setShown(d_func()->contentType, type, "ContentType",
+                       &GlossSphere::ContentTypeChanged);
 }
 
-void GlossSphere::setUseAnimation(bool on) {
-    m_useAnimation = on;
-    notifyChanged("UseAnimation");
-    repaintWithForce();
-}
-
-void GlossSphere::setUseOnTop(bool on) {
-    m_useOnTop = on;
-    notifyChanged("UseOnTop");
-    repaintWithForce();
+Picture GlossSphere::ContentIcon() const {
+    return d_func()->contentIcon;
 }
 
 void GlossSphere::setContentIcon(const Picture &icon) {
-    m_contentIcon = icon;
-    notifyChanged("ContentIcon");
-    repaintWithForce();
+    d_func()->setShown(d_func()->contentIcon, icon, "ContentIcon",
+                       &GlossSphere::ContentIconChanged);
+}
+
+QString GlossSphere::ContentLetter() const {
+    return d_func()->contentLetter;
 }
 
 void GlossSphere::setContentLetter(const QString &letter) {
-    m_contentLetter = letter;
-    notifyChanged("ContentLetter");
-    repaintWithForce();
+    d_func()->setShown(d_func()->contentLetter, letter, "ContentLetter",
+                       &GlossSphere::ContentLetterChanged);
 }
 
-void GlossSphere::setFontProperty(const QFont &f) {
-    step([&] { setFont(f); });
-    notifyChanged("Font");
-    repaintWithForce();
-}
-
-void GlossSphere::setForeColor(const QColor &color) {
-    m_foreColor = color;
-    notifyChanged("ForeColor");
-    repaintWithForce();
+GlossSphere::GlsSphrIconSize GlossSphere::IconSize() const {
+    return d_func()->iconSize;
 }
 
 void GlossSphere::setIconSize(GlsSphrIconSize size) {
-    m_iconSize = size;
-    notifyChanged("IconSize");
-    repaintWithForce();
+    d_func()->setShown(d_func()->iconSize, size, "IconSize", &GlossSphere::IconSizeChanged);
 }
 
-#define GLOSS_PICTURE_SETTER(Name, member)                                                         \
-    void GlossSphere::set##Name(const Picture &p) {                                                \
-        member = p;                                                                                \
-        computePresence();                                                                         \
-        notifyChanged(#Name);                                                                      \
-        repaintWithForce();                                                                        \
-    }
-GLOSS_PICTURE_SETTER(PicturePushed, m_picturePushed)
-GLOSS_PICTURE_SETTER(PictureDisabled, m_pictureDisabled)
-GLOSS_PICTURE_SETTER(PictureNormal, m_pictureNormal)
-GLOSS_PICTURE_SETTER(PictureOver, m_pictureOver)
-GLOSS_PICTURE_SETTER(PictureOver2, m_pictureOver2)
-#undef GLOSS_PICTURE_SETTER
-
-void GlossSphere::setPictureMode(GKPicStyles mode) {
-    m_pictureMode = mode;
-    notifyChanged("PictureMode");
-    repaintWithForce();
-    UpdateMask();
-}
-
-// --- container events ----------------------------------------------------------------------
-
-void GlossSphere::pressSound(bool press) {
-    sound(press, m_useSound, m_soundMethod, [this](GKSoundType t) { emit PlaySound(t); });
-}
-
-void GlossSphere::onMouseDown(short button, short shift, float x, float y) {
-    m_isPressed = true;
-    pressSound(true);
-    repaintWithForce();
-    GlossControl::onMouseDown(button, shift, x, y);
-}
-
-void GlossSphere::onMouseUp(short button, short shift, float x, float y) {
-    m_isPressed = false;
-    pressSound(false);
-    repaintWithForce();
-    GlossControl::onMouseUp(button, shift, x, y);
-}
+// --- events --------------------------------------------------------------------------------
 
 void GlossSphere::onClick() {
-    repaintWithForce();
+    refresh();
     GlossControl::onClick();
 }
 
-void GlossSphere::onMouseMove(short button, short shift, float x, float y) {
-    m_hoverState = 2;
-    HoverStep();
-    GlossControl::onMouseMove(button, shift, x, y);
-}
-
-void GlossSphere::onKeyDown(short &keyCode, short shift) {
-    GlossControl::onKeyDown(keyCode, shift);
-    // The host's handler has run: a KeyCode it set to 0 cancels the press.
-    if (keyCode == 32 || keyCode == 13) {
-        m_isPressed = true;
-        pressSound(true);
-        repaintWithForce();
-    }
-}
-
-void GlossSphere::onKeyUp(short &keyCode, short shift) {
-    GlossControl::onKeyUp(keyCode, shift);
-    if (keyCode == 32 || keyCode == 13) {
-        m_isPressed = false;
-        pressSound(false);
-        repaintWithForce();
-        GlossControl::onClick();
-    }
-}
-
-void GlossSphere::onFocusChanged(bool focus) {
-    m_hasFocus = focus;
-    repaintWithForce();
-}
-
-void GlossSphere::onPaint() {
-    repaintWithForce();
-}
-
-// --- roll-over -----------------------------------------------------------------------------
-
-void GlossSphere::HoverStep() {
-    short &s = m_hoverState;
-    short &p = m_hoverPhase;
-    if (s == 2 && p == 1)
-        s = 4;
-    if (s >= 0 && s <= 2)
-        RefreshSphere();
-    if (s == 0 && p == 1)
-        p = 0;
-    if (s == 3 && p == 1) {
-        s = 4;
-        p = 2;
-    }
-    if (s == 2 && p == 0) {
-        s = 4;
-        p = 1;
-    }
-    if (s == 1 && p == 2)
-        p = 0;
-}
-
 void GlossSphere::TimerInvoke() {
-    if (!(m_useAnimation && m_sphereType == glsSphereCustom && m_useOnTop))
-        return;
-    HoverStep();
-    m_hoverState = short(m_hoverState - 1);
-    if (m_hoverState == -2)
-        m_hoverState = -1;
+    Q_D(GlossSphere);
+    if (d->useAnimation && d->sphereType == glsSphereCustom && d->useOnTop)
+        d->hoverTick();
 }
 
-// --- size and shape ------------------------------------------------------------------------
+// --- painting (RefreshSphere) --------------------------------------------------------------
 
-void GlossSphere::onResize() {
-    auto force = [this](int side) {
-        if (width() != side || height() != side)
-            resize(side, side);
-    };
-    step([&] {
-        switch (m_pictureMode) {
-        case DefaultStyle:
-            force(32);
-            break;
-        case RescaleToEdges:
-        case RescaleWhenNeeded:
-            UpdateMask();
-            break;
-        case HalfSize:
-            force(16);
-            break;
-        case DoubleSize:
-            force(64);
-            break;
-        default:
-            break;
-        }
-    });
-}
-
-void GlossSphere::UpdateMask() {
-    if (m_maskBusy)
-        return;
-    m_maskBusy = true;
-    step([&] {
-        const int w = width(), h = height();
-        switch (m_pictureMode) {
-        case DefaultStyle:
-            setMask(resourceMask(705));
-            break;
-        case RescaleToEdges:
-        case RescaleWhenNeeded: {
-            // The hidden picture surface that scales the mask.
-            QPixmap picture1(qMax(w, 1), qMax(h, 1));
-            picture1.fill(Qt::white);
-            QPainter p(&picture1);
-            stretch(p, resourceBitmap(705), w, h);
-            p.end();
-            setMask(maskFromPicture(picture1));
-            break;
-        }
-        case HalfSize:
-            setMask(resourceMask(706));
-            break;
-        case DoubleSize:
-        case OneAndHalfSize:
-            setMask(resourceMask(707));
-            break;
-        default:
-            break;
-        }
-        onResize();
-    });
-    m_maskBusy = false;
-}
-
-// --- painting ------------------------------------------------------------------------------
-
-void GlossSphere::repaintWithForce() {
-    m_forceRepaint = true;
-    RefreshSphere();
-    m_forceRepaint = false;
-}
-
-void GlossSphere::RefreshSphere() {
-    drawSurface([&](QPainter &p) {
-        const int w = clientWidth(), h = clientHeight();
+void GlossSphere::draw() {
+    Q_D(GlossSphere);
+    d->drawSurface([&](QPainter &p) {
+        const int w = d->clientWidth(), h = d->clientHeight();
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         if (!isEnabled()) {
             step([&] {
-                stretch(p, m_hasPictureDisabled ? m_pictureDisabled.pixmap() : resourceBitmap(600),
+                stretch(p,
+                        d->pictureDisabled.isNone() ? resourceBitmap(600)
+                                                    : d->pictureDisabled.pixmap(),
                         w, h);
             });
             return;
         }
-        step([&] { drawFace(p, w, h); });
-        step([&] { drawContent(p, w, h); });
-        if (m_hasFocus && m_showFocus) {
+        step([&] { d->drawFace(p, w, h); });
+        step([&] { d->drawContent(p, w, h); });
+        if (d->hasFocus && d->showFocus) {
             step([&] {
-                p.setPen(QPen(m_focusColor, 1));
+                p.setPen(QPen(d->focusColor, 1));
                 p.setBrush(Qt::NoBrush);
                 p.drawEllipse(QPointF(w / 2.0 - 1, w / 2.0 - 1), w / 2.0, w / 2.0);
                 p.drawEllipse(QPointF(w / 2.0, h / 2.0), w / 2.0, w / 2.0);
@@ -416,74 +212,53 @@ void GlossSphere::RefreshSphere() {
     });
 }
 
-void GlossSphere::drawFace(QPainter &p, int w, int h) {
-    if (m_sphereType != glsSphereCustom) {
-        if (m_sphereType >= 0 && m_sphereType < glsSphereCustom)
-            stretch(p, resourceBitmap((m_isPressed ? 400 : 300) + m_sphereType), w, h);
+void GlossSpherePrivate::drawFace(QPainter &p, int w, int h) const {
+    if (sphereType != GlossSphere::glsSphereCustom) {
+        if (sphereType >= 0 && sphereType < GlossSphere::glsSphereCustom)
+            stretch(p, resourceBitmap((isPressed ? 400 : 300) + sphereType), w, h);
         return;
     }
-    if (!m_hasPictureNormal)
+    // Without a normal picture a custom sphere has no face at all.
+    if (pictureNormal.isNone())
         return;
     const Picture *face = nullptr;
-    if (m_isPressed) {
-        face = &m_picturePushed;
-    } else if (!m_useAnimation || !m_useOnTop) {
-        face = &m_pictureNormal;
-    } else {
-        switch (m_hoverState) {
-        case -1:
-            face = m_forceRepaint ? &m_pictureNormal : nullptr;
-            break;
-        case 0:
-            face = &m_pictureNormal;
-            break;
-        case 1:
-            face = m_hasPictureOver2  ? &m_pictureOver2
-                   : m_hasPictureOver ? &m_pictureOver
-                                      : &m_pictureNormal;
-            break;
-        case 2:
-            face = m_hasPictureOver ? &m_pictureOver : &m_pictureNormal;
-            break;
-        case 3:
-        case 4:
-        case 5:
-            face = (m_hasPictureOver && m_forceRepaint) ? &m_pictureOver : &m_pictureNormal;
-            break;
-        default:
-            break;
-        }
-    }
+    if (isPressed)
+        face = &picturePushed;
+    else if (!useAnimation || !useOnTop)
+        face = &pictureNormal;
+    else
+        face = hoverFace();
     if (face)
         stretch(p, face->pixmap(), w, h);
 }
 
-void GlossSphere::drawContent(QPainter &p, int w, int h) {
-    if (m_contentType == GlsCntIcon) {
-        const QPixmap &icon = m_contentIcon.pixmap();
+void GlossSpherePrivate::drawContent(QPainter &p, int w, int h) const {
+    if (contentType == GlossSphere::GlsCntIcon) {
+        const QPixmap &icon = contentIcon.pixmap();
         if (icon.isNull())
             return;
-        switch (m_iconSize) {
-        case GlsSphrIconUnknown:
+        switch (iconSize) {
+        case GlossSphere::GlsSphrIconUnknown:
             p.drawPixmap(w / 2 - 16, h / 2 - 16, icon);
             break;
-        case GlsSphrIcon32:
+        case GlossSphere::GlsSphrIcon32:
             p.drawPixmap(QRect(w / 2 - 16, h / 2 - 16, 32, 32), icon);
             break;
-        case GlsSphrIcon24:
+        case GlossSphere::GlsSphrIcon24:
             p.drawPixmap(QRect(w / 2 - 12, h / 2 - 12, 24, 24), icon);
             break;
         default:
             p.drawPixmap(QRect(w / 2 - 8, h / 2 - 8, 16, 16), icon);
             break;
         }
-    } else if (m_contentType == GlsCntLetter) {
-        p.setFont(font());
-        p.setPen(m_foreColor);
-        const QFontMetricsF fm(font());
-        const double x = w / 2.0 - fm.horizontalAdvance(m_contentLetter) / 2.0;
+    } else if (contentType == GlossSphere::GlsCntLetter) {
+        const QFont font = q->font();
+        p.setFont(font);
+        p.setPen(oleToColor(foreColor));
+        const QFontMetricsF fm(font);
+        const double x = w / 2.0 - fm.horizontalAdvance(contentLetter) / 2.0;
         const double y = h / 2.0 - fm.height() / 2.0;
-        p.drawText(QPointF(x, y + fm.ascent()), m_contentLetter);
+        p.drawText(QPointF(x, y + fm.ascent()), contentLetter);
     }
 }
 

@@ -2,10 +2,9 @@
 
 #include "../common/glosscontrol.h"
 
-#include <QColor>
-#include <QFont>
-
 namespace glosskit {
+
+class GlossSpherePrivate;
 
 // Round push button: one of ten built-in faces or host pictures with a roll-over animation, an
 // optional icon or letter in the middle and a circular focus mark. Its window is cut to a disc.
@@ -41,148 +40,126 @@ public:
     };
     Q_ENUM(GlsSphrIconSize)
 
-    Q_PROPERTY(QColor FocusColor READ FocusColor WRITE setFocusColor)
-    Q_PROPERTY(bool ShowFocus READ ShowFocus WRITE setShowFocus)
-    Q_PROPERTY(bool UseSound READ UseSound WRITE setUseSound)
+    Q_PROPERTY(QColor FocusColor READ FocusColor WRITE setFocusColor NOTIFY FocusColorChanged)
+    Q_PROPERTY(bool ShowFocus READ ShowFocus WRITE setShowFocus NOTIFY ShowFocusChanged)
+    Q_PROPERTY(bool UseSound READ UseSound WRITE setUseSound NOTIFY UseSoundChanged)
+    Q_PROPERTY(glosskit::GlossControl::GKSoundMethod SoundMethod READ SoundMethod WRITE
+                   setSoundMethod NOTIFY SoundMethodChanged)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledProperty NOTIFY EnabledChanged)
+    Q_PROPERTY(QString ShortCutKey READ ShortCutKey WRITE setShortCutKey NOTIFY ShortCutKeyChanged)
     Q_PROPERTY(
-        glosskit::GlossControl::GKSoundMethod SoundMethod READ SoundMethod WRITE setSoundMethod)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledProperty)
-    Q_PROPERTY(QString ShortCutKey READ ShortCutKey WRITE setShortCutKey)
-    Q_PROPERTY(glosskit::Picture MouseIcon READ MouseIcon WRITE setMouseIcon)
-    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
-    Q_PROPERTY(GlsSphereTypeEnum SphereType READ SphereType WRITE setSphereType)
-    Q_PROPERTY(GlsSphrContentTypeEnum ContentType READ ContentType WRITE setContentType)
-    Q_PROPERTY(bool UseAnimation READ UseAnimation WRITE setUseAnimation)
-    Q_PROPERTY(bool UseOnTop READ UseOnTop WRITE setUseOnTop)
-    Q_PROPERTY(glosskit::Picture ContentIcon READ ContentIcon WRITE setContentIcon)
-    Q_PROPERTY(QString ContentLetter READ ContentLetter WRITE setContentLetter)
-    Q_PROPERTY(QFont Font READ Font WRITE setFontProperty)
-    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(GlsSphrIconSize IconSize READ IconSize WRITE setIconSize)
-    Q_PROPERTY(glosskit::Picture PicturePushed READ PicturePushed WRITE setPicturePushed)
-    Q_PROPERTY(glosskit::Picture PictureDisabled READ PictureDisabled WRITE setPictureDisabled)
-    Q_PROPERTY(glosskit::Picture PictureNormal READ PictureNormal WRITE setPictureNormal)
-    Q_PROPERTY(glosskit::Picture PictureOver READ PictureOver WRITE setPictureOver)
-    Q_PROPERTY(glosskit::Picture PictureOver2 READ PictureOver2 WRITE setPictureOver2)
+        glosskit::Picture MouseIcon READ MouseIcon WRITE setMouseIcon NOTIFY MouseIconChanged)
+    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer NOTIFY MousePointerChanged)
     Q_PROPERTY(
-        glosskit::GlossControl::GKPicStyles PictureMode READ PictureMode WRITE setPictureMode)
+        GlsSphereTypeEnum SphereType READ SphereType WRITE setSphereType NOTIFY SphereTypeChanged)
+    Q_PROPERTY(GlsSphrContentTypeEnum ContentType READ ContentType WRITE setContentType NOTIFY
+                   ContentTypeChanged)
+    Q_PROPERTY(bool UseAnimation READ UseAnimation WRITE setUseAnimation NOTIFY UseAnimationChanged)
+    Q_PROPERTY(bool UseOnTop READ UseOnTop WRITE setUseOnTop NOTIFY UseOnTopChanged)
+    Q_PROPERTY(glosskit::Picture ContentIcon READ ContentIcon WRITE setContentIcon NOTIFY
+                   ContentIconChanged)
+    Q_PROPERTY(
+        QString ContentLetter READ ContentLetter WRITE setContentLetter NOTIFY ContentLetterChanged)
+    Q_PROPERTY(QFont Font READ Font WRITE setFontProperty NOTIFY FontChanged)
+    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor NOTIFY ForeColorChanged)
+    Q_PROPERTY(GlsSphrIconSize IconSize READ IconSize WRITE setIconSize NOTIFY IconSizeChanged)
+    Q_PROPERTY(glosskit::Picture PicturePushed READ PicturePushed WRITE setPicturePushed NOTIFY
+                   PicturePushedChanged)
+    Q_PROPERTY(glosskit::Picture PictureDisabled READ PictureDisabled WRITE setPictureDisabled
+                   NOTIFY PictureDisabledChanged)
+    Q_PROPERTY(glosskit::Picture PictureNormal READ PictureNormal WRITE setPictureNormal NOTIFY
+                   PictureNormalChanged)
+    Q_PROPERTY(glosskit::Picture PictureOver READ PictureOver WRITE setPictureOver NOTIFY
+                   PictureOverChanged)
+    Q_PROPERTY(glosskit::Picture PictureOver2 READ PictureOver2 WRITE setPictureOver2 NOTIFY
+                   PictureOver2Changed)
+    Q_PROPERTY(glosskit::GlossControl::GKPicStyles PictureMode READ PictureMode WRITE setPictureMode
+                   NOTIFY PictureModeChanged)
 
 public:
     explicit GlossSphere(QWidget *parent = nullptr);
+    ~GlossSphere() override;
 
-    // Plain fields: assigning them has no side effect (no repaint, no notification).
-    QColor FocusColor() const { return m_focusColor; }
-    void setFocusColor(const QColor &c) { m_focusColor = c; }
-    bool ShowFocus() const { return m_showFocus; }
-    void setShowFocus(bool on) { m_showFocus = on; }
-    bool UseSound() const { return m_useSound; }
-    void setUseSound(bool on) { m_useSound = on; }
-    GKSoundMethod SoundMethod() const { return m_soundMethod; }
-    void setSoundMethod(GKSoundMethod m) { m_soundMethod = m; }
-
-    bool Enabled() const { return isEnabled(); }
-    void setEnabledProperty(bool enabled);
-    QString ShortCutKey() const { return m_shortCutKey; }
-    void setShortCutKey(const QString &keys);
-    Picture MouseIcon() const { return m_mouseIcon; }
-    void setMouseIcon(const Picture &icon);
-    int MousePointer() const { return m_mousePointer; }
-    void setMousePointer(int pointer);
-    GlsSphereTypeEnum SphereType() const { return m_sphereType; }
-    void setSphereType(GlsSphereTypeEnum type);
-    GlsSphrContentTypeEnum ContentType() const { return m_contentType; }
-    void setContentType(GlsSphrContentTypeEnum type);
-    bool UseAnimation() const { return m_useAnimation; }
-    void setUseAnimation(bool on);
-    bool UseOnTop() const { return m_useOnTop; }
-    void setUseOnTop(bool on);
-    Picture ContentIcon() const { return m_contentIcon; }
-    void setContentIcon(const Picture &icon);
-    QString ContentLetter() const { return m_contentLetter; }
-    void setContentLetter(const QString &letter);
-    QFont Font() const { return font(); }
-    void setFontProperty(const QFont &font);
-    QColor ForeColor() const { return m_foreColor; }
-    void setForeColor(const QColor &color);
-    GlsSphrIconSize IconSize() const { return m_iconSize; }
-    void setIconSize(GlsSphrIconSize size);
-    Picture PicturePushed() const { return m_picturePushed; }
-    void setPicturePushed(const Picture &p);
-    Picture PictureDisabled() const { return m_pictureDisabled; }
-    void setPictureDisabled(const Picture &p);
-    Picture PictureNormal() const { return m_pictureNormal; }
-    void setPictureNormal(const Picture &p);
-    Picture PictureOver() const { return m_pictureOver; }
-    void setPictureOver(const Picture &p);
-    Picture PictureOver2() const { return m_pictureOver2; }
-    void setPictureOver2(const Picture &p);
-    GKPicStyles PictureMode() const { return m_pictureMode; }
-    void setPictureMode(GKPicStyles mode);
-
-    void InitProperties() override;
-    void ReadProperties(const PropertyBag &bag) override;
+    // Saving also applies the shape of the picture mode.
     void WriteProperties(PropertyBag &bag) override;
 
-    // Internal state, readable for hosts and tests.
-    bool isPressed() const { return m_isPressed; }
-    bool hasFocusMark() const { return m_hasFocus; }
-    short hoverState() const { return m_hoverState; }
-    short hoverPhase() const { return m_hoverPhase; }
+    // Shared with other controls (see GlossControl). Here MouseIcon does not repaint, and
+    // Enabled repaints only through the change of state.
+    using GlossControl::Enabled;
+    using GlossControl::FocusColor;
+    using GlossControl::Font;
+    using GlossControl::ForeColor;
+    using GlossControl::MouseIcon;
+    using GlossControl::MousePointer;
+    using GlossControl::PictureDisabled;
+    using GlossControl::PictureMode;
+    using GlossControl::PictureNormal;
+    using GlossControl::PictureOver;
+    using GlossControl::PictureOver2;
+    using GlossControl::PicturePushed;
+    using GlossControl::setEnabledProperty;
+    using GlossControl::setFocusColor;
+    using GlossControl::setFontProperty;
+    using GlossControl::setForeColor;
+    using GlossControl::setMouseIcon;
+    using GlossControl::setMousePointer;
+    using GlossControl::setPictureDisabled;
+    using GlossControl::setPictureMode;
+    using GlossControl::setPictureNormal;
+    using GlossControl::setPictureOver;
+    using GlossControl::setPictureOver2;
+    using GlossControl::setPicturePushed;
+    using GlossControl::setShortCutKey;
+    using GlossControl::setShowFocus;
+    using GlossControl::setSoundMethod;
+    using GlossControl::setUseAnimation;
+    using GlossControl::setUseOnTop;
+    using GlossControl::setUseSound;
+    using GlossControl::ShortCutKey;
+    using GlossControl::ShowFocus;
+    using GlossControl::SoundMethod;
+    using GlossControl::UseAnimation;
+    using GlossControl::UseOnTop;
+    using GlossControl::UseSound;
+
+    // Which face; 10 means the host's pictures.
+    GlsSphereTypeEnum SphereType() const;
+    void setSphereType(GlsSphereTypeEnum type);
+    // What is drawn in the middle: nothing, ContentIcon at IconSize, or ContentLetter.
+    GlsSphrContentTypeEnum ContentType() const;
+    void setContentType(GlsSphrContentTypeEnum type);
+    Picture ContentIcon() const;
+    void setContentIcon(const Picture &icon);
+    QString ContentLetter() const;
+    void setContentLetter(const QString &letter);
+    GlsSphrIconSize IconSize() const;
+    void setIconSize(GlsSphrIconSize size);
+
+    // Roll-over state, readable for hosts and tests.
+    using GlossControl::hoverPhase;
+    using GlossControl::hoverState;
 
 public slots:
     void TimerInvoke() override;
 
 signals:
     void PlaySound(glosskit::GlossControl::GKSoundType SoundType);
+    void SphereTypeChanged();
+    void ContentTypeChanged();
+    void ContentIconChanged();
+    void ContentLetterChanged();
+    void IconSizeChanged();
 
 protected:
-    void onMouseDown(short button, short shift, float x, float y) override;
-    void onMouseUp(short button, short shift, float x, float y) override;
-    void onMouseMove(short button, short shift, float x, float y) override;
+    void initProperties() override;
+    void readProperties(const PropertyBag &bag) override;
+    void draw() override;
     void onClick() override;
-    void onKeyDown(short &keyCode, short shift) override;
-    void onKeyUp(short &keyCode, short shift) override;
-    void onFocusChanged(bool hasFocus) override;
-    void onPaint() override;
-    void onResize() override;
 
 private:
-    QColor m_focusColor = Qt::white;
-    bool m_showFocus = false;
-    bool m_useSound = false;
-    GKSoundMethod m_soundMethod = GKInternalSound;
-
-    void RefreshSphere();
-    void repaintWithForce();
-    void HoverStep();
-    void UpdateMask();
-    void computePresence();
-    void pressSound(bool press);
-    void drawFace(QPainter &p, int w, int h);
-    void drawContent(QPainter &p, int w, int h);
-
-    QString m_shortCutKey;
-    Picture m_mouseIcon;
-    int m_mousePointer = 0;
-    GlsSphereTypeEnum m_sphereType = GlsSphereRings;
-    GlsSphrContentTypeEnum m_contentType = GlsCntNone;
-    bool m_useAnimation = false;
-    bool m_useOnTop = false;
-    Picture m_contentIcon;
-    QString m_contentLetter = QStringLiteral("0");
-    QColor m_foreColor;
-    GlsSphrIconSize m_iconSize = GlsSphrIconUnknown;
-    Picture m_picturePushed, m_pictureDisabled, m_pictureNormal, m_pictureOver, m_pictureOver2;
-    GKPicStyles m_pictureMode = DefaultStyle;
-
-    bool m_hasFocus = false;
-    bool m_isPressed = false;
-    bool m_forceRepaint = false;
-    bool m_hasPictureNormal = false, m_hasPicturePushed = false, m_hasPictureOver = false,
-         m_hasPictureOver2 = false, m_hasPictureDisabled = false;
-    short m_hoverState = 0;
-    short m_hoverPhase = 0;
-    bool m_maskBusy = false;
+    GlossSpherePrivate *d_func();
+    const GlossSpherePrivate *d_func() const;
+    friend class GlossSpherePrivate;
 };
 
 } // namespace glosskit

@@ -52,45 +52,35 @@ template <class Control> Contrast CaptionContrast(const std::function<void(Contr
 class TestCaptions : public QObject {
     Q_OBJECT
 private slots:
-    void commandFaces_data();
-    void commandFaces();
-    void barFaces_data();
-    void barFaces();
+    void faces_data();
+    void faces();
 };
 
-void TestCaptions::commandFaces_data() {
+void TestCaptions::faces_data() {
+    QTest::addColumn<bool>("bar");
     QTest::addColumn<int>("face");
-    const char *names[] = {"SpiralRainbow", "CyanWater",      "BlueBubblyWater",  "AuroraZone",
-                           "GreenWater",    "TriColorTemple", "UnderwaterClouds", "LollipopLand"};
-    for (int i = 0; i < 8; ++i)
-        QTest::newRow(names[i]) << i;
+    const char *command[] = {"SpiralRainbow", "CyanWater",      "BlueBubblyWater",  "AuroraZone",
+                             "GreenWater",    "TriColorTemple", "UnderwaterClouds", "LollipopLand"};
+    const char *bar[] = {"CyanWater", "BlueWater", "TriColor",   "Crystaline",
+                         "Clouds",    "OldMarble", "TintMarble", "Spectrum"};
+    for (int i = 0; i < 8; ++i) {
+        QTest::addRow("command %s", command[i]) << false << i;
+        QTest::addRow("bar %s", bar[i]) << true << i;
+    }
 }
 
-void TestCaptions::commandFaces() {
+void TestCaptions::faces() {
+    QFETCH(bool, bar);
     QFETCH(int, face);
-    const Contrast c = CaptionContrast<GlossCommand>([face](GlossCommand &b) {
-        b.resize(250, 100);
-        b.setForeColor(GlossCommand::captionColorFor(face));
-        b.setBackPicture(GlossCommand::GKBackPics(face));
-    });
-    QVERIFY2(c.median >= 4.5 && c.worstTenth >= 2,
-             qPrintable(QStringLiteral("%1, %2").arg(c.median).arg(c.worstTenth)));
-}
-
-void TestCaptions::barFaces_data() {
-    QTest::addColumn<int>("style");
-    const char *names[] = {"CyanWater", "BlueWater", "TriColor",   "Crystaline",
-                           "Clouds",    "OldMarble", "TintMarble", "Spectrum"};
-    for (int i = 0; i < 8; ++i)
-        QTest::newRow(names[i]) << i;
-}
-
-void TestCaptions::barFaces() {
-    QFETCH(int, style);
-    const Contrast c = CaptionContrast<GlossHCommand>([style](GlossHCommand &b) {
-        b.setForeColor(GlossHCommand::captionColorFor(style));
-        b.setGlossStyle(GlossHCommand::GKHCommandTypes(style));
-    });
+    const Contrast c = bar ? CaptionContrast<GlossHCommand>([face](GlossHCommand &b) {
+        b.setForeColor(GlossHCommand::captionColorFor(face));
+        b.setGlossStyle(GlossHCommand::GKHCommandTypes(face));
+    })
+                           : CaptionContrast<GlossCommand>([face](GlossCommand &b) {
+                                 b.resize(250, 100);
+                                 b.setForeColor(GlossCommand::captionColorFor(face));
+                                 b.setBackPicture(GlossCommand::GKBackPics(face));
+                             });
     QVERIFY2(c.median >= 4.5 && c.worstTenth >= 2,
              qPrintable(QStringLiteral("%1, %2").arg(c.median).arg(c.worstTenth)));
 }

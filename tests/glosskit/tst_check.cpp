@@ -1,20 +1,17 @@
-// GlossCheck: the box it shows in each state, toggling by mouse and keyboard, the caption from
-// x = 30, the focus marks and its persistence (including the keys a load leaves alone).
+// GlossCheck: the box it shows in each state, the caption from x = 30, the focus marks and the
+// keys a load leaves alone.
 
 #include "check/glosscheck.h"
-#include "common/resources.h"
+#include "glosstest.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
-using namespace glosskit;
+using namespace glosstest;
 
 namespace {
 
-QPixmap solid(QColor c, QSize size = QSize(24, 24)) {
-    QPixmap p(size);
-    p.fill(c);
-    return p;
+QPixmap boxPicture(QColor c) {
+    return solid(c, QSize(24, 24));
 }
 
 const QColor kUnchecked(10, 200, 10), kChecked(200, 10, 10), kPushed(10, 10, 200),
@@ -24,26 +21,11 @@ QColor boxColour(const GlossCheck &c) {
     return c.surface().toImage().pixelColor(12, c.height() / 2);
 }
 
-QRect boxOf(const QImage &img, QColor c) {
-    QRect box;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (img.pixelColor(x, y) == c)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-QFont sharpFont() {
-    QFont f(QStringLiteral("Liberation Sans"), 12, QFont::Bold);
-    f.setStyleStrategy(QFont::NoAntialias);
-    return f;
-}
-
 void prepare(GlossCheck &c) {
     c.resize(150, 30);
     c.setBackColor(kBack);
     c.setForeColor(Qt::white);
-    c.setFontProperty(sharpFont());
+    c.setFontProperty(sharpFont(12));
 }
 
 } // namespace
@@ -51,11 +33,6 @@ void prepare(GlossCheck &c) {
 class TestCheck : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void mouseClicksToggle();
-    void keysToggleWithoutClick_data();
-    void keysToggleWithoutClick();
     void customBoxes_data();
     void customBoxes();
     void disabledBox_data();
@@ -65,77 +42,15 @@ private slots:
     void foreColorRepaintsAtOnce();
     void focusMarks_data();
     void focusMarks();
-    void newAndMissingDefaults();
     void missingKeysKeepCurrentValue_data();
     void missingKeysKeepCurrentValue();
-    void roundTrip();
+
+private:
+    Bitmaps m_boxes{{201, boxPicture(kUnchecked)},
+                    {202, boxPicture(kChecked)},
+                    {203, boxPicture(kPushed)},
+                    {204, boxPicture(kDisabled)}};
 };
-
-void TestCheck::initTestCase() {
-    setResourceBitmap(201, solid(kUnchecked));
-    setResourceBitmap(202, solid(kChecked));
-    setResourceBitmap(203, solid(kPushed));
-    setResourceBitmap(204, solid(kDisabled));
-}
-
-void TestCheck::cleanupTestCase() {
-    for (int id : {201, 202, 203, 204})
-        setResourceBitmap(id, QPixmap());
-}
-
-void TestCheck::mouseClicksToggle() {
-    GlossCheck c;
-    prepare(c);
-    QSignalSpy clicks(&c, &GlossControl::Click);
-    QSignalSpy changes(&c, &GlossControl::propertyChanged);
-    QCOMPARE(boxColour(c), kUnchecked);
-    const QPoint at(12, 15);
-    QTest::mousePress(&c, Qt::LeftButton, {}, at);
-    QCOMPARE(boxColour(c), kPushed);
-    QCOMPARE(c.Value(), GlossCheck::GKUnChecked);
-    QTest::mouseRelease(&c, Qt::LeftButton, {}, at);
-    QCOMPARE(boxColour(c), kChecked);
-    QCOMPARE(c.Value(), GlossCheck::GKChecked);
-    QCOMPARE(clicks.count(), 1);
-    QVERIFY(changes.contains({QStringLiteral("Value")}));
-    QTest::mouseClick(&c, Qt::LeftButton, {}, at);
-    QCOMPARE(boxColour(c), kUnchecked);
-    QCOMPARE(c.Value(), GlossCheck::GKUnChecked);
-    QCOMPARE(clicks.count(), 2);
-}
-
-void TestCheck::keysToggleWithoutClick_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("toggles");
-    QTest::newRow("space") << int(Qt::Key_Space) << true;
-    QTest::newRow("enter") << int(Qt::Key_Return) << true;
-    QTest::newRow("letter") << int(Qt::Key_A) << false;
-}
-
-void TestCheck::keysToggleWithoutClick() {
-    QFETCH(int, key);
-    QFETCH(bool, toggles);
-    GlossCheck c;
-    prepare(c);
-    QStringList order;
-    connect(&c, &GlossControl::KeyDown, this, [&](short &, short) {
-        order << QStringLiteral("KeyDown");
-        // The box is already pushed when the host hears of the key.
-        order << (c.isPressed() ? QStringLiteral("pressed") : QStringLiteral("up"));
-        return;
-    });
-    connect(&c, &GlossControl::KeyUp, this,
-            [&](short &, short) { order << QStringLiteral("KeyUp") + QString::number(c.Value()); });
-    connect(&c, &GlossControl::Click, this, [&] { order << QStringLiteral("Click"); });
-    QTest::keyPress(&c, Qt::Key(key));
-    QCOMPARE(boxColour(c), toggles ? kPushed : kUnchecked);
-    QTest::keyRelease(&c, Qt::Key(key));
-    const QString v = toggles ? QStringLiteral("1") : QStringLiteral("0");
-    QCOMPARE(order, QStringList({QStringLiteral("KeyDown"),
-                                 toggles ? QStringLiteral("pressed") : QStringLiteral("up"),
-                                 QStringLiteral("KeyUp") + v}));
-    QCOMPARE(boxColour(c), toggles ? kChecked : kUnchecked);
-}
 
 void TestCheck::customBoxes_data() {
     QTest::addColumn<bool>("withCheck");
@@ -161,15 +76,15 @@ void TestCheck::customBoxes() {
     prepare(c);
     c.setCaption(QStringLiteral("Custom"));
     c.setGlossCheckType(GlossCheck::GKCustom);
-    c.setPictureUncheck(solid(QColor(4, 5, 6)));
-    c.setPictureCheck(withCheck ? Picture(solid(QColor(1, 2, 3))) : Picture());
-    c.setPicturePushed(withPushed ? Picture(solid(QColor(7, 8, 9))) : Picture());
+    c.setPictureUncheck(boxPicture(QColor(4, 5, 6)));
+    c.setPictureCheck(withCheck ? Picture(boxPicture(QColor(1, 2, 3))) : Picture());
+    c.setPicturePushed(withPushed ? Picture(boxPicture(QColor(7, 8, 9))) : Picture());
     c.setValue(GlossCheck::GKBiState(value));
     if (pressed)
         QTest::mousePress(&c, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(boxColour(c), box);
     // The caption is drawn whatever the box shows.
-    QVERIFY(boxOf(c.surface().toImage(), Qt::white).left() >= 30);
+    QVERIFY(boxOf(c, Qt::white).left() >= 30);
 }
 
 void TestCheck::disabledBox_data() {
@@ -188,10 +103,10 @@ void TestCheck::disabledBox() {
     c.setValue(GlossCheck::GKChecked);
     c.setPictureDisabled(picture == 0   ? Picture()
                          : picture == 1 ? Picture::empty()
-                                        : Picture(solid(QColor(50, 60, 70))));
+                                        : Picture(boxPicture(QColor(50, 60, 70))));
     c.setEnabledProperty(false);
     QCOMPARE(boxColour(c), box);
-    QVERIFY(!boxOf(c.surface().toImage(), Qt::white).isEmpty()); // caption still there
+    QVERIFY(!boxOf(c, Qt::white).isEmpty()); // caption still there
 }
 
 void TestCheck::captionStartsAt30_data() {
@@ -211,7 +126,7 @@ void TestCheck::captionStartsAt30() {
     c.setAllowMultiLine(multiLine);
     c.setAdjustTop(adjustTop);
     c.setCaption(QStringLiteral("Hi"));
-    const QRect text = boxOf(c.surface().toImage(), Qt::white);
+    const QRect text = boxOf(c, Qt::white);
     QVERIFY(!text.isEmpty());
     QVERIFY2(text.left() >= 30 && text.left() <= 33, qPrintable(QString::number(text.left())));
     if (multiLine) {
@@ -227,10 +142,10 @@ void TestCheck::foreColorRepaintsAtOnce() {
     prepare(c);
     c.setCaption(QStringLiteral("Colour"));
     const QColor red(255, 0, 0);
-    QVERIFY(boxOf(c.surface().toImage(), red).isEmpty());
+    QVERIFY(boxOf(c, red).isEmpty());
     c.setForeColor(red);
-    QVERIFY(!boxOf(c.surface().toImage(), red).isEmpty());
-    QVERIFY(boxOf(c.surface().toImage(), Qt::white).isEmpty());
+    QVERIFY(!boxOf(c, red).isEmpty());
+    QVERIFY(boxOf(c, Qt::white).isEmpty());
 }
 
 void TestCheck::focusMarks_data() {
@@ -253,28 +168,8 @@ void TestCheck::focusMarks() {
     c.setFocusType(GlossCheck::GKChkFocusType(type));
     c.setShowFocus(show);
     c.setFocusColor(QColor(255, 0, 255));
-    QFocusEvent in(QEvent::FocusIn);
-    QCoreApplication::sendEvent(&c, &in);
-    QCOMPARE(boxOf(c.surface().toImage(), QColor(255, 0, 255)), mark);
-}
-
-void TestCheck::newAndMissingDefaults() {
-    QWidget host;
-    auto *c = new GlossCheck(&host);
-    c->setObjectName(QStringLiteral("GlossCheck3"));
-    c->InitProperties();
-    QCOMPARE(c->Caption(), QStringLiteral("GlossCheck3"));
-    QCOMPARE(c->FocusColor(), QColor(0, 255, 0));
-    QVERIFY(c->PictureDisabled().isNone());
-    QVERIFY(c->PictureCheck().isEmpty());
-    QCOMPARE(c->BackColor(), oleToColor(0x8000000Fu));
-
-    c->ReadProperties(PropertyBag());
-    QCOMPARE(c->Caption(), QString());
-    QCOMPARE(c->BackColor(), QColor(0, 0, 0));
-    QCOMPARE(c->ForeColor(), QColor(255, 255, 255));
-    QVERIFY(c->PictureCheck().isNone());
-    QVERIFY(c->Enabled());
+    focus(&c, true);
+    QCOMPARE(boxOf(c, QColor(255, 0, 255)), mark);
 }
 
 void TestCheck::missingKeysKeepCurrentValue_data() {
@@ -291,46 +186,12 @@ void TestCheck::missingKeysKeepCurrentValue() {
     QFETCH(bool, keepsPicture);
     QFETCH(int, focusType);
     GlossCheck c;
-    const Picture own(solid(QColor(50, 60, 70)));
+    const Picture own(boxPicture(QColor(50, 60, 70)));
     c.setPictureDisabled(own);
     c.setFocusType(GlossCheck::GKChkNormalSquare);
     c.ReadProperties(PropertyBag::fromText(bagText));
     QCOMPARE(c.PictureDisabled() == own, keepsPicture);
     QCOMPARE(int(c.FocusType()), focusType);
-}
-
-void TestCheck::roundTrip() {
-    GlossCheck a;
-    a.setCaption(QStringLiteral("Round"));
-    a.setValue(GlossCheck::GKChecked);
-    a.setBackColor(QColor(1, 2, 3));
-    a.setForeColor(QColor(4, 5, 6));
-    a.setShowFocus(true);
-    a.setPictureCheck(solid(Qt::red));
-    a.setFocusColor(QColor(7, 8, 9));
-    a.setGlossCheckType(GlossCheck::GKCustom);
-    a.setFocusType(GlossCheck::GKChkNormalSquare);
-    a.setUseSound(true);
-    a.setSoundMethod(GlossControl::GKUseSoundEvent);
-    a.setAllowMultiLine(true);
-    a.setAdjustTop(4);
-    PropertyBag bag;
-    a.WriteProperties(bag);
-    QCOMPARE(bag.keys(),
-             QStringList({"Caption", "Value", "BackColor", "ForeColor", "ShowFocus", "PictureCheck",
-                          "PictureUncheck", "PicturePushed", "FocusColor", "GlossCheckType",
-                          "FocusType", "UseSound", "SoundMethod", "AllowMultiline", "AdjustTop"}));
-    GlossCheck b;
-    b.ReadProperties(PropertyBag::fromText(bag.toText()));
-    QCOMPARE(b.Caption(), QStringLiteral("Round"));
-    QCOMPARE(b.Value(), GlossCheck::GKChecked);
-    QCOMPARE(b.BackColor(), QColor(1, 2, 3));
-    QVERIFY(b.AllowMultiLine());
-    QCOMPARE(b.AdjustTop(), 4);
-    QCOMPARE(b.FocusType(), GlossCheck::GKChkNormalSquare);
-    PropertyBag again;
-    b.WriteProperties(again);
-    QCOMPARE(again, bag);
 }
 
 QTEST_MAIN(TestCheck)

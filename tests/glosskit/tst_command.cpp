@@ -1,15 +1,13 @@
-// GlossCommand: Enter and Space as a button, the face placed by PictureMode (and shifted by
-// PictureGoDown), the gradient, the caption's shadow, side pictures, frames, the disabled face and
-// the persisted keys.
+// GlossCommand: the face placed by PictureMode (and shifted by PictureGoDown), the gradient, the
+// caption's shadow, side pictures, frames, the disabled face and the font keys.
 
 #include "command/glosscommand.h"
 #include "common/drawing.h"
-#include "common/resources.h"
+#include "glosstest.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
-using namespace glosskit;
+using namespace glosstest;
 
 namespace {
 
@@ -20,12 +18,6 @@ QPixmap mapFace() {
         for (int x = 0; x < 250; ++x)
             img.setPixel(x, y, qRgb(x, y, 7));
     return QPixmap::fromImage(img);
-}
-
-QPixmap solid(QColor c, QSize size) {
-    QPixmap p(size);
-    p.fill(c);
-    return p;
 }
 
 QColor at(const GlossCommand &c, int x, int y) {
@@ -42,21 +34,6 @@ bool near(QColor a, QColor b) {
            qAbs(a.blue() - b.blue()) <= 1;
 }
 
-QRect boxOf(const QImage &img, QColor c, QRect within) {
-    QRect box;
-    for (int y = within.top(); y <= within.bottom(); ++y)
-        for (int x = within.left(); x <= within.right(); ++x)
-            if (img.pixelColor(x, y) == c)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-QFont sharpFont(int pt = 20) {
-    QFont f(QStringLiteral("Liberation Sans"), pt, QFont::Bold);
-    f.setStyleStrategy(QFont::NoAntialias);
-    return f;
-}
-
 const QColor kGrey(100, 100, 100), kDisabled(60, 70, 80);
 
 } // namespace
@@ -64,11 +41,6 @@ const QColor kGrey(100, 100, 100), kDisabled(60, 70, 80);
 class TestCommand : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void keysActAsButton_data();
-    void keysActAsButton();
-    void keyIsExaminedBeforeHost();
     void facePlacement_data();
     void facePlacement();
     void goDownMovesFaceAndIcons_data();
@@ -81,61 +53,13 @@ private slots:
     void pictureX2PaintsNoFace();
     void disabledFace_data();
     void disabledFace();
-    void hwndIsAPlainNumber();
-    void newAndMissingDefaults();
     void fontKeyWinsOverSingleKeys();
-    void roundTripAndKeyOrder();
+
+private:
+    Bitmaps m_faces{{101, mapFace()},
+                    {102, solid(kGrey, QSize(250, 100))},
+                    {601, solid(kDisabled, QSize(250, 100))}};
 };
-
-void TestCommand::initTestCase() {
-    setResourceBitmap(101, mapFace());
-    setResourceBitmap(102, solid(kGrey, QSize(250, 100)));
-    setResourceBitmap(601, solid(kDisabled, QSize(250, 100)));
-}
-
-void TestCommand::cleanupTestCase() {
-    for (int id : {101, 102, 601})
-        setResourceBitmap(id, QPixmap());
-}
-
-void TestCommand::keysActAsButton_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("clicks");
-    QTest::newRow("enter") << int(Qt::Key_Return) << 1;
-    QTest::newRow("space") << int(Qt::Key_Space) << 1;
-    QTest::newRow("other key") << int(Qt::Key_X) << 0;
-}
-
-void TestCommand::keysActAsButton() {
-    QFETCH(int, key);
-    QFETCH(int, clicks);
-    GlossCommand c;
-    QStringList order;
-    connect(&c, &GlossControl::KeyDown, this, [&](short &, short) { order << "KeyDown"; });
-    connect(&c, &GlossControl::KeyUp, this, [&](short &, short) { order << "KeyUp"; });
-    connect(&c, &GlossControl::Click, this, [&] { order << "Click"; });
-    QTest::keyPress(&c, Qt::Key(key));
-    QCOMPARE(c.isPressed(), clicks == 1);
-    QCOMPARE(order.count("Click"), 0);
-    QTest::keyRelease(&c, Qt::Key(key));
-    QVERIFY(!c.isPressed());
-    QCOMPARE(order.count("Click"), clicks);
-    // The click comes before the host hears of the key going up.
-    QCOMPARE(order.last(), QStringLiteral("KeyUp"));
-    if (clicks)
-        QCOMPARE(order.indexOf("Click"), order.indexOf("KeyUp") - 1);
-}
-
-void TestCommand::keyIsExaminedBeforeHost() {
-    GlossCommand c;
-    connect(&c, &GlossControl::KeyDown, this, [](short &code, short) { code = 0; });
-    connect(&c, &GlossControl::KeyUp, this, [](short &code, short) { code = 0; });
-    QSignalSpy clicks(&c, &GlossControl::Click);
-    QTest::keyPress(&c, Qt::Key_Space);
-    QVERIFY(c.isPressed()); // zeroing KeyCode afterwards changes nothing
-    QTest::keyRelease(&c, Qt::Key_Space);
-    QCOMPARE(clicks.count(), 1);
-}
 
 void TestCommand::facePlacement_data() {
     QTest::addColumn<int>("mode");
@@ -193,13 +117,13 @@ void TestCommand::goDownMovesFaceAndIcons() {
     c.setRSideIconWidth(6);
     const QRect inner(2, 2, 196, 76);
     QCOMPARE(at(c, 10, 10), QColor(35, 20, 7));
-    QCOMPARE(boxOf(c.surface().toImage(), Qt::red, inner), QRect(5, 36, 8, 8));
-    QCOMPARE(boxOf(c.surface().toImage(), Qt::blue, inner), QRect(189, 37, 6, 6));
+    QCOMPARE(boxOf(c, Qt::red, inner), QRect(5, 36, 8, 8));
+    QCOMPARE(boxOf(c, Qt::blue, inner), QRect(189, 37, 6, 6));
     QCOMPARE(at(c, 0, 0), sys(ButtonHighlight));
     QTest::mousePress(&c, Qt::LeftButton, {}, QPoint(100, 40));
     QCOMPARE(at(c, 10, 10), pressedFace);
-    QCOMPARE(boxOf(c.surface().toImage(), Qt::red, inner), QRect(7, 38, 8, 8));
-    QCOMPARE(boxOf(c.surface().toImage(), Qt::blue, inner), QRect(191, 39, 6, 6));
+    QCOMPARE(boxOf(c, Qt::red, inner), QRect(7, 38, 8, 8));
+    QCOMPARE(boxOf(c, Qt::blue, inner), QRect(191, 39, 6, 6));
     QCOMPARE(at(c, 0, 0), sys(DarkShadow3D));       // sunken
     QCOMPARE(at(c, 199, 79), sys(ButtonHighlight)); // sunken
     QTest::mouseRelease(&c, Qt::LeftButton, {}, QPoint(100, 40));
@@ -210,7 +134,7 @@ void TestCommand::goDownMovesFaceAndIcons() {
 void TestCommand::shadowThreePixelsLowerRight() {
     GlossCommand c;
     c.setBackPicture(GlossCommand::GKCyanWater); // plain grey face
-    c.setFontProperty(sharpFont());
+    c.setFontProperty(sharpFont(20));
     c.setForeColor(Qt::white);
     c.setShadowColor(Qt::black);
     c.setHasShadow(true);
@@ -294,15 +218,15 @@ void TestCommand::gradientFace() {
 
 void TestCommand::pictureX2PaintsNoFace() {
     GlossCommand c;
-    c.setFontProperty(sharpFont());
+    c.setFontProperty(sharpFont(20));
     c.setForeColor(Qt::red);
     c.setBackPicture(GlossCommand::GKPictureX2);
     c.setCaption(QStringLiteral("X"));
     c.setSideIcon(solid(Qt::blue, QSize(8, 8)));
     c.grab();
     QCOMPARE(at(c, 30, 10), sys(ButtonFace));
-    QVERIFY(!boxOf(c.surface().toImage(), Qt::red, QRect(4, 4, 242, 92)).isEmpty());
-    QVERIFY(!boxOf(c.surface().toImage(), Qt::blue, QRect(4, 4, 242, 92)).isEmpty());
+    QVERIFY(!boxOf(c, Qt::red, QRect(4, 4, 242, 92)).isEmpty());
+    QVERIFY(!boxOf(c, Qt::blue, QRect(4, 4, 242, 92)).isEmpty());
     QCOMPARE(at(c, 0, 0), sys(ButtonHighlight));
 }
 
@@ -324,7 +248,7 @@ void TestCommand::disabledFace() {
     QFETCH(int, picture);
     QFETCH(QColor, face);
     GlossCommand c;
-    c.setFontProperty(sharpFont());
+    c.setFontProperty(sharpFont(20));
     c.setForeColor(Qt::white);
     c.setHasShadow(true);
     c.setCaption(QStringLiteral("Off"));
@@ -340,42 +264,6 @@ void TestCommand::disabledFace() {
     QCOMPARE(at(c, 0, 0), sys(ButtonHighlight));                    // raised
 }
 
-void TestCommand::hwndIsAPlainNumber() {
-    GlossCommand c;
-    QSignalSpy changed(&c, &GlossControl::propertyChanged);
-    const int before = c.refreshCount();
-    c.setHwnd(123456);
-    QCOMPARE(c.hwnd(), 123456);
-    QCOMPARE(c.refreshCount(), before); // no repaint
-    QCOMPARE(changed.count(), 1);
-    PropertyBag bag;
-    c.WriteProperties(bag);
-    QCOMPARE(bag.keys().first(), QStringLiteral("hWnd"));
-    QCOMPARE(bag.readInt(QStringLiteral("hwnd"), 0), 123456);
-}
-
-void TestCommand::newAndMissingDefaults() {
-    QWidget host;
-    auto *c = new GlossCommand(&host);
-    c->setObjectName(QStringLiteral("Command2"));
-    c->InitProperties();
-    QCOMPARE(c->Caption(), QStringLiteral("Command2"));
-    QVERIFY(c->PictureNormal().isEmpty());
-    QVERIFY(c->PictureDisabled().isEmpty());
-    QCOMPARE(c->ForeColor(), oleToColor(0x80000012u));
-    QCOMPARE(c->Font(), host.font());
-
-    c->ReadProperties(PropertyBag());
-    QCOMPARE(c->Caption(), QString());
-    QCOMPARE(c->ForeColor(), QColor(255, 255, 255));
-    QVERIFY(c->PictureNormal().isNone());
-    QVERIFY(c->PictureDisabled().isNone());
-    QCOMPARE(c->GradientRedDividend(), 2.0);
-    QCOMPARE(c->GradientBlueDividend(), 1.0);
-    QCOMPARE(c->SideIconHeight(), 32.0);
-    QCOMPARE(c->Font(), host.font()); // Font missing: the ambient font, over "Arial" 20
-}
-
 void TestCommand::fontKeyWinsOverSingleKeys() {
     GlossCommand c;
     QFont stored(QStringLiteral("Liberation Serif"), 11);
@@ -386,83 +274,6 @@ void TestCommand::fontKeyWinsOverSingleKeys() {
     c.ReadProperties(bag);
     QCOMPARE(c.FontName(), QStringLiteral("Liberation Serif"));
     QVERIFY(!c.FontBold());
-}
-
-void TestCommand::roundTripAndKeyOrder() {
-    GlossCommand a;
-    a.setHwnd(7);
-    a.setBackPicture(GlossCommand::GKCustomPicture);
-    a.setCaption(QStringLiteral("Go"));
-    a.setForeColor(QColor(1, 2, 3));
-    a.setFontProperty(QFont(QStringLiteral("Liberation Serif"), 13, QFont::Bold, true));
-    a.setFontUnderline(true);
-    a.setFontStrikethru(true);
-    a.setSideIcon(solid(Qt::red, QSize(4, 4)));
-    a.setRSideIcon(solid(Qt::blue, QSize(4, 4)));
-    a.setEnabledProperty(false);
-    a.setShowFocus(true);
-    a.setHasShadow(true);
-    a.setShadowColor(QColor(9, 9, 9));
-    a.setPictureMode(GlossControl::DoubleSize);
-    a.setPictureNormal(solid(Qt::green, QSize(4, 4)));
-    a.setPictureDisabled(solid(Qt::gray, QSize(4, 4)));
-    a.setPictureGoDown(true);
-    a.setAllowMultiLine(true);
-    a.setAdjustTop(5);
-    a.setSideIconHeight(10);
-    a.setRSideIconWidth(11);
-    a.setRSideIconHeight(12);
-    a.setShortCutKey(QStringLiteral("g"));
-    a.setGradientRedDividend(1.5);
-    a.setGradientGreenDividend(3);
-    a.setGradientBlueDividend(0.5);
-    a.setUseSound(true);
-    a.setSoundMethod(GlossControl::GKUseSoundEvent);
-    PropertyBag bag;
-    a.WriteProperties(bag);
-    QCOMPARE(bag.keys(), QStringList({"hWnd",
-                                      "BackPicture",
-                                      "Caption",
-                                      "ForeColor",
-                                      "FontName",
-                                      "FontSize",
-                                      "FontBold",
-                                      "FontItalic",
-                                      "FontStrikethru",
-                                      "FontUnderline",
-                                      "Font",
-                                      "SideIcon",
-                                      "RSideIcon",
-                                      "Enabled",
-                                      "ShowFocus",
-                                      "HasShadow",
-                                      "ShadowColor",
-                                      "PictureMode",
-                                      "PictureNormal",
-                                      "PictureDisabled",
-                                      "PictureGoDown",
-                                      "AllowMultiLine",
-                                      "AdjustTop",
-                                      "SideIconHeight",
-                                      "RSideIconWidth",
-                                      "RSideIconHeight",
-                                      "ShortCutKey",
-                                      "GradientRedDividend",
-                                      "GradientGreenDividend",
-                                      "GradientBlueDividend",
-                                      "UseSound",
-                                      "SoundMethod"}));
-    GlossCommand b;
-    b.ReadProperties(PropertyBag::fromText(bag.toText()));
-    QCOMPARE(b.hwnd(), 7);
-    QCOMPARE(b.FontName(), QStringLiteral("Liberation Serif"));
-    QVERIFY(b.FontItalic() && b.FontUnderline() && b.FontStrikethru());
-    QVERIFY(!b.Enabled());
-    QCOMPARE(b.GradientRedDividend(), 1.5);
-    QCOMPARE(b.ShortCutKey(), QStringLiteral("g"));
-    PropertyBag again;
-    b.WriteProperties(again);
-    QCOMPARE(again, bag);
 }
 
 QTEST_MAIN(TestCommand)

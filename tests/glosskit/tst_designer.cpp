@@ -1,5 +1,5 @@
 // The Qt Designer plugin, loaded as Designer loads it: one collection with the five controls,
-// their group, icons and default sizes, each control created through the plugin.
+// their group, icons and the sizes of new instances, each control created through the plugin.
 
 #include "common/glosscontrol.h"
 
@@ -57,35 +57,38 @@ void TestDesigner::eachControlIsCreated_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("progId");
     QTest::addColumn<QString>("header");
-    QTest::newRow("command") << "glosskit::GlossCommand"
-                             << "GlossKit.GlossCommand"
-                             << "command/glosscommand.h";
-    QTest::newRow("check") << "glosskit::GlossCheck"
-                           << "GlossKit.GlossCheck"
-                           << "check/glosscheck.h";
-    QTest::newRow("sphere") << "glosskit::GlossSphere"
-                            << "GlossKit.GlossSphere"
-                            << "sphere/glosssphere.h";
-    QTest::newRow("screen") << "glosskit::GlossScreen"
-                            << "GlossKit.GlossScreen"
-                            << "screen/glossscreen.h";
-    QTest::newRow("bar") << "glosskit::GlossHCommand"
-                         << "GlossKit.GlossHCommand"
-                         << "hcommand/glosshcommand.h";
+    QTest::addColumn<QSize>("size");
+    const struct {
+        const char *cls, *header;
+        QSize size;
+    } rows[] = {{"GlossCommand", "command/glosscommand.h", {250, 100}},
+                {"GlossCheck", "check/glosscheck.h", {150, 30}},
+                {"GlossSphere", "sphere/glosssphere.h", {32, 32}},
+                {"GlossScreen", "screen/glossscreen.h", {300, 300}},
+                {"GlossHCommand", "hcommand/glosshcommand.h", {175, 32}}};
+    for (const auto &r : rows)
+        QTest::newRow(r.cls) << QStringLiteral("glosskit::%1").arg(QLatin1String(r.cls))
+                             << QStringLiteral("GlossKit.%1").arg(QLatin1String(r.cls)) << r.header
+                             << r.size;
 }
 
 void TestDesigner::eachControlIsCreated() {
     QFETCH(QString, name);
     QFETCH(QString, progId);
     QFETCH(QString, header);
+    QFETCH(QSize, size);
     QDesignerCustomWidgetInterface *w = find(name);
     QVERIFY(w);
     QCOMPARE(w->includeFile(), header);
+    QVERIFY(w->domXml().contains(QStringLiteral("<width>%1</width><height>%2</height>")
+                                     .arg(size.width())
+                                     .arg(size.height())));
     QWidget form;
     QWidget *control = w->createWidget(&form);
     QVERIFY(control);
     QCOMPARE(QString::fromLatin1(control->metaObject()->className()), name);
     QCOMPARE(control->parentWidget(), &form);
+    QCOMPARE(control->size(), size);
     auto *gloss = qobject_cast<glosskit::GlossControl *>(control);
     QVERIFY(gloss);
     QCOMPARE(gloss->progId(), progId);

@@ -1,0 +1,495 @@
+// GlossControl: the shared properties, the persistence handlers and the key list reader/writer.
+
+#include "glosscontrol_p.h"
+
+#include <QMetaProperty>
+
+#include <cmath>
+
+namespace glosskit {
+
+// --- plain fields: no repaint, no word to the container ---------------------------------------
+
+bool GlossControl::ShowFocus() const {
+    return d_func()->showFocus;
+}
+
+void GlossControl::setShowFocus(bool on) {
+    d_func()->set(d_func()->showFocus, on, &GlossControl::ShowFocusChanged);
+}
+
+QColor GlossControl::FocusColor() const {
+    return d_func()->focusColor;
+}
+
+void GlossControl::setFocusColor(const QColor &color) {
+    d_func()->set(d_func()->focusColor, color, &GlossControl::FocusColorChanged);
+}
+
+bool GlossControl::UseSound() const {
+    return d_func()->useSound;
+}
+
+void GlossControl::setUseSound(bool on) {
+    d_func()->set(d_func()->useSound, on, &GlossControl::UseSoundChanged);
+}
+
+GlossControl::GKSoundMethod GlossControl::SoundMethod() const {
+    return d_func()->soundMethod;
+}
+
+void GlossControl::setSoundMethod(GKSoundMethod method) {
+    d_func()->set(d_func()->soundMethod, method, &GlossControl::SoundMethodChanged);
+}
+
+bool GlossControl::AllowMultiLine() const {
+    return d_func()->allowMultiLine;
+}
+
+void GlossControl::setAllowMultiLine(bool on) {
+    d_func()->set(d_func()->allowMultiLine, on, &GlossControl::AllowMultiLineChanged);
+}
+
+int GlossControl::AdjustTop() const {
+    return d_func()->adjustTop;
+}
+
+void GlossControl::setAdjustTop(int top) {
+    d_func()->set(d_func()->adjustTop, int(PropertyBag::boundPixels(top)),
+                  &GlossControl::AdjustTopChanged);
+}
+
+// --- setters that tell the container and repaint ---------------------------------------------
+
+QString GlossControl::Caption() const {
+    return d_func()->caption;
+}
+
+void GlossControl::setCaption(const QString &caption) {
+    d_func()->setShown(d_func()->caption, caption, "Caption", &GlossControl::CaptionChanged);
+}
+
+QString GlossControl::ShortCutKey() const {
+    return d_func()->shortCutKey;
+}
+
+void GlossControl::setShortCutKey(const QString &keys) {
+    Q_D(GlossControl);
+    d->set(d->shortCutKey, keys, &GlossControl::ShortCutKeyChanged);
+    d->notify("ShortCutKey");
+    d->applyAccessKeys(keys);
+}
+
+bool GlossControl::Enabled() const {
+    return isEnabled();
+}
+
+void GlossControl::setEnabledProperty(bool enabled) {
+    Q_D(GlossControl);
+    step([&] { setEnabled(enabled); }); // a change of state repaints all by itself
+    d->notify("Enabled");
+    if (!(d->traits.quiet & QuietEnabled))
+        refresh();
+}
+
+QFont GlossControl::Font() const {
+    return font();
+}
+
+void GlossControl::setFontProperty(const QFont &f) {
+    d_func()->changeFont([&](QFont &font) { font = f; }, "Font");
+}
+
+QString GlossControl::FontName() const {
+    return font().family();
+}
+
+void GlossControl::setFontName(const QString &name) {
+    // An empty name is not a font: the font stays as it was.
+    d_func()->changeFont(
+        [&](QFont &f) {
+            if (!name.isEmpty())
+                f.setFamily(name);
+        },
+        "FontName");
+}
+
+double GlossControl::FontSize() const {
+    return font().pointSizeF();
+}
+
+void GlossControl::setFontSize(double size) {
+    d_func()->changeFont(
+        [&](QFont &f) {
+            if (size > 0 && std::isfinite(size))
+                f.setPointSizeF(size);
+        },
+        "FontSize");
+}
+
+bool GlossControl::FontBold() const {
+    return font().bold();
+}
+
+void GlossControl::setFontBold(bool on) {
+    d_func()->changeFont([&](QFont &f) { f.setBold(on); }, "FontBold");
+}
+
+bool GlossControl::FontItalic() const {
+    return font().italic();
+}
+
+void GlossControl::setFontItalic(bool on) {
+    d_func()->changeFont([&](QFont &f) { f.setItalic(on); }, "FontItalic");
+}
+
+bool GlossControl::FontStrikethru() const {
+    return font().strikeOut();
+}
+
+void GlossControl::setFontStrikethru(bool on) {
+    d_func()->changeFont([&](QFont &f) { f.setStrikeOut(on); }, "FontStrikethru");
+}
+
+bool GlossControl::FontUnderline() const {
+    return font().underline();
+}
+
+void GlossControl::setFontUnderline(bool on) {
+    d_func()->changeFont([&](QFont &f) { f.setUnderline(on); }, "FontUnderline");
+}
+
+void GlossControlPrivate::changeFont(const std::function<void(QFont &)> &change, const char *name) {
+    step([&] {
+        QFont f = q->font();
+        change(f);
+        q->setFont(f); // the change of font raises FontChanged
+    });
+    notify(name);
+    q->refresh();
+}
+
+QColor GlossControl::ForeColor() const {
+    return oleToColor(d_func()->foreColor);
+}
+
+void GlossControl::setForeColor(const QColor &color) {
+    Q_D(GlossControl);
+    if (d->drawingShadow)
+        return;
+    d->setShown(d->foreColor, colorToOle(color), "ForeColor", &GlossControl::ForeColorChanged);
+}
+
+Picture GlossControl::MouseIcon() const {
+    return d_func()->mouseIcon;
+}
+
+void GlossControl::setMouseIcon(const Picture &icon) {
+    Q_D(GlossControl);
+    d->set(d->mouseIcon, icon, &GlossControl::MouseIconChanged);
+    d->applyCursor();
+    d->notify("MouseIcon");
+    if (!(d->traits.quiet & QuietMouseIcon))
+        refresh();
+}
+
+int GlossControl::MousePointer() const {
+    return d_func()->mousePointer;
+}
+
+void GlossControl::setMousePointer(int pointer) {
+    Q_D(GlossControl);
+    d->set(d->mousePointer, pointer, &GlossControl::MousePointerChanged);
+    d->applyCursor();
+    d->notify("MousePointer");
+    if (!(d->traits.quiet & QuietMousePointer))
+        refresh();
+}
+
+bool GlossControl::UseAnimation() const {
+    return d_func()->useAnimation;
+}
+
+void GlossControl::setUseAnimation(bool on) {
+    d_func()->setShown(d_func()->useAnimation, on, "UseAnimation",
+                       &GlossControl::UseAnimationChanged);
+}
+
+bool GlossControl::UseOnTop() const {
+    return d_func()->useOnTop;
+}
+
+void GlossControl::setUseOnTop(bool on) {
+    d_func()->setShown(d_func()->useOnTop, on, "UseOnTop", &GlossControl::UseOnTopChanged);
+}
+
+Picture GlossControl::PictureNormal() const {
+    return d_func()->pictureNormal;
+}
+
+void GlossControl::setPictureNormal(const Picture &picture) {
+    d_func()->setShown(d_func()->pictureNormal, picture, "PictureNormal",
+                       &GlossControl::PictureNormalChanged);
+}
+
+Picture GlossControl::PicturePushed() const {
+    return d_func()->picturePushed;
+}
+
+void GlossControl::setPicturePushed(const Picture &picture) {
+    d_func()->setShown(d_func()->picturePushed, picture, "PicturePushed",
+                       &GlossControl::PicturePushedChanged);
+}
+
+Picture GlossControl::PictureOver() const {
+    return d_func()->pictureOver;
+}
+
+void GlossControl::setPictureOver(const Picture &picture) {
+    d_func()->setShown(d_func()->pictureOver, picture, "PictureOver",
+                       &GlossControl::PictureOverChanged);
+}
+
+Picture GlossControl::PictureOver2() const {
+    return d_func()->pictureOver2;
+}
+
+void GlossControl::setPictureOver2(const Picture &picture) {
+    d_func()->setShown(d_func()->pictureOver2, picture, "PictureOver2",
+                       &GlossControl::PictureOver2Changed);
+}
+
+Picture GlossControl::PictureDisabled() const {
+    return d_func()->pictureDisabled;
+}
+
+void GlossControl::setPictureDisabled(const Picture &picture) {
+    d_func()->setShown(d_func()->pictureDisabled, picture, "PictureDisabled",
+                       &GlossControl::PictureDisabledChanged);
+}
+
+GlossControl::GKPicStyles GlossControl::PictureMode() const {
+    return d_func()->pictureMode;
+}
+
+void GlossControl::setPictureMode(GKPicStyles mode) {
+    Q_D(GlossControl);
+    d->setShown(d->pictureMode, mode, "PictureMode", &GlossControl::PictureModeChanged);
+    if (d->traits.shape)
+        d->updateMask();
+}
+
+// --- persistence -----------------------------------------------------------------------------
+
+namespace {
+
+// The values of the properties whose change signals the persistence handlers raise (the enabled
+// state and the font raise theirs as the widget changes).
+QVariantList snapshot(const QObject *o, QList<QMetaProperty> *props) {
+    QVariantList values;
+    const QMetaObject *mo = o->metaObject();
+    for (int i = 0; i < mo->propertyCount(); ++i) {
+        const QMetaProperty p = mo->property(i);
+        const QByteArray signal = p.notifySignal().name();
+        if (!p.hasNotifySignal() || signal == "EnabledChanged" || signal == "FontChanged")
+            continue;
+        if (props)
+            props->append(p);
+        values.append(p.read(o));
+    }
+    return values;
+}
+
+// Runs a handler and then raises the change signals of the values it changed.
+template <class F> void signallingChanges(GlossControl *control, F &&handler) {
+    QList<QMetaProperty> props;
+    const QVariantList before = snapshot(control, &props);
+    handler();
+    const QVariantList after = snapshot(control, nullptr);
+    for (qsizetype i = 0; i < props.size() && i < after.size(); ++i) {
+        if (before[i] != after[i])
+            step([&] { props[i].notifySignal().invoke(control, Qt::DirectConnection); });
+    }
+}
+
+} // namespace
+
+void GlossControl::InitProperties() {
+    signallingChanges(this, [this] { initProperties(); });
+}
+
+void GlossControl::ReadProperties(const PropertyBag &bag) {
+    signallingChanges(this, [&] { readProperties(bag); });
+}
+
+void GlossControl::readProperties(const PropertyBag &bag) {
+    readBag(bag);
+    refresh();
+}
+
+void GlossControl::WriteProperties(PropertyBag &bag) {
+    writeBag(bag);
+}
+
+void GlossControl::readBag(const PropertyBag &bag) {
+    Persist io(d_func(), bag);
+    d_func()->persist(io);
+}
+
+void GlossControl::writeBag(PropertyBag &bag) {
+    Persist io(d_func(), bag);
+    step([&] { d_func()->persist(io); });
+}
+
+Persist::Persist(GlossControlPrivate *control, const PropertyBag &in)
+    : m_control(control), m_in(&in) {}
+
+Persist::Persist(GlossControlPrivate *control, PropertyBag &out)
+    : m_control(control), m_out(&out) {}
+
+void Persist::boolean(const char *key, bool &field, bool def) {
+    if (m_in)
+        field = m_in->readBool(name(key), def);
+    else
+        m_out->writeBool(name(key), field, def);
+}
+
+void Persist::integer(const char *key, int &field, int def, Absent absent) {
+    if (m_in)
+        field = m_in->readInt(name(key), absent == KeepsValue ? field : def);
+    else
+        m_out->writeInt(name(key), field, def);
+}
+
+void Persist::single(const char *key, double &field, double def) {
+    if (m_in)
+        field = m_in->readSingle(name(key), def);
+    else
+        m_out->writeSingle(name(key), field, def);
+}
+
+void Persist::text(const char *key, QString &field, const QString &def) {
+    if (m_in)
+        field = m_in->readString(name(key), def);
+    else
+        m_out->writeString(name(key), field, def);
+}
+
+void Persist::ole(const char *key, quint32 &field, quint32 def) {
+    if (m_in)
+        field = m_in->readColor(name(key), def);
+    else
+        m_out->writeColor(name(key), field, def);
+}
+
+void Persist::oleByShade(const char *key, quint32 &field, quint32 def) {
+    if (m_in)
+        field = m_in->readColor(name(key), def);
+    else
+        m_out->writeColor(name(key), oleToColor(field) == oleToColor(def) ? def : field, def);
+}
+
+void Persist::color(const char *key, QColor &field, quint32 def) {
+    if (m_in)
+        field = oleToColor(m_in->readColor(name(key), def));
+    else
+        m_out->writeColor(name(key), colorToOle(field), def);
+}
+
+void Persist::picture(const char *key, Picture &field, Absent absent) {
+    if (m_in)
+        field = m_in->readPicture(name(key), absent == KeepsValue ? field : Picture());
+    else
+        m_out->writePicture(name(key), field, Picture());
+}
+
+void Persist::enabled(const char *key) {
+    if (m_in)
+        step([&] { m_control->q->setEnabled(m_in->readBool(name(key), true)); });
+    else
+        m_out->writeBool(name(key), m_control->q->isEnabled(), true);
+}
+
+void Persist::font(const char *key) {
+    if (m_in) {
+        const QFont ambient = m_control->ambientFont();
+        changeFont([&](QFont &f) { f = m_in->readFont(name(key), ambient); });
+    } else {
+        m_out->writeFont(name(key), m_control->q->font(), m_control->ambientFont());
+    }
+}
+
+void Persist::fontName(const char *key, const QString &def) {
+    // An empty name is no font: the font stays as it is.
+    if (m_in) {
+        const QString family = m_in->readString(name(key), def);
+        if (!family.isEmpty())
+            changeFont([&](QFont &f) { f.setFamily(family); });
+    } else {
+        m_out->writeString(name(key), m_control->q->font().family(), def);
+    }
+}
+
+void Persist::fontSize(const char *key, double def) {
+    // A size of 0 (or less) is no font size: the size stays as it is.
+    if (m_in) {
+        const double size = m_in->readSingle(name(key), def);
+        if (size > 0)
+            changeFont([&](QFont &f) { f.setPointSizeF(size); });
+    } else {
+        m_out->writeSingle(name(key), m_control->q->font().pointSizeF(), def);
+    }
+}
+
+namespace {
+
+bool styleOf(const QFont &f, Persist::FontStyle style) {
+    switch (style) {
+    case Persist::Bold:
+        return f.bold();
+    case Persist::Italic:
+        return f.italic();
+    case Persist::Strikethru:
+        return f.strikeOut();
+    default:
+        return f.underline();
+    }
+}
+
+void setStyle(QFont &f, Persist::FontStyle style, bool on) {
+    switch (style) {
+    case Persist::Bold:
+        f.setBold(on);
+        break;
+    case Persist::Italic:
+        f.setItalic(on);
+        break;
+    case Persist::Strikethru:
+        f.setStrikeOut(on);
+        break;
+    default:
+        f.setUnderline(on);
+        break;
+    }
+}
+
+} // namespace
+
+void Persist::fontStyle(const char *key, FontStyle style) {
+    if (!m_in) {
+        m_out->writeBool(name(key), styleOf(m_control->q->font(), style), false);
+        return;
+    }
+    const bool on = m_in->readBool(name(key), false);
+    changeFont([&](QFont &f) { setStyle(f, style, on); });
+}
+
+void Persist::changeFont(const std::function<void(QFont &)> &change) {
+    step([&] {
+        QFont f = m_control->q->font();
+        change(f);
+        m_control->q->setFont(f);
+    });
+}
+
+} // namespace glosskit
