@@ -28,7 +28,6 @@ private slots:
     void release();
     void switchOn_data();
     void switchOn();
-    void switchOffClearsEvenWithDriveAnswering();
     void transferDoneReevaluatesOnStatoChange();
     void unloadStopsPoll();
     void switchedOffWhileTheLinkWaits_data();
@@ -200,25 +199,6 @@ void TestSerialState::switchOn() {
     QCOMPARE(f.state.StatusFlag14, status & 0x4000);
 }
 
-void TestSerialState::switchOffClearsEvenWithDriveAnswering() {
-    ShellFixture f;
-    f.drive.setStatus(0x4000);
-    f.state.DriveAddress = 1;
-    SerialStateWindow *w = shownLink(f);
-    w->Timer1_Timer();
-    clickSwitch(w);
-    QCOMPARE(f.toolbar.pattern(), QStringLiteral("111"));
-    clickSwitch(w);
-    QCOMPARE(f.toolbar.pattern(), QStringLiteral("000"));
-    QCOMPARE(w->Stato->text(), QStringLiteral(" "));
-    QCOMPARE(w->SOFTREL->text(), QStringLiteral("0"));
-    QCOMPARE(w->numcom->text(), QStringLiteral("0"));
-    QCOMPARE(f.state.LinkOk, kFalse);
-    QCOMPARE(f.state.LinkEnabledSaved, kFalse);
-    QVERIFY(!w->Timer1->isActive());
-    QCOMPARE(w->CWButton1->toolTip(), QStringLiteral("Disable"));
-}
-
 void TestSerialState::transferDoneReevaluatesOnStatoChange() {
     ShellFixture f;
     f.drive.setStatus(0x4000);
@@ -243,7 +223,7 @@ void TestSerialState::unloadStopsPoll() {
     f.state.DriveAddress = 1;
     SerialStateWindow *w = f.link();
     w->Timer1_Timer();
-    w->CWButton1->setValue(true);
+    QTest::mouseClick(w->CWButton1, Qt::LeftButton);
     f.state.TransferDone = kTrue;
     QTimer *t = w->Timer1;
     f.shell.forms().unload(kLinkWindow);
@@ -252,21 +232,26 @@ void TestSerialState::unloadStopsPoll() {
 }
 
 void TestSerialState::switchedOffWhileTheLinkWaits_data() {
-    QTest::addColumn<bool>("duringTick");
-    QTest::newRow("click lands inside a poll tick") << true;
-    QTest::newRow("click lands inside the switch-on status reads") << false;
+    QTest::addColumn<QString>("when");
+    QTest::newRow("after the switch-on, drive answering") << "after";
+    QTest::newRow("click lands inside a poll tick") << "tick";
+    QTest::newRow("click lands inside the switch-on status reads") << "reads";
 }
 
-// The user switches the link off while a routine of the page lets window events run: the link
-// stays off, whatever the routine had read before.
+// The user switches the link off, also while a routine of the page lets window events run: the
+// link stays off, whatever the routine had read before.
 void TestSerialState::switchedOffWhileTheLinkWaits() {
-    QFETCH(bool, duringTick);
+    QFETCH(QString, when);
     ShellFixture f;
     f.drive.setStatus(0x4000);
     f.state.DriveAddress = 1;
     SerialStateWindow *w = shownLink(f);
     w->Timer1_Timer();
-    if (duringTick) {
+    if (when == "after") {
+        clickSwitch(w);
+        QCOMPARE(f.toolbar.pattern(), QStringLiteral("111"));
+        clickSwitch(w);
+    } else if (when == "tick") {
         clickSwitch(w); // on
         QTimer::singleShot(0, w, [w] { clickSwitch(w); });
         w->Timer1_Timer();
@@ -282,6 +267,7 @@ void TestSerialState::switchedOffWhileTheLinkWaits() {
     QCOMPARE(w->Stato->text(), QStringLiteral(" "));
     QCOMPARE(w->SOFTREL->text(), QStringLiteral("0"));
     QCOMPARE(w->numcom->text(), QStringLiteral("0"));
+    QCOMPARE(w->CWButton1->toolTip(), QStringLiteral("Disable"));
 }
 
 void TestSerialState::hintSaysWhyInTheUsersLanguage_data() {
