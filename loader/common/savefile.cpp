@@ -1,5 +1,7 @@
 #include "savefile.h"
 
+#include "languages.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -112,25 +114,23 @@ LimitedRead ReadFileLimited(const QString &path, qint64 maxBytes) {
 }
 
 QString WriteFailureReason(const QString &path, const QString &systemReason, int language) {
-    const auto pick = [language](const char *it, const char *en, const char *fr) {
-        return QString::fromUtf8(language == 0 ? it : language == 2 ? fr : en);
-    };
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())
-        return pick("la cartella %1 non esiste", "the folder %1 does not exist",
+        return Pick(language, "la cartella %1 non esiste", "the folder %1 does not exist",
                     "le dossier %1 n'existe pas")
             .arg(folder.absoluteFilePath());
     if (!folder.isWritable())
-        return pick("non si può scrivere nella cartella %1", "you may not write in the folder %1",
+        return Pick(language, "non si può scrivere nella cartella %1",
+                    "you may not write in the folder %1",
                     "vous ne pouvez pas écrire dans le dossier %1")
             .arg(folder.absoluteFilePath());
     if (file.exists() && !file.isWritable())
-        return pick("il file è protetto in scrittura", "the file is write-protected",
+        return Pick(language, "il file è protetto in scrittura", "the file is write-protected",
                     "le fichier est protégé en écriture");
     const QStorageInfo disk(folder.absoluteFilePath());
     if (disk.isValid() && disk.bytesAvailable() < 64 * 1024)
-        return pick("il disco è pieno", "the disk is full", "le disque est plein");
+        return Pick(language, "il disco è pieno", "the disk is full", "le disque est plein");
     return systemReason;
 }
 

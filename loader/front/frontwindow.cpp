@@ -18,10 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#ifdef ZR_HAVE_GLOSSKIT
 #include "common/glosscontrol.h"
 #include "common/picture.h"
-#endif
 
 #include <cmath>
 
@@ -286,11 +284,8 @@ void FrontWindow::createKeys() {
         key->setProperty("ContentLetter", QString::fromLatin1(kKeys[i].letter));
         key->setProperty("ShowFocus", true);
         key->setProperty("UseSound", i == kEnterKey);
-#ifdef ZR_HAVE_GLOSSKIT
         key->setProperty("ContentIcon", QVariant::fromValue(glosskit::Picture(keyLegend(i))));
-#endif
         key->setToolTip(i == kContrastKey ? QString() : QString::fromLatin1(kKeys[i].letter));
-#ifdef ZR_HAVE_GLOSSKIT
         if (auto *control = qobject_cast<glosskit::GlossControl *>(key)) {
             connect(control, &glosskit::GlossControl::MouseDown, this,
                     [this, i](short, short, float, float) { GlossSphere1_MouseDown(i); });
@@ -299,7 +294,6 @@ void FrontWindow::createKeys() {
             connect(control, &glosskit::GlossControl::KeyPress, this,
                     [this, i](short keyAscii) { GlossSphere1_KeyPress(i, keyAscii); });
         }
-#endif
     }
 }
 

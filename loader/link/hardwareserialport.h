@@ -23,7 +23,6 @@ public:
     bool waitForData(int msecs) override;
 
     const PortMap &portMap() const { return map_; }
-    void setPortMap(const PortMap &map) { map_ = map; }
     // The device the port is open on (empty while closed).
     QString deviceName() const;
     QString deviceFor(int portNumber) const override;

@@ -1,5 +1,7 @@
 #include "descriptions.h"
 
+#include "languages.h"
+
 #include <QDir>
 
 namespace zr::params {
@@ -16,16 +18,9 @@ QString ReleaseNumber(const QString &code) {
 }
 
 QString LanguageSuffix(int language) {
-    switch (language) {
-    case 0:
-        return QStringLiteral("ita.txt");
-    case 1:
-        return QStringLiteral("eng.txt");
-    case 2:
-        return QStringLiteral("fra.txt");
-    default:
+    if (!IsLanguage(language))
         return {};
-    }
+    return Pick(language, "ita.txt", "eng.txt", "fra.txt");
 }
 
 void SetDescriptionFiles(int filterIndex, const QString &dialogPath, int language,

@@ -30,19 +30,20 @@ double LeadingNumber(const QString &text) {
     auto digit = [&](int k) {
         return k < n && s[k] >= QLatin1Char('0') && s[k] <= QLatin1Char('9');
     };
+    // Appends the run of digits at k to out; true when there was one.
+    auto takeDigits = [&](int &k, QString &out) {
+        const int start = k;
+        while (digit(k))
+            out += s[k++];
+        return k > start;
+    };
     if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
         number += s[i++];
-    bool anyDigit = false;
-    while (digit(i)) {
-        number += s[i++];
-        anyDigit = true;
-    }
+    bool anyDigit = takeDigits(i, number);
     if (i < n && s[i] == QLatin1Char('.')) {
         number += s[i++];
-        while (digit(i)) {
-            number += s[i++];
+        if (takeDigits(i, number))
             anyDigit = true;
-        }
     }
     if (!anyDigit)
         return 0.0;
@@ -51,12 +52,7 @@ double LeadingNumber(const QString &text) {
         QString exponent = QStringLiteral("e");
         if (k < n && (s[k] == QLatin1Char('+') || s[k] == QLatin1Char('-')))
             exponent += s[k++];
-        bool expDigit = false;
-        while (digit(k)) {
-            exponent += s[k++];
-            expDigit = true;
-        }
-        if (expDigit)
+        if (takeDigits(k, exponent))
             number += exponent;
     }
     bool ok = false;

@@ -43,7 +43,6 @@ public:
     bool SetRow(int row);
     bool SetCol(int col);
     QString Text() const { return TextMatrix(row_, col_); }
-    void SetText(const QString &text) { SetTextMatrix(row_, col_, text); }
     // Colours of the current cell.
     void SetCellColors(Rgb back, Rgb fore);
     std::optional<Rgb> CellBackColor(int row, int col) const;

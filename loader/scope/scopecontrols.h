@@ -124,7 +124,6 @@ public:
     bool value() const { return push_ ? isDown() : isChecked(); }
     void setValue(bool v);
     QString text() const { return value() ? onText_ : offText_; }
-    bool isPushButton() const { return push_; }
     // Where the text is drawn; it holds the longer of the two texts.
     QRectF textRect() const;
     QSize sizeHint() const override;

@@ -32,12 +32,12 @@ constexpr double kAxisTextPoints = 8;
 } // namespace
 
 ScopeGraph::ScopeGraph(QWidget *parent) : QWidget(parent) {
-    axes_[XAxis] = {QStringLiteral("XAxis"), QString(), 0, 200};
-    axes_[YAxis1] = {QStringLiteral("YAxis-1"), QString(), 0, 255};
-    axes_[YAxis2] = {QStringLiteral("YAxis-2"), QStringLiteral("Volt"), -11.42, 11.42};
-    cursors_[Cursor1] = {QStringLiteral("Cursor-1"), 0, 127, false, true};
-    cursors_[Cursor2] = {QStringLiteral("Cursor-2"), 0, 127, false, true};
-    cursors_[Cursor3] = {QStringLiteral("Cursor-3"), 0, 127, false, false};
+    axes_[XAxis] = {QString(), 0, 200};
+    axes_[YAxis1] = {QString(), 0, 255};
+    axes_[YAxis2] = {QStringLiteral("Volt"), -11.42, 11.42};
+    cursors_[Cursor1] = {0, 127, false, true};
+    cursors_[Cursor2] = {0, 127, false, true};
+    cursors_[Cursor3] = {0, 127, false, false};
     trace_.setCapacity(200);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);

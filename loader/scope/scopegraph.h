@@ -32,12 +32,10 @@ public:
     void setAxisRange(int axis, double minimum, double maximum);
     double axisMinimum(int axis) const { return axes_[axisIndex(axis)].minimum; }
     double axisMaximum(int axis) const { return axes_[axisIndex(axis)].maximum; }
-    QString axisName(int axis) const { return axes_[axisIndex(axis)].name; }
     // The caption under or beside an axis; the X axis is labelled in time ("ms", "s", "min").
     QString axisCaption(int axis) const;
     // The texts of the tick labels, from the lowest value.
     QStringList tickLabels(int axis) const;
-    QString plotName() const { return QStringLiteral("Plot-1"); }
 
     void setCursorVisible(int cursor, bool on);
     bool cursorVisible(int cursor) const { return cursors_[cursorIndex(cursor)].visible; }
@@ -45,7 +43,6 @@ public:
     void setCursorPosition(int cursor, double x, double y);
     double cursorX(int cursor) const { return cursors_[cursorIndex(cursor)].x; }
     double cursorY(int cursor) const { return cursors_[cursorIndex(cursor)].y; }
-    QString cursorName(int cursor) const { return cursors_[cursorIndex(cursor)].name; }
 
     // The state of the acquisition, written in the top left corner of the plot.
     void setStatus(const QString &text, const QColor &colour);
@@ -81,13 +78,11 @@ protected:
 
 private:
     struct Axis {
-        QString name;
         QString caption;
         double minimum = 0;
         double maximum = 1;
     };
     struct Cursor {
-        QString name;
         double x = 0;
         double y = 0;
         bool visible = false;

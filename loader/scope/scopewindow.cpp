@@ -425,10 +425,6 @@ void ScopeWindow::fitTableColumns() {
         MSFlexGrid1->setColumnWidth(c, fit(headings.value(c), widest[static_cast<size_t>(c - 1)]));
 }
 
-void ScopeWindow::CWSerial1_OnData(const QByteArray &data) {
-    CWGraph1->chart(data);
-}
-
 void ScopeWindow::setCell(int row, int col, const QString &text) {
     QTableWidgetItem *item = MSFlexGrid1->item(row, col);
     if (!item) {

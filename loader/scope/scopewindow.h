@@ -62,7 +62,6 @@ public:
     // The user turns the level knob (mouse, wheel or keys): the level line follows it.
     void CWKnob2_MouseDown();
     void CWGraph1_MouseDown();
-    void CWSerial1_OnData(const QByteArray &data);
     void ExportCsv_Click();
     void ExportPng_Click();
 

@@ -56,7 +56,6 @@ private:
         return p >= capacity_ ? p - capacity_ : p;
     }
     void rangeOfSegment(qsizetype begin, qsizetype end, int &low, int &high) const;
-    void rebuildSummary();
 
     std::vector<quint8> data_;
     std::vector<quint8> blockLow_;

@@ -4,8 +4,7 @@ namespace zr::shell {
 
 namespace {
 CaptionEntry entry(const char *ita, const char *eng, const char *fra) {
-    return {QString::fromLatin1(ita), QString::fromLatin1(eng), QString::fromLatin1(fra),
-            QString()};
+    return {QString::fromLatin1(ita), QString::fromLatin1(eng), QString::fromLatin1(fra)};
 }
 } // namespace
 
@@ -28,12 +27,6 @@ void FillCaptionTable(CaptionTable &t) {
     t.capPhasing = entry("AUTOPHASING", "PHASING", "MISE EN PHASE");
     t.capCurrentOffset = entry("TARATURA OFFSET", "CURRENT OFFSET", "TARAGE OFFSET");
     t.capVariables = entry("VARIABILI<    KEST", "KEST<  VARIABLES", "VARIABLES<    KEST");
-}
-
-QString CaptionText(const CaptionEntry &entry, int lang) {
-    if (lang < 0 || lang >= int(entry.size()))
-        return QString();
-    return entry[std::size_t(lang)];
 }
 
 } // namespace zr::shell

@@ -2,14 +2,14 @@
 
 // The three-language caption table the windows copy their texts from.
 
-#include <QString>
+#include "languages.h"
 
-#include <array>
+#include <QString>
 
 namespace zr::shell {
 
-// Four slots indexed by language; slots 0 (Italian), 1 (English) and 2 (French) are used.
-using CaptionEntry = std::array<QString, 4>;
+// One caption in Italian, English and French.
+using CaptionEntry = Texts3;
 
 struct CaptionTable {
     CaptionEntry capOption;
@@ -35,8 +35,9 @@ struct CaptionTable {
 // (Re)writes every entry of the table; calling it again is harmless.
 void FillCaptionTable(CaptionTable &table);
 
-// The text of entry for language lang. A language outside the table's slots gives an empty
-// text instead of reading past the entry.
-QString CaptionText(const CaptionEntry &entry, int lang);
+// The text of entry for language lang (English for a language outside 0..2).
+inline QString CaptionText(const CaptionEntry &entry, int lang) {
+    return entry[lang];
+}
 
 } // namespace zr::shell

@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include "languages.h"
 #include "shell.h"
 
 #include <QFileInfo>
@@ -91,15 +92,10 @@ void HelpWindow::Form_Load() {
 }
 
 void HelpWindow::ApplyLanguage(int lang) {
-    static const char *const titles[] = {"Guida ZR3500 Loader", "ZR3500 Loader Help",
-                                         "Aide ZR3500 Loader"};
-    static const char *const contents[] = {"Sommario", "Contents", "Sommaire"};
-    static const char *const index[] = {"Indice", "Index", "Index"};
-    const int l = lang >= kItalian && lang <= kFrench ? lang : kItalian;
-    setWindowTitle(QString::fromLatin1(titles[l]));
+    setWindowTitle(Pick(lang, "Guida ZR3500 Loader", "ZR3500 Loader Help", "Aide ZR3500 Loader"));
     if (tabs->count() == 2) {
-        tabs->setTabText(0, QString::fromLatin1(contents[l]));
-        tabs->setTabText(1, QString::fromLatin1(index[l]));
+        tabs->setTabText(0, Pick(lang, "Sommario", "Contents", "Sommaire"));
+        tabs->setTabText(1, Pick(lang, "Indice", "Index", "Index"));
     }
 }
 

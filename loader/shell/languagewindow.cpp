@@ -1,6 +1,7 @@
 #include "languagewindow.h"
 
 #include "glosscontrols.h"
+#include "languages.h"
 #include "makerframe.h"
 #include "qtlocale.h"
 #include "shell.h"
@@ -15,14 +16,7 @@
 namespace zr::shell {
 
 QString HelpFileName(int lang) {
-    switch (lang) {
-    case kFrench:
-        return QStringLiteral("helpRel131fra.qch");
-    case kEnglish:
-        return QStringLiteral("helpRel131eng.qch");
-    default:
-        return QStringLiteral("helpRel131ita.qch");
-    }
+    return Pick(lang, "helpRel131ita.qch", "helpRel131eng.qch", "helpRel131fra.qch");
 }
 
 LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)

@@ -1,17 +1,9 @@
 #include "linkhints.h"
 
-#include "loaderroutine.h"
+#include "languages.h"
 #include "serialport.h"
 
 namespace zr::shell {
-
-namespace {
-
-QString pick(int language, const char *it, const char *en, const char *fr) {
-    return QString::fromUtf8(language == kItalian ? it : language == kFrench ? fr : en);
-}
-
-} // namespace
 
 QString PortFailureHint(const SerialPort &port, int language) {
     using F = SerialPort::Failure;
@@ -23,7 +15,7 @@ QString PortFailureHint(const SerialPort &port, int language) {
     case F::None:
         return {};
     case F::NoDevice:
-        return pick(language,
+        return Pick(language,
                     "Nessun dispositivo seriale per la porta %1: collegare l'adattatore o "
                     "indicarlo con --port %1=DISPOSITIVO.",
                     "No serial device for port %1: plug in the adapter or name it with "
@@ -33,13 +25,13 @@ QString PortFailureHint(const SerialPort &port, int language) {
             .arg(n);
     case F::Missing:
     case F::Vanished:
-        return pick(language, "La porta %1 (%2) non esiste più: l'adattatore è scollegato?",
+        return Pick(language, "La porta %1 (%2) non esiste più: l'adattatore è scollegato?",
                     "Port %1 (%2) is not there: is the adapter unplugged?",
                     "Le port %1 (%2) n'existe pas : l'adaptateur est-il débranché ?")
             .arg(n)
             .arg(device);
     case F::Permission:
-        return pick(language,
+        return Pick(language,
                     "Accesso negato alla porta %1 (%2): aggiungere l'utente al gruppo dialout "
                     "e rientrare nella sessione.",
                     "Port %1 (%2) may not be opened: add your user to the dialout group, then "
@@ -49,7 +41,7 @@ QString PortFailureHint(const SerialPort &port, int language) {
             .arg(n)
             .arg(device);
     case F::Busy:
-        return pick(language, "La porta %1 (%2) è occupata da un altro programma.",
+        return Pick(language, "La porta %1 (%2) è occupata da un altro programma.",
                     "Port %1 (%2) is in use by another program.",
                     "Le port %1 (%2) est occupé par un autre programme.")
             .arg(n)
@@ -57,7 +49,7 @@ QString PortFailureHint(const SerialPort &port, int language) {
     case F::Other:
         break;
     }
-    return pick(language, "La porta %1 (%2) non si apre: %3", "Port %1 (%2) does not open: %3",
+    return Pick(language, "La porta %1 (%2) non si apre: %3", "Port %1 (%2) does not open: %3",
                 "Le port %1 (%2) ne s'ouvre pas : %3")
         .arg(n)
         .arg(device, port.lastError());
@@ -66,7 +58,7 @@ QString PortFailureHint(const SerialPort &port, int language) {
 QString LatencyHint(int latencyMs, int language) {
     if (latencyMs <= 2)
         return {};
-    return pick(language,
+    return Pick(language,
                 "Il latency timer dell'adattatore USB è %1 ms: impostarlo a 1 ms "
                 "(/sys/bus/usb-serial/devices/<tty>/latency_timer), i trasferimenti saranno tre "
                 "volte più rapidi.",

@@ -21,7 +21,10 @@ using zr::kTrue;
 enum Page : qint16 { kPageLink = 0, kPageTransfer = 1, kPageFront = 2, kPageAbout = 3 };
 
 // Languages (index of every three-language text).
-enum Language : qint16 { kItalian = 0, kEnglish = 1, kFrench = 2 };
+using zr::kEnglish;
+using zr::kFrench;
+using zr::kItalian;
+using zr::Language;
 
 // The drive link's part (CommResult, DriveAddress, LinkOk ...) is the link's own state.
 class LoaderRoutine : public LinkState {

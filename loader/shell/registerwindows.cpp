@@ -10,17 +10,6 @@
 
 namespace zr::shell {
 
-namespace {
-// Stands in for the parameter editor until it exists.
-class EditorPlaceholder final : public Form {
-public:
-    EditorPlaceholder(Shell &s, QWidget *p) : Form(s, kEditorWindow, p) {
-        setWindowTitle(QStringLiteral("ZR3500 Loader Editor"));
-        resize(640, 420);
-    }
-};
-} // namespace
-
 void RegisterWindows(Shell &shell) {
     FormsRegistry &f = shell.forms();
     f.registerForm(kLanguageWindow, [&shell](QWidget *p) { return new LanguageWindow(shell, p); });
@@ -30,7 +19,6 @@ void RegisterWindows(Shell &shell) {
         kLinkWindow, [&shell](QWidget *p) { return new SerialStateWindow(shell, p); }, true);
     f.registerForm(
         kAboutWindow, [&shell](QWidget *p) { return new AboutWindow(shell, p); }, true);
-    f.registerForm(kEditorWindow, [&shell](QWidget *p) { return new EditorPlaceholder(shell, p); });
     f.registerForm(kHelpWindow, [&shell](QWidget *p) { return new HelpWindow(shell, p); });
     // F1 and the Help button open the help of the chosen language.
     shell.showHelp = [&shell] {

@@ -25,6 +25,27 @@ TransferOutcome confirm(bool confirmed, bool program, TransferView &view) {
     view.showNotConfirmed(program);
     return TransferOutcome::NotConfirmed;
 }
+
+void showProgress(TransferView &view, int maximum) {
+    view.setProgressRange(0, maximum);
+    view.setProgressValue(0);
+    view.setProgressVisible(true);
+}
+
+// The clip, the pictures, the label and the bar go when a sequence has gone through.
+void clearProgress(TransferView &view) {
+    view.stopAnimation();
+    view.hidePictures();
+    view.setLabel(QString(), false);
+    view.setProgressVisible(false);
+}
+
+TransferOutcome endDownload(bool confirmed, bool program, TransferView &view) {
+    clearProgress(view);
+    view.setPollEnabled(true);
+    view.finished(false);
+    return confirm(confirmed, program, view);
+}
 } // namespace
 
 bool GuardedTransfer(const TransferLink &link, int address, bool isWrite, bool ramSpace,
@@ -50,9 +71,7 @@ TransferOutcome UploadParameters(const TransferLink &link, const QString &destin
     view.setPollEnabled(false);
     view.startUploadAnimation();
     view.setLabel(QStringLiteral("Upload......."), true);
-    view.setProgressRange(0, kParameterWords);
-    view.setProgressValue(0);
-    view.setProgressVisible(true);
+    showProgress(view, kParameterWords);
 
     QString value;
     for (int i = 0; i < kParameterWords; ++i) {
@@ -69,10 +88,7 @@ TransferOutcome UploadParameters(const TransferLink &link, const QString &destin
         view.letEventsRun();
     }
 
-    view.stopAnimation();
-    view.hidePictures();
-    view.setLabel(QString(), false);
-    view.setProgressVisible(false);
+    clearProgress(view);
     view.unloadUploadClip();
     view.finished(true);
     view.setPollEnabled(true);
@@ -92,9 +108,7 @@ TransferOutcome DownloadParameters(const TransferLink &link, const QString &sour
         return TransferOutcome::BadFile;
     }
     view.setPollEnabled(false);
-    view.setProgressRange(0, 3 * kParameterWords);
-    view.setProgressValue(0);
-    view.setProgressVisible(true);
+    showProgress(view, 3 * kParameterWords);
     view.startDownloadAnimation();
     view.setLabel(QStringLiteral("Download......."), true);
 
@@ -129,13 +143,7 @@ TransferOutcome DownloadParameters(const TransferLink &link, const QString &sour
     }
     const bool confirmed = sendCompletion(link, kParamCompletion);
 
-    view.stopAnimation();
-    view.hidePictures();
-    view.setLabel(QString(), false);
-    view.setProgressVisible(false);
-    view.setPollEnabled(true);
-    view.finished(false);
-    return confirm(confirmed, false, view);
+    return endDownload(confirmed, false, view);
 }
 
 TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
@@ -149,9 +157,7 @@ TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
     view.setPollEnabled(false);
     view.startDownloadAnimation();
     view.setLabel(QStringLiteral("Download......."), true);
-    view.setProgressRange(0, kProgramPairs);
-    view.setProgressValue(0);
-    view.setProgressVisible(true);
+    showProgress(view, kProgramPairs);
     // One pair after the other, as the file is read: a word goes out with its second pair.
     for (int count = 0; count < kProgramPairs; ++count) {
         if (count % 2 == 1) {
@@ -168,13 +174,7 @@ TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
     }
     const bool confirmed = sendCompletion(link, kProgramCompletion);
 
-    view.stopAnimation();
-    view.hidePictures();
-    view.setLabel(QString(), false);
-    view.setProgressVisible(false);
-    view.setPollEnabled(true);
-    view.finished(false);
-    return confirm(confirmed, true, view);
+    return endDownload(confirmed, true, view);
 }
 
 } // namespace zr

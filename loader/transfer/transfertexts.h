@@ -1,15 +1,11 @@
 #pragma once
 
+#include "languages.h"
 #include "transferfiles.h"
 
 #include <QString>
 
 namespace zr {
-
-// Languages as the loader numbers them.
-constexpr int kItalian = 0;
-constexpr int kEnglish = 1;
-constexpr int kFrench = 2;
 
 // The communication error box: title and three lines joined by CR. Empty for another language.
 QString CommErrorTitle(int language);

@@ -337,13 +337,10 @@ void TransferWindow::setRunning(bool on) {
     Frame1->setEnabled(!on);
     // Clicks and keys wait while the words go out (see letEventsRun): say so, and show a busy
     // pointer, so that nobody thinks the program hangs.
-    const int lang = shell_.state.CurrentLanguage;
-    runningNote->setText(
-        lang == shell::kItalian
-            ? QStringLiteral("Trasferimento in corso: i comandi attendono la fine.")
-        : lang == shell::kFrench
-            ? QStringLiteral("Transfert en cours : les commandes attendent la fin.")
-            : QStringLiteral("Transfer running: clicks and keys wait until it ends."));
+    runningNote->setText(Pick(shell_.state.CurrentLanguage,
+                              "Trasferimento in corso: i comandi attendono la fine.",
+                              "Transfer running: clicks and keys wait until it ends.",
+                              "Transfert en cours : les commandes attendent la fin."));
     runningNote->setVisible(on);
     if (on)
         QGuiApplication::setOverrideCursor(Qt::BusyCursor);

@@ -44,9 +44,6 @@ public:
     void Command1_Click();
     void opzione_KeyPress(int keyAscii);
 
-    // True while a transfer sequence runs: the page must not be left or closed meanwhile.
-    bool transferRunning() const { return running_; }
-
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame4 = nullptr;
     QGroupBox *Frame6 = nullptr;

@@ -85,7 +85,7 @@ void TestParamEditor::languages_data() {
     QTest::newRow("french") << 2 << "Ouvrir fichier:"
                             << "Sauvegarderle le Fichier"
                             << "Sauvegarder le fichier?";
-    QTest::newRow("unknown language asks nothing") << 3 << ""
+    QTest::newRow("unknown language asks nothing") << 3 << "Open file:"
                                                    << ""
                                                    << "";
 }

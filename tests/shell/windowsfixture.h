@@ -17,6 +17,10 @@ struct WindowsFixture : SimShell {
 
     WindowsFixture() {
         zr::shell::RegisterWindows(shell);
+        // The parameter editor is no part of the shell: a bare window stands in for it.
+        shell.forms().registerForm(zr::shell::kEditorWindow, [this](QWidget *p) {
+            return new zr::shell::Form(shell, zr::shell::kEditorWindow, p);
+        });
         shell.programDir = QCoreApplication::applicationDirPath();
         shell.waitLettingEventsRun = [this](int ms) {
             waits << ms;

@@ -1,0 +1,100 @@
+// The one rule every three-language text follows: 0 Italian, 1 English, 2 French, anything else
+// English; a message shown only for a known language is not shown for any other value.
+
+#include "captions.h"
+#include "descriptions.h"
+#include "languages.h"
+#include "linkhints.h"
+#include "panelmessages.h"
+#include "paramtexts.h"
+#include "savefile.h"
+#include "scopetexts.h"
+#include "transfertexts.h"
+
+#include <QTest>
+
+#include <functional>
+
+using namespace zr;
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+private slots:
+    void textFollowsTheRule_data();
+    void textFollowsTheRule();
+    void shownOnlyForAKnownLanguage_data();
+    void shownOnlyForAKnownLanguage();
+};
+
+using TextOf = std::function<QString(int)>;
+Q_DECLARE_METATYPE(TextOf)
+
+namespace {
+QString caption(int lang) {
+    shell::CaptionTable t;
+    shell::FillCaptionTable(t);
+    return shell::CaptionText(t.capVariables, lang);
+}
+
+const int kOutside[] = {-1, 3, 4, 99};
+} // namespace
+
+void TestLanguages::textFollowsTheRule_data() {
+    QTest::addColumn<TextOf>("text");
+    QTest::addColumn<QStringList>("ita_eng_fra");
+    const auto add = [](const char *name, TextOf f, QStringList expected) {
+        QTest::newRow(name) << f << expected;
+    };
+    add("pick", [](int l) { return Pick(l, "a", "b", "c"); }, {"a", "b", "c"});
+    add("texts3", [](int l) { return Texts3{"a", "b", "c"}[l]; }, {"a", "b", "c"});
+    add("caption", caption, {"VARIABILI<    KEST", "KEST<  VARIABLES", "VARIABLES<    KEST"});
+    add("panel paused", front::PausedText,
+        {"In pausa: la linea è dell'oscilloscopio", "Paused: the scope has the line",
+         "En pause : la ligne est à l'oscilloscope"});
+    add("scope status", [](int l) { return scope::ScopeTextFor(scope::ScopeText::Holding, l); },
+        {"In pausa", "Hold", "En pause"});
+    add("editor caption", params::ProblemCaption,
+        {"File dei parametri", "Parameter File", "Fichier des paramètres"});
+    add("transfer title", NotConfirmedTitle,
+        {"Trasferimento non confermato", "Transfer not confirmed", "Transfert non confirmé"});
+    add("link hint", [](int l) { return shell::LatencyHint(16, l).left(12); },
+        {"Il latency t", "The USB adap", "Le latency t"});
+    add("write failure",
+        [](int l) { return WriteFailureReason(QStringLiteral("/nonexistent-zr/x"), {}, l); },
+        {"la cartella /nonexistent-zr non esiste", "the folder /nonexistent-zr does not exist",
+         "le dossier /nonexistent-zr n'existe pas"});
+}
+
+void TestLanguages::textFollowsTheRule() {
+    QFETCH(TextOf, text);
+    QFETCH(QStringList, ita_eng_fra);
+    QCOMPARE(text(kItalian), ita_eng_fra[0]);
+    QCOMPARE(text(kEnglish), ita_eng_fra[1]);
+    QCOMPARE(text(kFrench), ita_eng_fra[2]);
+    for (int lang : kOutside)
+        QCOMPARE(text(lang), ita_eng_fra[1]);
+}
+
+void TestLanguages::shownOnlyForAKnownLanguage_data() {
+    QTest::addColumn<TextOf>("text");
+    QTest::newRow("communication error") << TextOf(CommErrorText);
+    QTest::newRow("not available") << TextOf(front::NotAvailableText);
+    QTest::newRow("release notice")
+        << TextOf([](int l) { return front::ReleaseNoticeFor(l).text; });
+    QTest::newRow("save question") << TextOf([](int l) {
+        QString caption, text;
+        return params::SaveQuestion(l, caption, text) ? caption + text : QString();
+    });
+    QTest::newRow("description suffix") << TextOf(params::LanguageSuffix);
+}
+
+void TestLanguages::shownOnlyForAKnownLanguage() {
+    QFETCH(TextOf, text);
+    for (int lang : {kItalian, kEnglish, kFrench})
+        QVERIFY(!text(lang).isEmpty());
+    for (int lang : kOutside)
+        QVERIFY(text(lang).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestLanguages)
+#include "tst_languages.moc"
