@@ -57,7 +57,6 @@ class TestFrontPanelMenu : public QObject {
 private Q_SLOTS:
     void navigation_data();
     void navigation();
-    void keyWordReadsBack();
     void valueSteps_data();
     void valueSteps();
     void alarmDarkensTheBacklight();
@@ -89,13 +88,6 @@ void TestFrontPanelMenu::navigation() {
     Rig rig;
     rig.keys(codes);
     QCOMPARE(rig.menu.screen(), screen);
-}
-
-void TestFrontPanelMenu::keyWordReadsBack() {
-    Rig rig;
-    QCOMPARE(rig.transact(FrontPanelMenu::kKeyWord, true, QStringLiteral(" 32")), QString(" 32"));
-    QCOMPARE(rig.transact(FrontPanelMenu::kKeyWord, false), QStringLiteral("32"));
-    QCOMPARE(rig.menu.screen(), 1);
 }
 
 void TestFrontPanelMenu::valueSteps_data() {
