@@ -113,6 +113,8 @@ private Q_SLOTS:
     void uploadGivesBackTheDownloadedBytes();
     void programDownload_data();
     void programDownload();
+    void parameterFileForms_data();
+    void parameterFileForms();
     void badFilesSendNothing_data();
     void badFilesSendNothing();
     void fileCutWhileTheProgramGoesOut();
@@ -208,6 +210,28 @@ void TestTransferSequences::programDownload() {
     QCOMPARE(view_.progressValue, 20480);
     QCOMPARE(view_.progressSteps, 20480);
     QCOMPARE(view_.notConfirmed, 0);
+}
+
+// The forms of a parameter file a download takes: the first 1024 values whatever separates them.
+void TestTransferSequences::parameterFileForms_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("first");
+    QByteArray commas;
+    for (int i = 0; i < 1024; ++i)
+        commas += QByteArray::number(i * 3 - 500) + ((i % 8 == 7) ? "\n" : ",");
+    QTest::newRow("commas and LF") << commas << -500;
+    QTest::newRow("blank lines skipped") << "\r\n  \r\n" + parameterFile(1024) << -500;
+    QTest::newRow("anything after 1024 values") << parameterFile(1024) + "not a number\r\n" << -500;
+    QTest::newRow("blanks around") << "  -500  \r\n" + parameterFile(1024).mid(6) << -500;
+}
+
+void TestTransferSequences::parameterFileForms() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, first);
+    QVERIFY(writeFile(path("p.10d"), content));
+    QCOMPARE(DownloadParameters(link(), path("p.10d"), view_), TransferOutcome::Done);
+    QCOMPARE(drive_->ram(0xB800), static_cast<quint16>(first));
+    QCOMPARE(drive_->ram(0xBBFF), static_cast<quint16>(1023 * 3 - 500));
 }
 
 void TestTransferSequences::badFilesSendNothing_data() {

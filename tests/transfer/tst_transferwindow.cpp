@@ -89,8 +89,6 @@ private Q_SLOTS:
     void statusDecidesWhatIsOffered();
     void dialogFilterFollowsTheRelease();
     void oneDownloadPerOpening();
-    void keysOnTheOptions_data();
-    void keysOnTheOptions();
     void uploadNameGetsTheExtension();
     void lostDriveReturnsToTheLinkPage_data();
     void lostDriveReturnsToTheLinkPage();
@@ -103,28 +101,38 @@ private Q_SLOTS:
     void unloadRestoresTheDriveNumberAndTheLink();
 };
 
+// A running program offers the parameter upload only, the loader mode the downloads only; the
+// underlined letters of the offered actions open their dialogs.
 void TestTransferWindow::statusDecidesWhatIsOffered_data() {
     QTest::addColumn<quint16>("status");
-    QTest::addColumn<bool>("uploadShown");
-    QTest::addColumn<bool>("programEnabled");
-    QTest::newRow("program running: upload only") << quint16(0x4000) << true << false;
-    QTest::newRow("loader mode: download only") << quint16(0) << false << true;
+    QTest::addColumn<char>("key");
+    QTest::addColumn<QString>("dialog"); // title of the dialog the key opens; empty = none
+    QTest::newRow("running: u uploads") << quint16(0x4000) << 'u' << "Upload Parameter";
+    QTest::newRow("running: d does nothing") << quint16(0x4000) << 'd' << "";
+    QTest::newRow("loader mode: d downloads") << quint16(0) << 'd' << "Download Program";
+    QTest::newRow("loader mode: D does nothing") << quint16(0) << 'D' << "";
+    QTest::newRow("loader mode: u does nothing") << quint16(0) << 'u' << "";
 }
 
 void TestTransferWindow::statusDecidesWhatIsOffered() {
     QFETCH(quint16, status);
-    QFETCH(bool, uploadShown);
-    QFETCH(bool, programEnabled);
+    QFETCH(char, key);
+    QFETCH(QString, dialog);
+    const bool running = status != 0;
     TransferFixture f;
     TransferWindow *w = f.ready(false, status);
     QVERIFY(w->tempo->isActive());
-    QCOMPARE(w->upload->isVisible(), uploadShown);
-    QCOMPARE(w->download->isVisible(), !uploadShown);
-    QCOMPARE(w->opzione_0->isEnabled(), programEnabled);
-    QCOMPARE(w->destination->isVisible(), uploadShown);
-    if (uploadShown)
+    QCOMPARE(w->upload->isVisible(), running);
+    QCOMPARE(w->download->isVisible(), !running);
+    QCOMPARE(w->opzione_0->isEnabled(), !running);
+    QCOMPARE(w->destination->isVisible(), running);
+    if (running)
         QVERIFY(w->opzione_1->isChecked()); // "Parametri" is forced
     QCOMPARE(f.state.StatusFlag14, qint32(status & 0x4000));
+    QTest::keyClick(running ? w->opzione_1 : w->opzione_0, key);
+    QCOMPARE(f.modals.seen().size(), dialog.isEmpty() ? 0 : 1);
+    if (!dialog.isEmpty())
+        QCOMPARE(f.modals.seen().first().title, dialog);
 }
 
 void TestTransferWindow::dialogFilterFollowsTheRelease() {
@@ -156,30 +164,6 @@ void TestTransferWindow::oneDownloadPerOpening() {
     QTest::mouseClick(w->download, Qt::LeftButton);
     QCOMPARE(f.modals.seen().size(), 1);
     QCOMPARE(f.port.writes(), writesAfterFirst);
-}
-
-void TestTransferWindow::keysOnTheOptions_data() {
-    QTest::addColumn<quint16>("status");
-    QTest::addColumn<char>("key");
-    QTest::addColumn<QString>("dialog"); // title of the dialog the key opens; empty = none
-    QTest::newRow("d downloads") << quint16(0) << 'd' << "Download Program";
-    QTest::newRow("D does nothing") << quint16(0) << 'D' << "";
-    QTest::newRow("u without upload does nothing") << quint16(0) << 'u' << "";
-    QTest::newRow("u uploads") << quint16(0x4000) << 'u' << "Upload Parameter";
-    QTest::newRow("d without download does nothing") << quint16(0x4000) << 'd' << "";
-}
-
-void TestTransferWindow::keysOnTheOptions() {
-    QFETCH(quint16, status);
-    QFETCH(char, key);
-    QFETCH(QString, dialog);
-    TransferFixture f;
-    TransferWindow *w = f.ready(false, status);
-    QRadioButton *option = status ? w->opzione_1 : w->opzione_0;
-    QTest::keyClick(option, key);
-    QCOMPARE(f.modals.seen().size(), dialog.isEmpty() ? 0 : 1);
-    if (!dialog.isEmpty())
-        QCOMPARE(f.modals.seen().first().title, dialog);
 }
 
 // A cancelled dialog leaves the poll stopped and nothing chosen; a name typed without an
