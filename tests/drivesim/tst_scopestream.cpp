@@ -42,10 +42,7 @@ private slots:
     void stopEndsTheStream_data();
     void stopEndsTheStream();
     void requestsAreAnsweredWhileStreaming();
-    void secondStartKeepsTheStreamGoing();
     void pacedSamplesComeEvery1024Microseconds();
-    void signalFollowsTheSpeedCommand_data();
-    void signalFollowsTheSpeedCommand();
 };
 
 void TestScopeStream::startRepliesThenStreams() {
@@ -92,18 +89,6 @@ void TestScopeStream::requestsAreAnsweredWhileStreaming() {
     QVERIFY(drive.scopeStream().running());
 }
 
-void TestScopeStream::secondStartKeepsTheStreamGoing() {
-    SimDrive drive;
-    drive.scopeStream().setSignal([](qint64 i) { return static_cast<quint8>(i); });
-    const auto t0 = Clock::now();
-    drive.receive(Write(1, 0x03B7, 0x55AA), t0);
-    drive.takeDue(t0 + 50ms);
-    const qint64 sent = drive.scopeStream().sent();
-    drive.receive(Write(1, 0x03B7, 0x55AA), t0 + 50ms);
-    drive.takeDue(t0 + 60ms);
-    QVERIFY(drive.scopeStream().sent() > sent); // counting on, not from zero
-}
-
 void TestScopeStream::pacedSamplesComeEvery1024Microseconds() {
     SimDrive drive;
     drive.setBaud(19200);
@@ -116,24 +101,6 @@ void TestScopeStream::pacedSamplesComeEvery1024Microseconds() {
     // 1 s brings 976 or 977 samples.
     const qsizetype n = drive.takeDue(due + 1s).size();
     QVERIFY(n == 976 || n == 977);
-}
-
-void TestScopeStream::signalFollowsTheSpeedCommand_data() {
-    QTest::addColumn<double>("seconds");
-    QTest::addColumn<int>("low");
-    QTest::addColumn<int>("high");
-    QTest::newRow("at rest") << 0.0 << 124 << 131;
-    QTest::newRow("overshoot after the first step") << 0.07 << 192 << 215;
-    QTest::newRow("settled at +5 V") << 0.9 << 178 << 189;
-    QTest::newRow("settled at -5 V") << 1.9 << 66 << 77;
-}
-
-void TestScopeStream::signalFollowsTheSpeedCommand() {
-    QFETCH(double, seconds);
-    QFETCH(int, low);
-    QFETCH(int, high);
-    const int v = ScopeStream::SpeedSample(static_cast<qint64>(seconds / 0.001024));
-    QVERIFY2(v >= low && v <= high, qPrintable(QString::number(v)));
 }
 
 QTEST_GUILESS_MAIN(TestScopeStream)

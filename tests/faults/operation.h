@@ -33,17 +33,15 @@ inline const QString kStreaming = QStringLiteral("streaming");
 inline const QString kGone = QStringLiteral("gone");
 
 constexpr int kLanguage = 2; // French: the communication error must come in the user's language
-constexpr quint16 kWrittenWord = 1234;
 
-enum class Op { Probe, Read, Write, Upload, Download, Program, LinkPoll, PanelPoll, Start, Stop };
+enum class Op { Upload, Download, Program, LinkPoll, PanelPoll, Start, Stop };
 
 inline Op opNamed(const QString &name) {
     static const QHash<QString, Op> ops{
-        {QStringLiteral("probe"), Op::Probe},        {QStringLiteral("read"), Op::Read},
-        {QStringLiteral("write"), Op::Write},        {QStringLiteral("upload"), Op::Upload},
-        {QStringLiteral("download"), Op::Download},  {QStringLiteral("program"), Op::Program},
-        {QStringLiteral("link poll"), Op::LinkPoll}, {QStringLiteral("panel poll"), Op::PanelPoll},
-        {QStringLiteral("scope start"), Op::Start},  {QStringLiteral("scope stop"), Op::Stop},
+        {QStringLiteral("upload"), Op::Upload},        {QStringLiteral("download"), Op::Download},
+        {QStringLiteral("program"), Op::Program},      {QStringLiteral("link poll"), Op::LinkPoll},
+        {QStringLiteral("panel poll"), Op::PanelPoll}, {QStringLiteral("scope start"), Op::Start},
+        {QStringLiteral("scope stop"), Op::Stop},
     };
     return ops.value(name);
 }
@@ -164,18 +162,7 @@ public:
         const TransferLink link{*rig.port, state.DriveAddress, state.CurrentLanguage};
         view = RecordingView();
         view.frames = &rig.port->frames;
-        value.clear();
         switch (op_) {
-        case Op::Probe:
-            state.CommResult = Transact(*rig.port, 1, addr::kRelease, false, true, value);
-            return ResultText(state.CommResult);
-        case Op::Read:
-            state.CommResult = Transact(*rig.port, 1, addr::kSecondBlockRom, false, false, value);
-            return ResultText(state.CommResult);
-        case Op::Write:
-            value = QString::number(kWrittenWord);
-            state.CommResult = Transact(*rig.port, 1, addr::kParamRam, true, true, value);
-            return ResultText(state.CommResult);
         case Op::Upload:
             return outcomeText(UploadParameters(link, rig.path(QStringLiteral("up.10d")), view));
         case Op::Download:
@@ -230,7 +217,6 @@ public:
     RecordingView view;
     front::PanelState panelState;
     front::PanelPoll panel;
-    QString value;
 
 private:
     static QString outcomeText(TransferOutcome o) {

@@ -1,22 +1,21 @@
-// The fault matrix: every misbehaviour of the simulated drive against every operation that talks
-// to the drive, through the program's real serial port on a pseudo-terminal.
+// The fault matrix: each fault of the simulated drive against the operations that talk to the
+// drive, through the program's real serial port on a pseudo-terminal.
 //
 // A row names the operation, the fault (in zr3500-sim's --fault form, counted from the
-// operation's first transaction), the outcome the protocol's rules give and the transactions it
-// takes. Every row also checks that a failure is not reported as success and changes no file, that
-// the time taken is explained by the transactions' 0.3 s limit, that no core spins meanwhile, and
-// that the same operation succeeds once the fault is gone.
+// operation's first transaction), the outcome and the transactions it takes. Every row also
+// checks that a failure is not reported as success and changes no file, and that the same
+// operation succeeds once the fault is gone. What each fault does to a single transaction is
+// held by tst_simdrive (the simulated drive) and tst_driveprotocol (the protocol); the rows here
+// are those where the operation around the transaction does something of its own.
 //
 // On a busy machine the pseudo-terminal now and then holds a reply past the 0.3 s limit, and the
 // transfers retry that word. So that such a retry cannot move a fault onto another word, a fault
-// meant for one word is pinned to its address (at=) rather than to a count of transactions, and
-// the transfers' rows count the tries of that word (consecutive identical requests), not every
-// transaction of the sequence.
+// meant for one word is pinned to its address (at=), and the transfers' rows count the tries of
+// that word (consecutive identical requests), not every transaction of the sequence.
 
 #include "operation.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
 
@@ -26,25 +25,9 @@ using namespace zr::faults;
 class TestFaultMatrix : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void cell_data();
     void cell();
-
-private:
-    double cpuPerTransaction_ = 0;
 };
-
-// What a transaction costs the program and the drive together on this machine, measured on a
-// line without faults: the work a cell may do besides waiting.
-void TestFaultMatrix::initTestCase() {
-    Operation probe(Op::Probe);
-    QVERIFY(probe.prepare());
-    const int n = 500;
-    const double cpu0 = cpuSeconds();
-    for (int i = 0; i < n; ++i)
-        QCOMPARE(probe.run(), kNoError);
-    cpuPerTransaction_ = (cpuSeconds() - cpu0) / n;
-}
 
 void TestFaultMatrix::cell_data() {
     QTest::addColumn<QString>("op");
@@ -66,139 +49,55 @@ void TestFaultMatrix::cell_data() {
             << QString::fromLatin1(op) << QString::fromLatin1(fault) << outcome << tries;
     };
     const QString timeout = kTimeoutError;
-    const QString echo = kEchoError;
-    const QString checksum = kChecksumError;
-    const QString ok = kNoError;
-
-    // The release read of a probe. A stray byte before the reply shifts it: the echo is wrong
-    // and the checksum is taken over the wrong bytes, which decides. Surplus bytes after a read's
-    // six are ignored.
-    row("probe", "noreply", timeout, 1);
-    row("probe", "partial", timeout, 1);
-    row("probe", "trickle", ok, 1);
-    row("probe", "echo", echo, 1);
-    row("probe", "checksum", checksum, 1);
-    row("probe", "extra", ok, 1);
-    row("probe", "late", timeout, 1);
-    row("probe", "garbage", checksum, 1);
-    row("probe", "silence", timeout, 1);
-    row("probe", "vanish", timeout, 1);
-    // One ROM word read and one RAM word written, as zr3500-cli's read and write do. A write's
-    // reply is its request again: a changed checksum byte is a wrong echo, and bytes beyond the
-    // six, arriving with them, make it one too.
-    row("read", "noreply", timeout, 1);
-    row("read", "partial", timeout, 1);
-    row("read", "trickle", ok, 1);
-    row("read", "echo", echo, 1);
-    row("read", "checksum", checksum, 1);
-    row("read", "extra", ok, 1);
-    row("read", "late", timeout, 1);
-    row("read", "garbage", checksum, 1);
-    row("read", "silence", timeout, 1);
-    row("read", "vanish", timeout, 1);
-    row("write", "noreply", timeout, 1);
-    row("write", "partial", timeout, 1);
-    row("write", "trickle", ok, 1);
-    row("write", "echo", echo, 1);
-    row("write", "checksum", echo, 1);
-    row("write", "extra", echo, 1);
-    row("write", "late", timeout, 1);
-    row("write", "garbage", echo, 1);
-    row("write", "silence", timeout, 1);
-    row("write", "vanish", timeout, 1);
 
     // The upload reads ROM 0x3800-0x3BFF; its fourth word fails five times and ends it, or goes
     // through at its fifth try. A late reply arrives during the retry of the same word, whose
-    // request is the same: the retry takes it.
+    // request is the same: the retry takes it. Surplus bytes after a read's six are ignored.
     row("upload", "noreply:at=0x3803", kCommError, 5);
-    row("upload", "partial:at=0x3803", kCommError, 5);
-    row("upload", "trickle:at=0x3803", kDone, 1);
-    row("upload", "echo:at=0x3803", kCommError, 5);
-    row("upload", "echo:at=0x3803:times=4", kDone, 5);
     row("upload", "checksum:at=0x3803", kCommError, 5);
+    row("upload", "echo:at=0x3803:times=4", kDone, 5);
     row("upload", "extra:at=0x3803", kDone, 1);
     row("upload", "late:at=0x3803:times=1", kDone, 2);
-    row("upload", "garbage:at=0x3803", kCommError, 5);
-    row("upload", "silence:after=3", kCommError, 5);
     row("upload", "vanish:after=3", kCommError, 5);
     // The parameter download reads ROM 0x3C00-0x3FFF and writes it to RAM 0xBC00-0xBFFF, then
-    // the file to RAM 0xB800-0xBBFF; the fourth write fails. A late echo arrives together with
-    // the retry's own: one echo error more before the third try goes through.
+    // the file to RAM 0xB800-0xBBFF; the fourth write fails. A write's reply is its request
+    // again, so surplus bytes make a wrong echo. A late echo arrives together with the retry's
+    // own: one echo error more before the third try goes through.
     row("download", "noreply:at=0xBC03", kCommError, 5);
-    row("download", "partial:at=0xBC03", kCommError, 5);
-    row("download", "trickle:at=0xBC03", kDone, 1);
-    row("download", "echo:at=0xBC03", kCommError, 5);
-    row("download", "checksum:at=0xBC03", kCommError, 5);
     row("download", "extra:at=0xBC03", kCommError, 5);
     row("download", "late:at=0xBC03:times=1", kDone, 3);
-    row("download", "garbage:at=0xBC03", kCommError, 5);
-    row("download", "silence:after=1027", kCommError, 5);
     row("download", "vanish:after=1027", kCommError, 5);
     row("download", "noreply:at=0x0315", kNotConfirmed, 1);
-    // The program download writes RAM 0x9000-0xB7FF, then its completion word.
-    row("program", "noreply:at=0x9003", kCommError, 5);
+    // The program download writes RAM 0x9000-0xB7FF, then its completion word (whose loss the
+    // transfer page's test holds for the program).
     row("program", "partial:at=0x9003", kCommError, 5);
-    row("program", "trickle:at=0x9003", kDone, 1);
-    row("program", "echo:at=0x9003", kCommError, 5);
     row("program", "echo:at=0x9003:times=4", kDone, 5);
-    row("program", "checksum:at=0x9003", kCommError, 5);
-    row("program", "extra:at=0x9003", kCommError, 5);
-    row("program", "late:at=0x9003:times=1", kDone, 3);
-    row("program", "garbage:at=0x9003", kCommError, 5);
-    row("program", "silence:after=3", kCommError, 5);
-    row("program", "vanish:after=3", kCommError, 5);
-    row("program", "noreply:at=0x0315", kNotConfirmed, 1);
 
-    // One tick of the link page: the release read, its result in Stato.
+    // One tick of the link page: the release read, its result in Stato; a failed tick hunts on
+    // the next port.
     row("link poll", "noreply", timeout, 1);
-    row("link poll", "partial", timeout, 1);
-    row("link poll", "trickle", ok, 1);
-    row("link poll", "echo", echo, 1);
-    row("link poll", "checksum", checksum, 1);
-    row("link poll", "extra", ok, 1);
-    row("link poll", "late", timeout, 1);
-    row("link poll", "garbage", checksum, 1);
-    row("link poll", "silence", timeout, 1);
+    row("link poll", "garbage", kChecksumError, 1);
+    row("link poll", "trickle", kNoError, 1);
     row("link poll", "vanish", timeout, 1);
     // One tick of the front panel: sixteen display words, then the backlight words 0x030B and
-    // 0x030C. Only the last transaction decides: the fault hits 0x030C; a failed display read
-    // alone does not end the tick.
+    // 0x030C. Only the last transaction decides: a failed display read alone does not end the
+    // tick.
     row("panel poll", "noreply:at=0x030C", timeout, 18);
-    row("panel poll", "partial:at=0x030C", timeout, 18);
-    row("panel poll", "trickle:at=0x030C", ok, 18);
-    row("panel poll", "echo:at=0x030C", echo, 18);
-    row("panel poll", "checksum:at=0x030C", checksum, 18);
-    row("panel poll", "extra:at=0x030C", ok, 18);
-    row("panel poll", "late:at=0x030C", timeout, 18);
-    row("panel poll", "garbage:at=0x030C", checksum, 18);
-    row("panel poll", "silence:after=17", timeout, 18);
+    row("panel poll", "echo:at=0x030C", kEchoError, 18);
     row("panel poll", "vanish:after=17", timeout, 18);
-    row("panel poll", "noreply:at=0x0203", ok, 18);
+    row("panel poll", "noreply:at=0x0203", kNoError, 18);
 
     // The scope takes the line once bytes follow the start command, whatever its result (the
     // drive starts streaming when it has answered, or would have); a drive that does not hear it
     // is asked again until 0.5 s have passed (two tries of 0.3 s) and the line stays with the
     // link. A late reply arrives within the second try.
     row("scope start", "noreply", kScopeHasLine, 1);
-    row("scope start", "partial", kScopeHasLine, 1);
-    row("scope start", "trickle", kScopeHasLine, 1);
-    row("scope start", "echo", kScopeHasLine, 1);
-    row("scope start", "checksum", kScopeHasLine, 1);
-    row("scope start", "extra", kScopeHasLine, 1);
     row("scope start", "late", kScopeHasLine, 2);
-    row("scope start", "garbage", kScopeHasLine, 1);
     row("scope start", "silence", kLinkHasLine, 2);
     row("scope start", "vanish", kLinkHasLine, 1); // nothing more goes out on a vanished line
     // The stop command goes to drive 63, which no drive answers: faults of the reply change
     // nothing. A drive that does not hear it keeps streaming; stopscope gives up after 100 tries.
     row("scope stop", "noreply", kSilent, 1);
-    row("scope stop", "partial", kSilent, 1);
-    row("scope stop", "trickle", kSilent, 1);
-    row("scope stop", "echo", kSilent, 1);
-    row("scope stop", "checksum", kSilent, 1);
-    row("scope stop", "extra", kSilent, 1);
-    row("scope stop", "late", kSilent, 1);
-    row("scope stop", "garbage", kSilent, 1);
     row("scope stop", "silence", kStreaming, 100);
     row("scope stop", "vanish", kGone, 1);
 }
@@ -252,15 +151,8 @@ void TestFaultMatrix::cell() {
     o.rig.setFault(*parsed);
 
     const qsizetype framesBefore = o.rig.port->frames.size();
-    const int onLineBefore = o.rig.port->sentOnLine;
-    const double cpu0 = cpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
     const QString got = o.run();
-    const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
-    const double cpu = cpuSeconds() - cpu0;
     const QList<QByteArray> sent = o.rig.port->frames.mid(framesBefore);
-    const int onLine = o.rig.port->sentOnLine - onLineBefore;
 
     QCOMPARE(got, outcome);
     const bool success = got == successOf(kind);
@@ -312,28 +204,8 @@ void TestFaultMatrix::cell() {
     } else {
         QCOMPARE(sent.size(), tries);
     }
-    // No wait beyond the limits: the time is explained by the transactions' 0.3 s each.
-    QVERIFY2(seconds < 1.5 * sent.size() * kReplyTimeoutMs / 1000.0 + 1.0,
-             qPrintable(QStringLiteral("%1 s for %2 transactions").arg(seconds).arg(sent.size())));
-    // No core spinning: besides the work of the transactions that reached the line (three times
-    // what one costs here) and 50 ms for files and windows, the CPU stays below a tenth of the
-    // time spent (a loop that spins gets a good part of a core even on a busy machine).
-    const double idleCpu = cpu - 3 * onLine * cpuPerTransaction_;
-    QVERIFY2(idleCpu < 0.1 * seconds + 0.05,
-             qPrintable(QStringLiteral("%1 s CPU in %2 s for %3 transactions")
-                            .arg(cpu)
-                            .arg(seconds)
-                            .arg(onLine)));
-
     // What the operation says and leaves behind.
     switch (kind) {
-    case Op::Probe:
-    case Op::Read:
-        // Six bytes give a value; a timeout leaves it as it was.
-        QCOMPARE(o.value.isEmpty(), got == kTimeoutError);
-        if (success)
-            QCOMPARE(o.value, QString::number(kind == Op::Probe ? 1700 : 1023));
-        break;
     case Op::LinkPoll:
         QCOMPARE(o.state.LinkOk, shell::Flag(success));
         QCOMPARE(o.linkPage->SOFTREL->text(),

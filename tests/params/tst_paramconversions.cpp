@@ -33,33 +33,19 @@ void TestParamConversions::shownValue_data() {
     QTest::addColumn<QString>("raw");
     QTest::addColumn<QString>("mul");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("0.1 x 1234 point") << kPoint << "1234"
-                                      << "0.1"
-                                      << "123.4";
-    QTest::newRow("0.1 x 1234 comma") << kComma << "1234"
-                                      << "0.1"
-                                      << "123,4";
-    QTest::newRow("0.01 keeps two decimals") << kComma << "100"
-                                             << "0.01"
-                                             << "1,00";
-    QTest::newRow("1 shows none") << kPoint << "-5"
-                                  << "1"
-                                  << "-5";
-    QTest::newRow("10 shows tens") << kPoint << "999"
-                                   << "10"
-                                   << "9990";
-    QTest::newRow("no grouping") << kComma << "30000"
-                                 << "1"
-                                 << "30000";
-    QTest::newRow("raw with blanks") << kPoint << " 12 "
-                                     << "1"
-                                     << "12";
-    QTest::newRow("multiplier 0 keeps the text") << kPoint << "12"
-                                                 << "0"
-                                                 << "old";
-    QTest::newRow("missing multiplier keeps the text") << kPoint << "12"
-                                                       << ""
-                                                       << "old";
+    auto row = [](const char *name, const QLocale &l, const char *raw, const char *mul,
+                  const char *shown) {
+        QTest::newRow(name) << l << QString(raw) << QString(mul) << QString(shown);
+    };
+    row("0.1 x 1234 point", kPoint, "1234", "0.1", "123.4");
+    row("0.1 x 1234 comma", kComma, "1234", "0.1", "123,4");
+    row("0.01 keeps two decimals", kComma, "100", "0.01", "1,00");
+    row("1 shows none", kPoint, "-5", "1", "-5");
+    row("10 shows tens", kPoint, "999", "10", "9990");
+    row("no grouping", kComma, "30000", "1", "30000");
+    row("raw with blanks", kPoint, " 12 ", "1", "12");
+    row("multiplier 0 keeps the text", kPoint, "12", "0", "old");
+    row("missing multiplier keeps the text", kPoint, "12", "", "old");
 }
 
 void TestParamConversions::shownValue() {
@@ -88,119 +74,56 @@ void TestParamConversions::typing_data() {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("raw");
     QTest::addColumn<QStringList>("messages");
-    const QStringList none;
-    const QStringList range{"OUT of RANGE"};
-
+    // Keys: "\r" Enter, "\b" Backspace. messages: how many "OUT of RANGE" boxes.
+    auto row = [](const char *title, const QLocale &l, const char *name, double min, double max,
+                  double step, const char *mul, const QString &keys, const char *shown,
+                  const char *raw, int messages = 0) {
+        QTest::newRow(title) << l << QString(name) << min << max << step << QString(mul) << keys
+                             << QString(shown) << QString(raw)
+                             << QStringList(messages, QStringLiteral("OUT of RANGE"));
+    };
     // Decimal separators.
-    QTest::newRow("12,5 x 0.1 comma locale") << kComma << "P" << 0. << 1000. << 1. << "0.1"
-                                             << "12,5\r"
-                                             << "12,5"
-                                             << "125" << none;
-    QTest::newRow("12.5 x 0.1 comma locale: point key types the comma")
-        << kComma << "P" << 0. << 1000. << 1. << "0.1"
-        << "12.5\r"
-        << "12,5"
-        << "125" << none;
-    QTest::newRow("12,5 x 0.1 point locale: comma key types the point")
-        << kPoint << "P" << 0. << 1000. << 1. << "0.1"
-        << "12,5\r"
-        << "12.5"
-        << "125" << none;
-    QTest::newRow("between raw steps goes to the nearest")
-        << kPoint << "P" << 0. << 1000. << 1. << "0.1"
-        << "12.34\r"
-        << "12.3"
-        << "123" << none;
-    QTest::newRow("minus and letters ignored") << kPoint << "P" << 0. << 1000. << 1. << "1"
-                                               << "-1a2\r"
-                                               << "12"
-                                               << "12" << none;
-    QTest::newRow("backspace") << kPoint << "P" << 0. << 1000. << 1. << "1"
-                               << "123\b\r"
-                               << "12"
-                               << "12" << none;
-    QTest::newRow("keys beyond 32 characters ignored")
-        << kPoint << "P" << 0. << 1000. << 1. << "1" << QString(32, '0') + "5\r"
-        << "0"
-        << "0" << none;
-    QTest::newRow("backspace makes room again")
-        << kPoint << "P" << 0. << 1000. << 1. << "1" << QString(36, '0') + "\b7\r"
-        << "7"
-        << "7" << none;
-
+    row("12,5 x 0.1 comma locale", kComma, "P", 0, 1000, 1, "0.1", "12,5\r", "12,5", "125");
+    row("12.5 x 0.1 comma locale: point key types the comma", kComma, "P", 0, 1000, 1, "0.1",
+        "12.5\r", "12,5", "125");
+    row("12,5 x 0.1 point locale: comma key types the point", kPoint, "P", 0, 1000, 1, "0.1",
+        "12,5\r", "12.5", "125");
+    row("between raw steps goes to the nearest", kPoint, "P", 0, 1000, 1, "0.1", "12.34\r", "12.3",
+        "123");
+    row("minus and letters ignored", kPoint, "P", 0, 1000, 1, "1", "-1a2\r", "12", "12");
+    row("backspace", kPoint, "P", 0, 1000, 1, "1", "123\b\r", "12", "12");
+    row("keys beyond 32 characters ignored", kPoint, "P", 0, 1000, 1, "1", QString(32, '0') + "5\r",
+        "0", "0");
+    row("backspace makes room again", kPoint, "P", 0, 1000, 1, "1", QString(36, '0') + "\b7\r", "7",
+        "7");
     // Steps.
-    QTest::newRow("multiplier 1 down to the step grid") << kPoint << "P" << 0. << 100. << 5. << "1"
-                                                        << "12\r"
-                                                        << "10"
-                                                        << "10" << none;
-    QTest::newRow("step grid counted from the minimum") << kPoint << "P" << 3. << 100. << 5. << "1"
-                                                        << "12\r"
-                                                        << "8"
-                                                        << "8" << none;
-    QTest::newRow("other multipliers not rounded") << kPoint << "P" << 0. << 1000. << 5. << "0.1"
-                                                   << "1.2\r"
-                                                   << "1.2"
-                                                   << "12" << none;
-    QTest::newRow("SG rounds whatever the multiplier")
-        << kComma << "SG" << 0. << 1000. << 0.5 << "0.01"
-        << "1,23\r"
-        << "1"
-        << "100" << none;
-    QTest::newRow("SG param") << kComma << " SG param " << 0. << 1000. << 0.5 << "0.01"
-                              << "1,73\r"
-                              << "1,5"
-                              << "150" << none;
-    QTest::newRow("decimal step counts whole steps")
-        << kPoint << "SG" << 0. << 1000. << 0.1 << "0.1"
-        << "0.3\r"
-        << "0.3"
-        << "3" << none;
-    QTest::newRow("step 0 leaves the typed text") << kPoint << "P" << 0. << 1000. << 0. << "0.1"
-                                                  << "77\r"
-                                                  << "77"
-                                                  << "5" << none;
-
+    row("multiplier 1 down to the step grid", kPoint, "P", 0, 100, 5, "1", "12\r", "10", "10");
+    row("step grid counted from the minimum", kPoint, "P", 3, 100, 5, "1", "12\r", "8", "8");
+    row("other multipliers not rounded", kPoint, "P", 0, 1000, 5, "0.1", "1.2\r", "1.2", "12");
+    row("SG rounds whatever the multiplier", kComma, "SG", 0, 1000, 0.5, "0.01", "1,23\r", "1",
+        "100");
+    row("SG param", kComma, " SG param ", 0, 1000, 0.5, "0.01", "1,73\r", "1,5", "150");
+    row("decimal step counts whole steps", kPoint, "SG", 0, 1000, 0.1, "0.1", "0.3\r", "0.3", "3");
+    row("step 0 leaves the typed text", kPoint, "P", 0, 1000, 0, "0.1", "77\r", "77", "5");
     // Limits.
-    QTest::newRow("above the maximum") << kPoint << "P" << 0. << 100. << 1. << "0.1"
-                                       << "12\r"
-                                       << "10"
-                                       << "100" << range;
-    QTest::newRow("below the minimum") << kPoint << "P" << 50. << 100. << 1. << "0.1"
-                                       << "2\r"
-                                       << "5"
-                                       << "50" << range;
-    QTest::newRow("at the maximum accepted") << kPoint << "P" << 0. << 100. << 1. << "0.1"
-                                             << "10\r"
-                                             << "10"
-                                             << "100" << none;
-    QTest::newRow("comma locale compares the real quotient")
-        << kComma << "P" << 0. << 100. << 1. << "1"
-        << "100,5\r"
-        << "100"
-        << "100" << none;
-    QTest::newRow("comma locale 10,05 x 0.1 is above 100")
-        << kComma << "P" << 0. << 100. << 1. << "0.1"
-        << "10,05\r"
-        << "10"
-        << "100" << range;
-
-    // Multiplier 10: whole tens, limits in shown units; shown and raw always agree.
-    QTest::newRow("x10 whole tens") << kPoint << "P" << 0. << 99990. << 1. << "10"
-                                    << "1234\r"
-                                    << "1230"
-                                    << "123" << none;
-    QTest::newRow("x10 above the maximum") << kPoint << "P" << 0. << 99990. << 1. << "10"
-                                           << "250000\r"
-                                           << "99990"
-                                           << "9999" << range;
-    QTest::newRow("x10 maximum between tens") << kPoint << "P" << 0. << 995. << 1. << "10"
-                                              << "1000\r"
-                                              << "990"
-                                              << "99" << range;
-    QTest::newRow("x10 below the minimum") << kPoint << "P" << 105. << 99990. << 1. << "10"
-                                           << "60\r"
-                                           << "110"
-                                           << "11" << range;
+    row("above the maximum", kPoint, "P", 0, 100, 1, "0.1", "12\r", "10", "100", 1);
+    row("below the minimum", kPoint, "P", 50, 100, 1, "0.1", "2\r", "5", "50", 1);
+    row("at the maximum accepted", kPoint, "P", 0, 100, 1, "0.1", "10\r", "10", "100");
+    row("comma locale compares the real quotient", kComma, "P", 0, 100, 1, "1", "100,5\r", "100",
+        "100");
+    row("comma locale 10,05 x 0.1 is above 100", kComma, "P", 0, 100, 1, "0.1", "10,05\r", "10",
+        "100", 1);
+    // Multiplier 10: whole tens, limits in shown units; shown and raw always agree, also when
+    // keys follow the message.
+    row("x10 whole tens", kPoint, "P", 0, 99990, 1, "10", "1234\r", "1230", "123");
+    row("x10 the maximum", kPoint, "P", 0, 99990, 1, "10", "99990\r", "99990", "9999");
+    row("x10 above the maximum", kPoint, "P", 0, 99990, 1, "10", "250000\r", "99990", "9999", 1);
+    row("x10 above, then Backspace", kPoint, "P", 0, 99990, 1, "10", "250000\r\b\r", "9990", "999",
+        1);
+    row("x10 above, then a digit", kPoint, "P", 0, 99990, 1, "10", "250000\r5\r", "99990", "9999",
+        2);
+    row("x10 maximum between tens", kPoint, "P", 0, 995, 1, "10", "1000\r", "990", "99", 1);
+    row("x10 below the minimum", kPoint, "P", 105, 99990, 1, "10", "60\r", "110", "11", 1);
 }
 
 void TestParamConversions::typing() {
@@ -277,27 +200,20 @@ void TestParamConversions::statusRowIgnoresKeys() {
 void TestParamConversions::statusDecode_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("bits"); // bit 0 first
-    QTest::newRow("5") << "5"
-                       << "1010000000000000";
-    QTest::newRow("-32768 is bit 15") << "-32768"
-                                      << "0000000000000001";
-    QTest::newRow("-1 all set") << "-1"
-                                << "1111111111111111";
-    QTest::newRow("65535 all set") << "65535"
-                                   << "1111111111111111";
-    QTest::newRow("2.5 rounds to even") << "2.5"
-                                        << "0100000000000000";
-    QTest::newRow("no number is 0") << "abc"
-                                    << "0000000000000000";
+    auto row = [](const char *name, const char *word, const char *bits) {
+        QTest::newRow(name) << QString(word) << QString(bits);
+    };
+    row("5", "5", "1010000000000000");
+    row("-32768 is bit 15", "-32768", "0000000000000001");
+    row("-1 all set", "-1", "1111111111111111");
+    row("65535 all set", "65535", "1111111111111111");
+    row("2.5 rounds to even", "2.5", "0100000000000000");
+    row("no number is 0", "abc", "0000000000000000");
     // Beyond the words a file holds the nearest one is shown.
-    QTest::newRow("65536 shows 65535") << "65536"
-                                       << "1111111111111111";
-    QTest::newRow("1e300 shows 65535") << "1e300"
-                                       << "1111111111111111";
-    QTest::newRow("-32769 shows -32768") << "-32769"
-                                         << "0000000000000001";
-    QTest::newRow("-1e300 shows -32768") << "-1e300"
-                                         << "0000000000000001";
+    row("65536 shows 65535", "65536", "1111111111111111");
+    row("1e300 shows 65535", "1e300", "1111111111111111");
+    row("-32769 shows -32768", "-32769", "0000000000000001");
+    row("-1e300 shows -32768", "-1e300", "0000000000000001");
 }
 
 void TestParamConversions::statusDecode() {

@@ -18,14 +18,11 @@ private Q_SLOTS:
     void loadFollowsMarkers();
     void savePatternOverFourBlocks_data();
     void savePatternOverFourBlocks();
-    void saveOntoOpenedFile();
     void openRefused_data();
     void openRefused();
     void saveRefusedLeavesFile_data();
     void saveRefusedLeavesFile();
     void saveOntoAFullDisk();
-    void problemTexts_data();
-    void problemTexts();
 
 private:
     void prepare(const QStringList &description, const QStringList &source);
@@ -67,55 +64,33 @@ void TestParamFile::loadFollowsMarkers() {
 }
 
 void TestParamFile::savePatternOverFourBlocks_data() {
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("text");
-    // Grid row 1 (line 0) edited to 7; line 3 unmarked, kept as read; line 7 unmarked -1.
-    QTest::newRow("block 0 from the grid") << 0 << "7";
-    QTest::newRow("block 0 unmarked as read") << 3 << " 1003 ";
-    QTest::newRow("block 0 unmarked -1") << 7 << "-1";
-    QTest::newRow("block 0 last described, unmarked") << 39 << " 1039 ";
-    QTest::newRow("block 0 last marked") << 38 << "1038";
-    QTest::newRow("block 0 beyond the description") << 40 << "-1";
-    QTest::newRow("block 0 end") << 255 << "-1";
-    QTest::newRow("block 1 edited + 1") << 256 << " 8 ";
-    QTest::newRow("block 1 unmarked + 1") << 259 << " 1004 ";
-    QTest::newRow("block 1 of -1") << 263 << " 0 ";
-    QTest::newRow("block 1 beyond") << 296 << "-1";
-    QTest::newRow("block 2 edited + 2") << 512 << " 9 ";
-    QTest::newRow("block 2 of -1") << 519 << " 1 ";
-    QTest::newRow("block 2 last described") << 551 << " 1041 ";
-    QTest::newRow("block 2 beyond") << 552 << "-1";
-    QTest::newRow("block 3") << 768 << "-1";
-    QTest::newRow("last line") << 1023 << "-1";
+    QTest::addColumn<bool>("ontoSource");
+    QTest::newRow("under a new name") << false;
+    QTest::newRow("onto the opened file") << true;
 }
 
+// Grid row 1 (line 0) edited to 7; line 3 unmarked, kept as read; line 7 unmarked -1. Block 1 holds
+// the values + 1, block 2 + 2, as far as the description reaches; the rest is -1.
 void TestParamFile::savePatternOverFourBlocks() {
-    QFETCH(int, line);
-    QFETCH(QString, text);
+    QFETCH(bool, ontoSource);
     QStringList source = ParameterLines();
     source[7] = "-1";
     prepare(FortyLineDescription(), source);
     QVERIFY(!openfilezr5(*ctx_));
     g1_->SetTextMatrix(1, kRaw, " 7 ");
+    if (ontoSource)
+        ctx_->destination = ctx_->source;
     QVERIFY(!salvafile(*ctx_));
-    const QStringList saved = files_->lines("copy.13d");
+    const QStringList saved = files_->lines(ontoSource ? "pump.13d" : "copy.13d");
     QCOMPARE(saved.size(), 1024);
-    QCOMPARE(saved[line], text);
-    QVERIFY(files_->bytes("copy.13d").endsWith("-1\r\n-1\r\n"));
+    const QList<QPair<int, QString>> expected{
+        {0, "7"},     {3, " 1003 "},   {7, "-1"},       {38, "1038"}, {39, " 1039 "}, {40, "-1"},
+        {255, "-1"},  {256, " 8 "},    {259, " 1004 "}, {263, " 0 "}, {296, "-1"},    {512, " 9 "},
+        {519, " 1 "}, {551, " 1041 "}, {552, "-1"},     {768, "-1"},  {1023, "-1"}};
+    for (const auto &[line, text] : expected)
+        QVERIFY2(saved[line] == text,
+                 qPrintable(QString("line %1: %2").arg(line).arg(saved[line])));
     QCOMPARE(ctx_->ParameterRowCount, 30);
-}
-
-void TestParamFile::saveOntoOpenedFile() {
-    prepare(FortyLineDescription(), ParameterLines());
-    QVERIFY(!openfilezr5(*ctx_));
-    g1_->SetTextMatrix(2, kRaw, "5");
-    ctx_->destination = ctx_->source;
-    QVERIFY(!salvafile(*ctx_));
-    const QStringList saved = files_->lines("pump.13d");
-    QCOMPARE(saved.size(), 1024);
-    QCOMPARE(saved[1], "5");
-    QCOMPARE(saved[3], " 1003 ");
-    QCOMPARE(saved[257], " 6 ");
 }
 
 void TestParamFile::openRefused_data() {
@@ -234,21 +209,6 @@ void TestParamFile::saveOntoAFullDisk() {
     QCOMPARE(problem->kind, ParamProblem::CannotWrite);
     QCOMPARE(files_->bytes("small/copy.13d"), old);
     QVERIFY(ProblemText(*problem, 0).contains(QString::fromUtf8("il disco è pieno")));
-}
-
-void TestParamFile::problemTexts_data() {
-    QTest::addColumn<int>("lang");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("italian") << 0 << "non è un numero";
-    QTest::newRow("english") << 1 << "\"12a\" on line 6 is not a number";
-    QTest::newRow("french") << 2 << "n'est pas un nombre";
-}
-
-void TestParamFile::problemTexts() {
-    QFETCH(int, lang);
-    QFETCH(QString, expected);
-    const ParamProblem p{ParamProblem::NotANumber, "/x/pump.13d", 5, "12a"};
-    QVERIFY2(ProblemText(p, lang).contains(expected), qPrintable(ProblemText(p, lang)));
 }
 
 QTEST_GUILESS_MAIN(TestParamFile)

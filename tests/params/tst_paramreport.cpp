@@ -13,8 +13,6 @@ class TestParamReport : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void layouts_data();
-    void layouts();
     void records_data();
     void records();
     void databaseCopiedWhenProgramDirReadOnly();
@@ -46,53 +44,18 @@ void TestParamReport::load(const QString &code) {
     QVERIFY(!openfilezr5(ctx));
 }
 
-void TestParamReport::layouts_data() {
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<int>("lastRow");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("10") << "10"
-                        << "parametri10" << 21 << "ZR3500 Report Parameter";
-    QTest::newRow("11") << "11"
-                        << "parametri11" << 21 << "ZR3500 Report Parameter";
-    QTest::newRow("13 uses 10") << "13"
-                                << "parametri10" << 21 << "ZR3500 Report Parameter";
-    QTest::newRow("14") << "14"
-                        << "parametri14" << 22 << "ZR3500 Parameter File";
-    QTest::newRow("20") << "20"
-                        << "parametri20" << 21 << "ZR3500 Parameter File";
-    QTest::newRow("30") << "30"
-                        << "parametri30" << 29 << "ZR3500 Parameter File";
-    QTest::newRow("40") << "40"
-                        << "parametri40" << 30 << "ZR3500 Parameter File";
-    QTest::newRow("no number uses 10") << "ab"
-                                       << "parametri10" << 21 << "ZR3500 Report Parameter";
-}
-
-void TestParamReport::layouts() {
-    QFETCH(QString, code);
-    QFETCH(QString, table);
-    QFETCH(int, lastRow);
-    QFETCH(QString, caption);
-    const ReportLayout l = LayoutFor(QLocale::c().toDouble(code));
-    QCOMPARE(l.table, table);
-    QCOMPARE(l.lastRow, lastRow);
-    QCOMPARE(l.caption, caption);
-}
-
 void TestParamReport::records_data() {
-    QTest::addColumn<QString>("code");     // example file
-    QTest::addColumn<int>("layout");       // layout code value
+    QTest::addColumn<QString>("code");     // example file; its number chooses the layout
+    QTest::addColumn<int>("layout");       // 0: the code's own
     QTest::addColumn<int>("tableRecords"); // records the table holds before printing
     QTest::addColumn<int>("prints");
     QTest::addColumn<int>("parameterRecords");
     QTest::addColumn<bool>("statusSection");
-    QTest::newRow("layout 10") << "10" << 10 << 21 << 1 << 21 << true;
-    QTest::newRow("code 13 on layout 10") << "13" << 10 << 21 << 1 << 21 << true;
-    QTest::newRow("layout 14") << "14" << 14 << 22 << 1 << 22 << true;
-    QTest::newRow("layout 30") << "30" << 30 << 29 << 1 << 29 << true;
-    QTest::newRow("printed three times, one status section") << "30" << 30 << 29 << 3 << 29 << true;
-    QTest::newRow("table shorter than N") << "14" << 14 << 15 << 1 << 15 << false;
+    QTest::newRow("10") << "10" << 0 << 21 << 1 << 21 << true;
+    QTest::newRow("13 on layout 10") << "13" << 0 << 21 << 1 << 21 << true;
+    QTest::newRow("14") << "14" << 0 << 22 << 1 << 22 << true;
+    QTest::newRow("printed three times, one status section") << "30" << 0 << 29 << 3 << 29 << true;
+    QTest::newRow("table shorter than N") << "14" << 0 << 15 << 1 << 15 << false;
     QTest::newRow("grid shorter than N") << "30" << 40 << 30 << 1 << 30 << false;
 }
 
@@ -104,7 +67,7 @@ void TestParamReport::records() {
     QFETCH(int, parameterRecords);
     QFETCH(bool, statusSection);
     load(code);
-    const ReportLayout l = LayoutFor(layout);
+    const ReportLayout l = LayoutFor(layout ? layout : code.toInt());
     ReportConnection c(db_);
     QVERIFY(c.isOpen());
     QSqlQuery q(c.db());

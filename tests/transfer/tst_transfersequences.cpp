@@ -109,12 +109,12 @@ class TestTransferSequences : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
-    void uploadWritesTheBlockInLineForm();
     void downloadParametersFrameByFrame();
-    void downloadUsesTheFirst1024Values();
-    void roundTripGivesIdenticalBytes();
+    void uploadGivesBackTheDownloadedBytes();
     void programDownload_data();
     void programDownload();
+    void parameterFileForms_data();
+    void parameterFileForms();
     void badFilesSendNothing_data();
     void badFilesSendNothing();
     void fileCutWhileTheProgramGoesOut();
@@ -146,28 +146,9 @@ void TestTransferSequences::cleanup() {
     dir_.reset();
 }
 
-void TestTransferSequences::uploadWritesTheBlockInLineForm() {
-    drive_->setRom(0x3800, 0xFFFF);
-    drive_->setRom(0x3801, 1700);
-    drive_->setRom(0x3802, 0);
-    drive_->setRom(0x3BFF, 0x8000);
-    QCOMPARE(UploadParameters(link(), path("up.10d"), view_), TransferOutcome::Done);
-    const QByteArray file = readFile(path("up.10d"));
-    QCOMPARE(file.count("\r\n"), 1024);
-    QVERIFY(file.startsWith("-1 \r\n 1700 \r\n 0 \r\n"));
-    QVERIFY(file.endsWith("\r\n-32768 \r\n"));
-    QCOMPARE(port_->frames.size(), 1024);
-    QCOMPARE(port_->frames.first(), frameRead(true, 0x3800));
-    QCOMPARE(port_->frames.last(), frameRead(true, 0x3BFF));
-    QCOMPARE(view_.progressMax, 1024);
-    QCOMPARE(view_.progressValue, 1024);
-    QCOMPARE(view_.progressSteps, 1024); // after every word
-    QCOMPARE(view_.labels, QStringList{QStringLiteral("Upload.......")});
-    QVERIFY(view_.pollEnabled);
-}
-
+// Values beyond the first 1024 are not sent.
 void TestTransferSequences::downloadParametersFrameByFrame() {
-    QVERIFY(writeFile(path("p.10d"), parameterFile(1024)));
+    QVERIFY(writeFile(path("p.10d"), parameterFile(1030)));
     QCOMPARE(DownloadParameters(link(), path("p.10d"), view_), TransferOutcome::Done);
     const auto &f = port_->frames;
     QCOMPARE(f.size(), 3073);
@@ -183,21 +164,26 @@ void TestTransferSequences::downloadParametersFrameByFrame() {
     QCOMPARE(view_.labels, QStringList{QStringLiteral("Download.......")});
 }
 
-void TestTransferSequences::downloadUsesTheFirst1024Values() {
-    QVERIFY(writeFile(path("p.10d"), parameterFile(1030)));
-    QCOMPARE(DownloadParameters(link(), path("p.10d"), view_), TransferOutcome::Done);
-    QCOMPARE(drive_->ram(0xBBFF), static_cast<quint16>(1023 * 3 - 500));
-    QCOMPARE(drive_->ram(0xBC00), static_cast<quint16>(1023)); // second block, not value 1024
-}
-
-void TestTransferSequences::roundTripGivesIdenticalBytes() {
-    QByteArray original;
-    for (int i = 0; i < 1024; ++i)
-        original += FormatParameterLine((i * 7919) % 65536 - 32768);
+// The completion word copies the blocks into ROM, where the upload reads them in line form.
+void TestTransferSequences::uploadGivesBackTheDownloadedBytes() {
+    QByteArray original; // the line form: a blank for the sign of a positive value, one after
+    for (int i = 0; i < 1024; ++i) {
+        const int v = (i * 7919) % 65536 - 32768;
+        original += (v < 0 ? "" : " ") + QByteArray::number(v) + " \r\n";
+    }
     QVERIFY(writeFile(path("in.10d"), original));
     QCOMPARE(DownloadParameters(link(), path("in.10d"), view_), TransferOutcome::Done);
+    port_->frames.clear();
+    view_ = RecordingView();
     QCOMPARE(UploadParameters(link(), path("out.10d"), view_), TransferOutcome::Done);
     QCOMPARE(readFile(path("out.10d")), original);
+    QCOMPARE(port_->frames.size(), 1024);
+    QCOMPARE(port_->frames.first(), frameRead(true, 0x3800));
+    QCOMPARE(port_->frames.last(), frameRead(true, 0x3BFF));
+    QCOMPARE(view_.progressMax, 1024);
+    QCOMPARE(view_.progressSteps, 1024); // after every word
+    QCOMPARE(view_.labels, QStringList{QStringLiteral("Upload.......")});
+    QVERIFY(view_.pollEnabled);
 }
 
 void TestTransferSequences::programDownload_data() {
@@ -224,6 +210,28 @@ void TestTransferSequences::programDownload() {
     QCOMPARE(view_.progressValue, 20480);
     QCOMPARE(view_.progressSteps, 20480);
     QCOMPARE(view_.notConfirmed, 0);
+}
+
+// The forms of a parameter file a download takes: the first 1024 values whatever separates them.
+void TestTransferSequences::parameterFileForms_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("first");
+    QByteArray commas;
+    for (int i = 0; i < 1024; ++i)
+        commas += QByteArray::number(i * 3 - 500) + ((i % 8 == 7) ? "\n" : ",");
+    QTest::newRow("commas and LF") << commas << -500;
+    QTest::newRow("blank lines skipped") << "\r\n  \r\n" + parameterFile(1024) << -500;
+    QTest::newRow("anything after 1024 values") << parameterFile(1024) + "not a number\r\n" << -500;
+    QTest::newRow("blanks around") << "  -500  \r\n" + parameterFile(1024).mid(6) << -500;
+}
+
+void TestTransferSequences::parameterFileForms() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, first);
+    QVERIFY(writeFile(path("p.10d"), content));
+    QCOMPARE(DownloadParameters(link(), path("p.10d"), view_), TransferOutcome::Done);
+    QCOMPARE(drive_->ram(0xB800), static_cast<quint16>(first));
+    QCOMPARE(drive_->ram(0xBBFF), static_cast<quint16>(1023 * 3 - 500));
 }
 
 void TestTransferSequences::badFilesSendNothing_data() {

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <optional>
+
 using namespace zr;
 using namespace zr::shell;
 using zr::transfer::TransferWindow;
@@ -41,8 +43,10 @@ struct TransferFixture : ShellFixture {
             w->show();
         return w;
     }
-    // The page after one status poll, with "Parametri" or "Programma" chosen by a click.
-    TransferWindow *ready(bool parameters) {
+    // The page after one status poll of a drive with status, with "Parametri" chosen by a click.
+    TransferWindow *ready(bool parameters, std::optional<quint16> status = {}) {
+        if (status)
+            drive.setStatus(*status);
         TransferWindow *w = page();
         w->tempo_Timer();
         if (parameters && w->opzione_1->isEnabled())
@@ -81,16 +85,11 @@ QString writeParameterFile(const QTemporaryDir &dir, int values) {
 class TestTransferWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void paramFileCode_data();
-    void paramFileCode();
     void statusDecidesWhatIsOffered_data();
     void statusDecidesWhatIsOffered();
     void dialogFilterFollowsTheRelease();
     void oneDownloadPerOpening();
-    void keysOnTheOptions_data();
-    void keysOnTheOptions();
     void uploadNameGetsTheExtension();
-    void cancelledUploadLeavesThePollStopped();
     void lostDriveReturnsToTheLinkPage_data();
     void lostDriveReturnsToTheLinkPage();
     void communicationErrorEndsTheProgram_data();
@@ -102,53 +101,44 @@ private Q_SLOTS:
     void unloadRestoresTheDriveNumberAndTheLink();
 };
 
-void TestTransferWindow::paramFileCode_data() {
-    QTest::addColumn<int>("release");
-    QTest::addColumn<int>("code");
-    QTest::newRow("1310") << 1310 << 11;
-    QTest::newRow("1700") << 1700 << 10;
-    QTest::newRow("2130") << 2130 << 23;
-    QTest::newRow("unknown") << 0 << 0;
-}
-
-void TestTransferWindow::paramFileCode() {
-    QFETCH(int, release);
-    QFETCH(int, code);
-    QCOMPARE(transfer::ParamFileCodeOf(release), code);
-}
-
+// A running program offers the parameter upload only, the loader mode the downloads only; the
+// underlined letters of the offered actions open their dialogs.
 void TestTransferWindow::statusDecidesWhatIsOffered_data() {
     QTest::addColumn<quint16>("status");
-    QTest::addColumn<bool>("uploadShown");
-    QTest::addColumn<bool>("programEnabled");
-    QTest::newRow("program running: upload only") << quint16(0x4000) << true << false;
-    QTest::newRow("loader mode: download only") << quint16(0) << false << true;
+    QTest::addColumn<char>("key");
+    QTest::addColumn<QString>("dialog"); // title of the dialog the key opens; empty = none
+    QTest::newRow("running: u uploads") << quint16(0x4000) << 'u' << "Upload Parameter";
+    QTest::newRow("running: d does nothing") << quint16(0x4000) << 'd' << "";
+    QTest::newRow("loader mode: d downloads") << quint16(0) << 'd' << "Download Program";
+    QTest::newRow("loader mode: D does nothing") << quint16(0) << 'D' << "";
+    QTest::newRow("loader mode: u does nothing") << quint16(0) << 'u' << "";
 }
 
 void TestTransferWindow::statusDecidesWhatIsOffered() {
     QFETCH(quint16, status);
-    QFETCH(bool, uploadShown);
-    QFETCH(bool, programEnabled);
+    QFETCH(char, key);
+    QFETCH(QString, dialog);
+    const bool running = status != 0;
     TransferFixture f;
-    f.drive.setStatus(status);
-    TransferWindow *w = f.page();
-    QVERIFY(w);
+    TransferWindow *w = f.ready(false, status);
     QVERIFY(w->tempo->isActive());
-    w->tempo_Timer();
-    QCOMPARE(w->upload->isVisible(), uploadShown);
-    QCOMPARE(w->download->isVisible(), !uploadShown);
-    QCOMPARE(w->opzione_0->isEnabled(), programEnabled);
-    QCOMPARE(w->destination->isVisible(), uploadShown);
-    if (uploadShown)
+    QCOMPARE(w->upload->isVisible(), running);
+    QCOMPARE(w->download->isVisible(), !running);
+    QCOMPARE(w->opzione_0->isEnabled(), !running);
+    QCOMPARE(w->destination->isVisible(), running);
+    if (running)
         QVERIFY(w->opzione_1->isChecked()); // "Parametri" is forced
     QCOMPARE(f.state.StatusFlag14, qint32(status & 0x4000));
+    QTest::keyClick(running ? w->opzione_1 : w->opzione_0, key);
+    QCOMPARE(f.modals.seen().size(), dialog.isEmpty() ? 0 : 1);
+    if (!dialog.isEmpty())
+        QCOMPARE(f.modals.seen().first().title, dialog);
 }
 
 void TestTransferWindow::dialogFilterFollowsTheRelease() {
     TransferFixture f;
-    f.drive.setStatus(0);
     f.state.DriveRelease = 1310;
-    TransferWindow *w = f.ready(true);
+    TransferWindow *w = f.ready(true, 0);
     f.modals.cancel();
     QTest::mouseClick(w->download, Qt::LeftButton);
     QCOMPARE(f.modals.seen().size(), 1);
@@ -161,8 +151,7 @@ void TestTransferWindow::dialogFilterFollowsTheRelease() {
 void TestTransferWindow::oneDownloadPerOpening() {
     QTemporaryDir dir;
     TransferFixture f;
-    f.drive.setStatus(0);
-    TransferWindow *w = f.ready(true);
+    TransferWindow *w = f.ready(true, 0);
     f.modals.choose(writeParameterFile(dir, 1024));
     QTest::mouseClick(w->download, Qt::LeftButton);
     QCOMPARE(f.drive.ram(0xB9FF), quint16(0x1FF));
@@ -177,54 +166,23 @@ void TestTransferWindow::oneDownloadPerOpening() {
     QCOMPARE(f.port.writes(), writesAfterFirst);
 }
 
-void TestTransferWindow::keysOnTheOptions_data() {
-    QTest::addColumn<quint16>("status");
-    QTest::addColumn<char>("key");
-    QTest::addColumn<QString>("dialog"); // title of the dialog the key opens; empty = none
-    QTest::newRow("d downloads") << quint16(0) << 'd' << "Download Program";
-    QTest::newRow("D does nothing") << quint16(0) << 'D' << "";
-    QTest::newRow("u without upload does nothing") << quint16(0) << 'u' << "";
-    QTest::newRow("u uploads") << quint16(0x4000) << 'u' << "Upload Parameter";
-    QTest::newRow("d without download does nothing") << quint16(0x4000) << 'd' << "";
-}
-
-void TestTransferWindow::keysOnTheOptions() {
-    QFETCH(quint16, status);
-    QFETCH(char, key);
-    QFETCH(QString, dialog);
-    TransferFixture f;
-    f.drive.setStatus(status);
-    TransferWindow *w = f.page();
-    w->tempo_Timer();
-    QRadioButton *option = status ? w->opzione_1 : w->opzione_0;
-    QTest::keyClick(option, key);
-    QCOMPARE(f.modals.seen().size(), dialog.isEmpty() ? 0 : 1);
-    if (!dialog.isEmpty())
-        QCOMPARE(f.modals.seen().first().title, dialog);
-}
-
-// A name typed without an extension gets the release's, so the next download dialog lists it.
+// A cancelled dialog leaves the poll stopped and nothing chosen; a name typed without an
+// extension gets the release's, so the next download dialog lists it.
 void TestTransferWindow::uploadNameGetsTheExtension() {
     QTemporaryDir dir;
     TransferFixture f;
     f.state.DriveRelease = 1700;
     TransferWindow *w = f.ready(true);
+    f.modals.cancel();
+    QTest::mouseClick(w->upload, Qt::LeftButton);
+    QCOMPARE(f.modals.seen().first().kind, QStringLiteral("save"));
+    QVERIFY(!w->tempo->isActive());
+    QVERIFY(w->destination->text().isEmpty());
     f.modals.choose(dir.filePath(QStringLiteral("edited")));
     QTest::mouseClick(w->upload, Qt::LeftButton);
     QCOMPARE(w->destination->text(), dir.filePath(QStringLiteral("edited.10d")));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("edited.10d"))));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("edited"))));
-}
-
-void TestTransferWindow::cancelledUploadLeavesThePollStopped() {
-    TransferFixture f;
-    TransferWindow *w = f.ready(true);
-    f.modals.cancel();
-    QTest::mouseClick(w->upload, Qt::LeftButton);
-    QVERIFY(!w->tempo->isActive());
-    QVERIFY(w->upload->isVisible());
-    QVERIFY(w->destination->text().isEmpty());
-    QCOMPARE(f.modals.seen().first().kind, QStringLiteral("save"));
 }
 
 void TestTransferWindow::lostDriveReturnsToTheLinkPage_data() {
@@ -307,8 +265,6 @@ void TestTransferWindow::refusedFilesAreExplained_data() {
                                                  << "lettera minuscola";
     QTest::newRow("lower-case program, French") << "program" << 2 << "Fichier non valide"
                                                 << "lettre minuscule";
-    QTest::newRow("upload into a missing folder, Italian") << "upload" << 0 << "File non scritto"
-                                                           << "non esiste";
     QTest::newRow("upload into a missing folder, English") << "upload" << 1 << "File not written"
                                                            << "does not exist";
 }
@@ -322,8 +278,7 @@ void TestTransferWindow::refusedFilesAreExplained() {
     TransferFixture f;
     f.state.CurrentLanguage = qint16(language);
     const bool upload = operation == "upload";
-    f.drive.setStatus(upload ? 0x4000 : 0);
-    TransferWindow *w = f.ready(operation != "program");
+    TransferWindow *w = f.ready(operation != "program", upload ? 0x4000 : 0);
     const int writes = f.port.writes();
     if (operation == "parameters")
         f.modals.choose(writeParameterFile(dir, 10));
@@ -350,8 +305,7 @@ void TestTransferWindow::inputWaitsVisiblyWhileTheTransferRuns() {
     QTemporaryDir dir;
     TransferFixture f;
     f.state.CurrentLanguage = kItalian;
-    f.drive.setStatus(0);
-    TransferWindow *w = f.ready(true);
+    TransferWindow *w = f.ready(true, 0);
     bool noteShown = false;
     Qt::CursorShape pointer = Qt::ArrowCursor;
     bool pageLeftDuringTransfer = false;
@@ -381,8 +335,7 @@ void TestTransferWindow::unconfirmedDownloadIsReported() {
     QTemporaryDir dir;
     TransferFixture f;
     f.state.CurrentLanguage = kEnglish;
-    f.drive.setStatus(0);
-    TransferWindow *w = f.ready(false);
+    TransferWindow *w = f.ready(false, 0);
     const int served = f.drive.transactions() + kProgramWords; // all but the completion word
     f.drive.addFault(*sim::ParseFault(QStringLiteral("silence:after=%1").arg(served)));
     f.modals.choose(writeFile(dir, "p.hex", programFile()));
