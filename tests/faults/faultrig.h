@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <ctime>
+
 namespace zr::faults {
 
 // The real port with the requests handed to it (one a transaction).
@@ -20,6 +22,7 @@ class CountingPort final : public SerialPort {
 public:
     explicit CountingPort(SerialPort &inner) : inner_(inner) {}
     QList<QByteArray> frames; // every request handed to the port
+    int sentOnLine = 0;       // the requests the port could send
 
     bool IsOpen() const override { return inner_.IsOpen(); }
     bool Open() override { return inner_.Open(); }
@@ -28,7 +31,9 @@ public:
     int GetPortNumber() const override { return inner_.GetPortNumber(); }
     bool Write(const QByteArray &bytes) override {
         frames << bytes;
-        return inner_.Write(bytes);
+        const bool ok = inner_.Write(bytes);
+        sentOnLine += ok;
+        return ok;
     }
     QByteArray ReadAvailable(bool *ok = nullptr) override { return inner_.ReadAvailable(ok); }
     bool waitForData(int msecs) override { return inner_.waitForData(msecs); }
@@ -98,5 +103,12 @@ struct FaultRig {
         return port->IsOpen() || port->Open();
     }
 };
+
+// The CPU time this process has used, all threads.
+inline double cpuSeconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
 
 } // namespace zr::faults

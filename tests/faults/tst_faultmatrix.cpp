@@ -16,6 +16,7 @@
 #include "operation.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
 
@@ -25,9 +26,27 @@ using namespace zr::faults;
 class TestFaultMatrix : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void cell_data();
     void cell();
+
+private:
+    double cpuPerTransaction_ = 0;
 };
+
+// What a transaction costs the program and the drive together on this machine, measured on a
+// line without faults: the work a row may do besides waiting.
+void TestFaultMatrix::initTestCase() {
+    Operation poll(Op::LinkPoll);
+    QVERIFY(poll.prepare());
+    const int before = poll.rig.port->sentOnLine;
+    const double cpu0 = cpuSeconds();
+    for (int i = 0; i < 100; ++i)
+        poll.run();
+    const int sent = poll.rig.port->sentOnLine - before;
+    QVERIFY(sent > 0);
+    cpuPerTransaction_ = (cpuSeconds() - cpu0) / sent;
+}
 
 void TestFaultMatrix::cell_data() {
     QTest::addColumn<QString>("op");
@@ -151,8 +170,15 @@ void TestFaultMatrix::cell() {
     o.rig.setFault(*parsed);
 
     const qsizetype framesBefore = o.rig.port->frames.size();
+    const int onLineBefore = o.rig.port->sentOnLine;
+    const double cpu0 = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
     const QString got = o.run();
+    const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
+    const double cpu = cpuSeconds() - cpu0;
     const QList<QByteArray> sent = o.rig.port->frames.mid(framesBefore);
+    const int onLine = o.rig.port->sentOnLine - onLineBefore;
 
     QCOMPARE(got, outcome);
     const bool success = got == successOf(kind);
@@ -204,6 +230,16 @@ void TestFaultMatrix::cell() {
     } else {
         QCOMPARE(sent.size(), tries);
     }
+    // No core spinning while the operation waits: besides the work of the transactions that
+    // reached the line (three times what one costs here) and 50 ms for files and windows, the
+    // CPU stays below a tenth of the time spent. A loop that spins takes a good part of a core
+    // even on a busy machine, so the margin is wide.
+    const double idleCpu = cpu - 3 * onLine * cpuPerTransaction_;
+    QVERIFY2(idleCpu < 0.1 * seconds + 0.05,
+             qPrintable(QStringLiteral("%1 s CPU in %2 s for %3 transactions")
+                            .arg(cpu)
+                            .arg(seconds)
+                            .arg(onLine)));
     // What the operation says and leaves behind.
     switch (kind) {
     case Op::LinkPoll:
