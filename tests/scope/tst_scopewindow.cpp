@@ -101,7 +101,6 @@ private slots:
     void axesFollowTheKnobs();
     void modeCapsTheTimeBase_data();
     void modeCapsTheTimeBase();
-    void rollTurnsTheMeasurementOff();
     void cursorsFillTheTableAtOnce_data();
     void cursorsFillTheTableAtOnce();
     void levelLineShowsTheLevelUsed_data();
@@ -217,25 +216,6 @@ void TestScopeWindow::modeCapsTheTimeBase() {
     QTEST(w->CWGraph1->axisCaption(ScopeGraph::XAxis), "unit");
 }
 
-void TestScopeWindow::rollTurnsTheMeasurementOff() {
-    Rig rig;
-    ScopeWindow *w = rig.scope();
-    ChooseMode(w, kNorm);
-    QTest::mouseClick(w->CWButton2, Qt::LeftButton);
-    QVERIFY(w->CWGraph1->cursorVisible(ScopeGraph::Cursor1));
-    QVERIFY(!w->MSFlexGrid1->isHidden());
-    ChooseMode(w, kRoll);
-    QCOMPARE(w->CWButton2->value(), false);
-    QVERIFY(!w->CWButton2->isEnabled());
-    QVERIFY(!w->CWGraph1->cursorVisible(ScopeGraph::Cursor1));
-    QVERIFY(!w->CWGraph1->cursorVisible(ScopeGraph::Cursor2));
-    QVERIFY(w->MSFlexGrid1->isHidden());
-    // Clicking it in Roll changes nothing.
-    QTest::mouseClick(w->CWButton2, Qt::LeftButton);
-    QVERIFY(!w->CWGraph1->cursorVisible(ScopeGraph::Cursor1));
-    QVERIFY(w->MSFlexGrid1->isHidden());
-}
-
 void TestScopeWindow::cursorsFillTheTableAtOnce_data() {
     QTest::addColumn<int>("timeBase");
     QTest::addColumn<QStringList>("cells"); // as the cursors start, columns 1..7
@@ -285,6 +265,14 @@ void TestScopeWindow::cursorsFillTheTableAtOnce() {
     QTest::mouseClick(w->CWButton2, Qt::LeftButton);
     QVERIFY(w->MSFlexGrid1->isHidden());
     QCOMPARE(Rig::cell(w, 1, 5), QString()); // emptied
+    // Roll turns the measurement off, and a click does not turn it on there.
+    QTest::mouseClick(w->CWButton2, Qt::LeftButton);
+    ChooseMode(w, kRoll);
+    QVERIFY(!w->CWButton2->value() && !w->CWButton2->isEnabled());
+    QVERIFY(!g->cursorVisible(ScopeGraph::Cursor1) && !g->cursorVisible(ScopeGraph::Cursor2));
+    QVERIFY(w->MSFlexGrid1->isHidden());
+    QTest::mouseClick(w->CWButton2, Qt::LeftButton);
+    QVERIFY(!g->cursorVisible(ScopeGraph::Cursor1) && w->MSFlexGrid1->isHidden());
 }
 
 void TestScopeWindow::levelLineShowsTheLevelUsed_data() {
