@@ -23,7 +23,6 @@ class TestScopeAcquisition : public QObject {
 private slots:
     void risingPassage_data();
     void risingPassage();
-    void samplesToFill_data();
     void samplesToFill();
 
     void startHandsTheLineOver_data();
@@ -62,18 +61,9 @@ void TestScopeAcquisition::risingPassage() {
     QTEST(RisingPassage(block, level), "found");
 }
 
-void TestScopeAcquisition::samplesToFill_data() {
-    QTest::addColumn<double>("xMax");
-    QTest::addColumn<int>("len");
-    QTest::addColumn<int>("count");
-    QTest::newRow("20 mSec after 5 samples") << 19.53 << 5 << 15;
-    QTest::newRow("trigger block longer than the screen") << 19.53 << 30 << 0;
-}
-
 void TestScopeAcquisition::samplesToFill() {
-    QFETCH(double, xMax);
-    QFETCH(int, len);
-    QTEST(int(SamplesToFill(xMax, len)), "count");
+    QCOMPARE(SamplesToFill(19.53, 5), qsizetype(15)); // 20 mSec after a trigger block of 5
+    QCOMPARE(SamplesToFill(19.53, 30), qsizetype(0)); // a trigger block longer than the screen
 }
 
 // Whatever startscope meets, exactly one port is open afterwards, and the panel polls exactly
