@@ -1,5 +1,6 @@
-// The front panel's display decoding, symbol cells, key values and releases, and the Enter guard's
-// rules where the drive's menu cannot show them. What the window shows is in tst_frontwindow.
+// The front panel's display decoding, symbol cells, and the Enter guard's rules where the drive's
+// menu cannot show them. What the window shows is in tst_frontwindow, keys on the line in
+// tst_panelpoll.
 
 #include "paneldisplay.h"
 #include "panelkeys.h"
@@ -33,10 +34,6 @@ private Q_SLOTS:
     void displayWords_data();
     void displayWords();
     void symbolCellGoesBackToTheNormalFont();
-    void keyValues_data();
-    void keyValues();
-    void keyReleases_data();
-    void keyReleases();
     void enterGuard_data();
     void enterGuard();
 };
@@ -65,42 +62,6 @@ void TestPanelCore::symbolCellGoesBackToTheNormalFont() {
     QVERIFY(cells[0].symbol);
     RenderRow(QStringLiteral("x"), cells);
     QVERIFY(!cells[0].symbol);
-}
-
-void TestPanelCore::keyValues_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("holdTicks");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("minus, tenth tick") << 128 << 10 << " 128";
-    QTest::newRow("minus, eleventh tick") << 128 << 11 << "16512";
-    QTest::newRow("plus, long hold") << 8 << 32767 << "16392";
-    QTest::newRow("enter") << 4 << 1 << " 4";
-}
-
-void TestPanelCore::keyValues() {
-    QFETCH(int, key);
-    QFETCH(int, holdTicks);
-    QTEST(KeyValueText(key, holdTicks), "text");
-}
-
-// "+" and "-" are sent while held; the other keys wait for their one delivery.
-void TestPanelCore::keyReleases_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("pending");        // after the press
-    QTest::addColumn<int>("pendingAfterUp"); // after the release
-    QTest::newRow("minus is held") << 0 << 128 << 0;
-    QTest::newRow("enter stays for its one delivery") << 2 << 4 << 4;
-    QTest::newRow("left") << 4 << 64 << 64;
-    QTest::newRow("contrast sends nothing") << 6 << 0 << 0;
-}
-
-void TestPanelCore::keyReleases() {
-    QFETCH(int, index);
-    PanelState s;
-    PressKey(s, index);
-    QTEST(s.pendingKey, "pending");
-    ReleaseKey(s);
-    QTEST(s.pendingKey, "pendingAfterUp");
 }
 
 void TestPanelCore::enterGuard_data() {

@@ -115,7 +115,8 @@ void TestPanelPoll::heldKeys_data() {
     QTest::newRow("minus") << int(kMinusKey) << 128;
 }
 
-// Ten ticks of the plain code, then the held bit; a new press counts afresh.
+// Ten ticks of the plain code, then the held bit; a new press counts afresh; a long hold does not
+// overflow the count.
 void TestPanelPoll::heldKeys() {
     QFETCH(int, index);
     QFETCH(int, code);
@@ -136,6 +137,11 @@ void TestPanelPoll::heldKeys() {
     PressKey(rig.state, index);
     rig.tick();
     QCOMPARE(rig.keyWrites.last(), quint16(code));
+    // Held for about 46 minutes: the count stops at its limit and the held bit stays.
+    rig.state.holdTicks = 32767;
+    QVERIFY(rig.tick().linkOk);
+    QCOMPARE(rig.state.holdTicks, qint16(32767));
+    QCOMPARE(rig.keyWrites.last(), quint16(code | 0x4000));
 }
 
 void TestPanelPoll::oneShotKeysAreSentOnce() {
