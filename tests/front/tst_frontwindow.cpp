@@ -78,7 +78,7 @@ class TestFrontWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void layoutInsideTheFrame();
-    void showsTheDriveDisplayLegibly();
+    void symbolsAndLegendsAreLegible();
     void enterGuard_data();
     void enterGuard();
     void keyboardWorksOnShow_data();
@@ -110,7 +110,7 @@ void TestFrontWindow::layoutInsideTheFrame() {
     QVERIFY(w->rect().contains(frame->geometry()));
 }
 
-void TestFrontWindow::showsTheDriveDisplayLegibly() {
+void TestFrontWindow::symbolsAndLegendsAreLegible() {
     Rig rig;
     rig.drive.setRelease(1812);
     FrontWindow *w = rig.openStill();

@@ -106,7 +106,7 @@ private slots:
     void levelLineShowsTheLevelUsed_data();
     void levelLineShowsTheLevelUsed();
     void acquisitionStateAndEdgeMarker();
-    void holdDropsTheStreamAndRunResumes();
+    void holdReadsAndDropsTheStream();
     void exportKeepsWhatWasOnScreen();
     void scopeButtonHandsTheLineOver();
     void leavingThePanelGivesTheLineBackFirst();
@@ -345,7 +345,7 @@ void TestScopeWindow::acquisitionStateAndEdgeMarker() {
     rig.shell.forms().unload(kScopeWindow);
 }
 
-void TestScopeWindow::holdDropsTheStreamAndRunResumes() {
+void TestScopeWindow::holdReadsAndDropsTheStream() {
     Rig rig;
     rig.drive.scopeStream().setPeriod(std::chrono::microseconds(20));
     ScopeWindow *w = rig.openFromThePanel();
