@@ -56,6 +56,29 @@ private:
     const SerialPort *other_ = nullptr;
 };
 
+// A line of its own: each read hands over the next byte of the script, or, when endless, the
+// whole script again.
+class ScriptPort final : public SerialPort {
+public:
+    bool IsOpen() const override { return open; }
+    bool Open() override { return open = true; }
+    bool Close() override { return !(open = false); }
+    bool Write(const QByteArray &) override { return open; }
+    QByteArray ReadAvailable(bool *ok) override {
+        if (ok)
+            *ok = open;
+        if (!open || endless)
+            return open ? script : QByteArray();
+        const QByteArray one = script.left(1);
+        script.remove(0, 1);
+        return one;
+    }
+    bool waitForData(int) override { return open && !script.isEmpty(); }
+    bool open = false;
+    bool endless = false;
+    QByteArray script;
+};
+
 // The window and the front panel as the acquisition sees them.
 class FakeView : public ScopeView {
 public:
