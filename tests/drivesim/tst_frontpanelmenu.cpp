@@ -1,6 +1,7 @@
 // The simulated drive's front-panel menu, driven through the key word over the in-process link,
 // and read through the loader's own display decoding.
 
+#include "datatable.h"
 #include "driveprotocol.h"
 #include "frontpanelmenu.h"
 #include "paneldisplay.h"
@@ -8,6 +9,9 @@
 #include "simserialport.h"
 
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr;
 using namespace zr::sim;
@@ -58,17 +62,16 @@ private Q_SLOTS:
 };
 
 void TestFrontPanelMenu::navigation_data() {
-    QTest::addColumn<QList<int>>("codes");
-    QTest::addColumn<int>("screen");
+    columns<QList<int>, int>("codes", "screen");
 
-    QTest::newRow("starts on status") << QList<int>{} << 0;
-    QTest::newRow("right") << QList<int>{kRight} << 1;
-    QTest::newRow("held right still one step") << QList<int>{kRight | 0x4000} << 1;
-    QTest::newRow("left wraps to variables") << QList<int>{kLeft} << 10;
-    QTest::newRow("right wraps to status") << QList<int>(11, kRight) << 0;
-    QTest::newRow("enter opens the parameters") << QList<int>{kEnter} << 1;
-    QTest::newRow("esc goes home") << QList<int>{kRight, kRight, kRight, kEsc} << 0;
-    QTest::newRow("unknown code does nothing") << QList<int>{kRight, 1, 16} << 1;
+    row("starts on status", QList<int>{}, 0);
+    row("right", QList<int>{kRight}, 1);
+    row("held right still one step", QList<int>{kRight | 0x4000}, 1);
+    row("left wraps to variables", QList<int>{kLeft}, 10);
+    row("right wraps to status", QList<int>(11, kRight), 0);
+    row("enter opens the parameters", QList<int>{kEnter}, 1);
+    row("esc goes home", QList<int>{kRight, kRight, kRight, kEsc}, 0);
+    row("unknown code does nothing", QList<int>{kRight, 1, 16}, 1);
 }
 
 void TestFrontPanelMenu::navigation() {
@@ -80,20 +83,15 @@ void TestFrontPanelMenu::navigation() {
 }
 
 void TestFrontPanelMenu::valueSteps_data() {
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<QList<int>>("codes");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("row2");
+    columns<int, QList<int>, int, QString>("screen", "codes", "value", "row2");
 
-    QTest::newRow("held plus is ten steps") << 1 << QList<int>{8 | 0x4000} << 1510 << "";
-    QTest::newRow("current limit with plus-minus")
-        << 2 << QList<int>{kMinus} << 124 << QStringLiteral("         \u00B112.4 A");
-    QTest::newRow("resistance in ohm")
-        << 4 << QList<int>{} << 235 << QStringLiteral("          2.35 ~");
-    QTest::newRow("temperature stops at its maximum")
-        << 5 << QList<int>(5, 8 | 0x4000) << 120 << QStringLiteral("          120 \u00BAC");
-    QTest::newRow("plus on the status screen changes nothing")
-        << 0 << QList<int>{kPlus} << -1 << "";
+    row("held plus is ten steps", 1, QList<int>{8 | 0x4000}, 1510, "");
+    row("current limit with plus-minus", 2, QList<int>{kMinus}, 124,
+        QStringLiteral("         \u00B112.4 A"));
+    row("resistance in ohm", 4, QList<int>{}, 235, QStringLiteral("          2.35 ~"));
+    row("temperature stops at its maximum", 5, QList<int>(5, 8 | 0x4000), 120,
+        QStringLiteral("          120 \u00BAC"));
+    row("plus on the status screen changes nothing", 0, QList<int>{kPlus}, -1, "");
 }
 
 void TestFrontPanelMenu::valueSteps() {
@@ -146,13 +144,12 @@ void TestFrontPanelMenu::statusShowsReleaseAndIsRedrawnOnEachSweep() {
 }
 
 void TestFrontPanelMenu::languages_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("language");
+    columns<QString, int>("text", "language");
 
-    QTest::newRow("ita") << "ita" << 0;
-    QTest::newRow("EN") << "EN" << 1;
-    QTest::newRow("2") << "2" << 2;
-    QTest::newRow("german") << "deu" << -1;
+    row("ita", "ita", 0);
+    row("EN", "EN", 1);
+    row("2", "2", 2);
+    row("german", "deu", -1);
 }
 
 void TestFrontPanelMenu::languages() {

@@ -1,12 +1,15 @@
 // The simulated drive's oscilloscope stream: started and stopped through RAM 0x03B7, samples
 // interleaved with replies, requests still understood while it runs.
 
+#include "datatable.h"
 #include "scopestream.h"
 #include "simdrive.h"
 
 #include <QTest>
 
 #include <chrono>
+
+using zr::test::row;
 
 using namespace zr::sim;
 using namespace std::chrono_literals;
@@ -61,8 +64,8 @@ void TestScopeStream::startRepliesThenStreams() {
 
 void TestScopeStream::stopEndsTheStream_data() {
     QTest::addColumn<int>("drive");
-    QTest::newRow("every drive (63)") << 63;
-    QTest::newRow("own number") << 1;
+    row("every drive (63)", 63);
+    row("own number", 1);
 }
 
 void TestScopeStream::stopEndsTheStream() {

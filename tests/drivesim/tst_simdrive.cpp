@@ -2,6 +2,7 @@
 // as DriveTransaction sees them. Its memory effects (the completion words) are held by the
 // transfer tests that rely on them.
 
+#include "datatable.h"
 #include "driveprotocol.h"
 #include "simdrive.h"
 #include "simserialport.h"
@@ -9,6 +10,9 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr;
 using namespace zr::sim;
@@ -51,21 +55,19 @@ private Q_SLOTS:
 // afterwards (a timeout leaves it as it was) and the time the transaction took, which a timeout
 // holds to the 0.3 s limit and no fault stretches beyond it.
 void TestSimDrive::faultModes_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("data");
-    QTest::newRow("none") << "" << kNoError << "4660";
-    QTest::newRow("noreply") << "noreply" << kTimeoutError << "before";
-    QTest::newRow("partial") << "partial" << kTimeoutError << "before";
-    QTest::newRow("trickle") << "trickle" << kNoError << "4660";
-    QTest::newRow("echo") << "echo" << kEchoError << "4660";
-    QTest::newRow("checksum") << "checksum" << kChecksumError << "4660";
-    QTest::newRow("echo and checksum") << "echo+checksum" << kChecksumError << "4660";
-    QTest::newRow("extra") << "extra" << kNoError << "4660";
-    QTest::newRow("late") << "late" << kTimeoutError << "before";
-    QTest::newRow("garbage (reply shifted by one)") << "garbage" << kChecksumError << "18";
-    QTest::newRow("silence after 0") << "silence" << kTimeoutError << "before";
-    QTest::newRow("vanish") << "vanish" << kTimeoutError << "before";
+    columns<QString, QString, QString>("fault", "result", "data");
+    row("none", "", kNoError, "4660");
+    row("noreply", "noreply", kTimeoutError, "before");
+    row("partial", "partial", kTimeoutError, "before");
+    row("trickle", "trickle", kNoError, "4660");
+    row("echo", "echo", kEchoError, "4660");
+    row("checksum", "checksum", kChecksumError, "4660");
+    row("echo and checksum", "echo+checksum", kChecksumError, "4660");
+    row("extra", "extra", kNoError, "4660");
+    row("late", "late", kTimeoutError, "before");
+    row("garbage (reply shifted by one)", "garbage", kChecksumError, "18");
+    row("silence after 0", "silence", kTimeoutError, "before");
+    row("vanish", "vanish", kTimeoutError, "before");
 }
 
 void TestSimDrive::faultModes() {
@@ -108,13 +110,11 @@ void TestSimDrive::vanishClosesThePortUntilTheLineReturns() {
 }
 
 void TestSimDrive::driveNumbers_data() {
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("readResult");
-    QTest::addColumn<bool>("writeTakesEffect");
-    QTest::newRow("own number") << 5 << kNoError << true;
-    QTest::newRow("number 0 reaches any drive") << 0 << kNoError << true;
-    QTest::newRow("broadcast is carried out unanswered") << 63 << kTimeoutError << true;
-    QTest::newRow("another drive") << 6 << kTimeoutError << false;
+    columns<int, QString, bool>("number", "readResult", "writeTakesEffect");
+    row("own number", 5, kNoError, true);
+    row("number 0 reaches any drive", 0, kNoError, true);
+    row("broadcast is carried out unanswered", 63, kTimeoutError, true);
+    row("another drive", 6, kTimeoutError, false);
 }
 
 void TestSimDrive::driveNumbers() {
@@ -185,22 +185,20 @@ void TestSimDrive::parameterFileLoading() {
 }
 
 void TestSimDrive::faultSpecs_data() {
-    QTest::addColumn<QString>("spec");
-    QTest::addColumn<bool>("valid");
+    columns<QString, bool>("spec", "valid");
     QTest::addColumn<QList<int>>("hits"); // which of transactions 1..6 it hits
-    QTest::newRow("every one") << "checksum" << true << QList<int>{1, 2, 3, 4, 5, 6};
-    QTest::newRow("every third") << "checksum:every=3" << true << QList<int>{3, 6};
-    QTest::newRow("after two, every other")
-        << "noreply:after=2:every=2" << true << QList<int>{4, 6};
-    QTest::newRow("silence after 4") << "silence:after=4" << true << QList<int>{5, 6};
-    QTest::newRow("one late reply") << "late:after=2:times=1" << true << QList<int>{3};
-    QTest::newRow("every other, twice") << "echo:every=2:times=2" << true << QList<int>{2, 4};
-    QTest::newRow("silent for a while") << "silence:after=1:times=3" << true << QList<int>{2, 3, 4};
-    QTest::newRow("one address, twice") << "echo:at=0x0315:times=2" << true << QList<int>{1, 2};
-    QTest::newRow("address beyond 16 bits") << "echo:at=0x10000" << false << QList<int>{};
-    QTest::newRow("unknown kind") << "meltdown" << false << QList<int>{};
-    QTest::newRow("bad option") << "late:often=2" << false << QList<int>{};
-    QTest::newRow("every zero") << "late:every=0" << false << QList<int>{};
+    row("every one", "checksum", true, QList<int>{1, 2, 3, 4, 5, 6});
+    row("every third", "checksum:every=3", true, QList<int>{3, 6});
+    row("after two, every other", "noreply:after=2:every=2", true, QList<int>{4, 6});
+    row("silence after 4", "silence:after=4", true, QList<int>{5, 6});
+    row("one late reply", "late:after=2:times=1", true, QList<int>{3});
+    row("every other, twice", "echo:every=2:times=2", true, QList<int>{2, 4});
+    row("silent for a while", "silence:after=1:times=3", true, QList<int>{2, 3, 4});
+    row("one address, twice", "echo:at=0x0315:times=2", true, QList<int>{1, 2});
+    row("address beyond 16 bits", "echo:at=0x10000", false, QList<int>{});
+    row("unknown kind", "meltdown", false, QList<int>{});
+    row("bad option", "late:often=2", false, QList<int>{});
+    row("every zero", "late:every=0", false, QList<int>{});
 }
 
 void TestSimDrive::faultSpecs() {

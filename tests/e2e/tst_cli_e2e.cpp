@@ -1,10 +1,14 @@
 // Whole programs: zr3500-sim on a pseudo-terminal and zr3500-cli against it.
 
+#include "datatable.h"
 #include "programs.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using e2e::cli;
 using e2e::Run;
@@ -32,41 +36,26 @@ void TestCliEndToEnd::init() {
 }
 
 void TestCliEndToEnd::commands_data() {
-    QTest::addColumn<QStringList>("simArgs");
-    QTest::addColumn<QStringList>("cliArgs");
-    QTest::addColumn<int>("code");
+    columns<QStringList, QStringList, int>("simArgs", "cliArgs", "code");
     QTest::addColumn<QString>("out"); // contained in stdout
     QTest::addColumn<QString>("err"); // contained in stderr
 
-    QTest::newRow("probe in loader mode")
-        << QStringList{"--status", "0"} << QStringList{"probe"} << 0 << "release 1.700"
-        << "";
-    QTest::newRow("probe status clear")
-        << QStringList{"--status", "0"} << QStringList{"probe"} << 0 << "status bit 14 clear"
-        << "";
-    QTest::newRow("probe release")
-        << QStringList{"--release", "1310"} << QStringList{"probe"} << 0 << "status bit 14 set"
-        << "";
-    QTest::newRow("read release") << QStringList() << QStringList{"read", "0x0200"} << 0 << "1700\n"
-                                  << "";
-    QTest::newRow("read &H form") << QStringList() << QStringList{"read", "&H0200"} << 0 << "1700\n"
-                                  << "";
-    QTest::newRow("read ROM") << QStringList() << QStringList{"read", "--rom", "0x3C00"} << 0
-                              << "1023\n"
-                              << "";
-    QTest::newRow("write hex") << QStringList() << QStringList{"write", "0xB800", "&HAAAA"} << 0
-                               << ""
-                               << "";
-    QTest::newRow("other drive is silent")
-        << QStringList() << QStringList{"--drive", "7", "read", "0x0200"} << 2 << ""
-        << "Timeout error";
-    QTest::newRow("checksum fault")
-        << QStringList{"--fault", "checksum:after=1"} << QStringList{"read", "0x0280"} << 2 << ""
-        << "Checksum error";
-    QTest::newRow("bad address") << QStringList() << QStringList{"read", "0x10000"} << 1 << ""
-                                 << "no address";
-    QTest::newRow("bad value") << QStringList() << QStringList{"write", "0xB800", "12a"} << 1 << ""
-                               << "no value";
+    row("probe in loader mode", QStringList{"--status", "0"}, QStringList{"probe"}, 0,
+        "release 1.700", "");
+    row("probe status clear", QStringList{"--status", "0"}, QStringList{"probe"}, 0,
+        "status bit 14 clear", "");
+    row("probe release", QStringList{"--release", "1310"}, QStringList{"probe"}, 0,
+        "status bit 14 set", "");
+    row("read release", QStringList(), QStringList{"read", "0x0200"}, 0, "1700\n", "");
+    row("read &H form", QStringList(), QStringList{"read", "&H0200"}, 0, "1700\n", "");
+    row("read ROM", QStringList(), QStringList{"read", "--rom", "0x3C00"}, 0, "1023\n", "");
+    row("write hex", QStringList(), QStringList{"write", "0xB800", "&HAAAA"}, 0, "", "");
+    row("other drive is silent", QStringList(), QStringList{"--drive", "7", "read", "0x0200"}, 2,
+        "", "Timeout error");
+    row("checksum fault", QStringList{"--fault", "checksum:after=1"}, QStringList{"read", "0x0280"},
+        2, "", "Checksum error");
+    row("bad address", QStringList(), QStringList{"read", "0x10000"}, 1, "", "no address");
+    row("bad value", QStringList(), QStringList{"write", "0xB800", "12a"}, 1, "", "no value");
 }
 
 void TestCliEndToEnd::commands() {
@@ -115,24 +104,20 @@ void TestCliEndToEnd::simulateHuntsForTheDrive() {
 }
 
 void TestCliEndToEnd::commandLineFailures_data() {
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("code");
+    columns<QString, QStringList, int>("program", "args", "code");
     QTest::addColumn<QString>("says"); // in stdout or stderr
-    QTest::newRow("a port that does not open names the device")
-        << "zr3500-cli" << QStringList{"--port", "/nonexistent", "read", "0x200"} << 2
-        << "/nonexistent";
-    QTest::newRow("a trace that cannot be written")
-        << "zr3500-cli" << QStringList{"--simulate", "--trace", "/nonexistent/t", "probe"} << 2
-        << "cannot write the trace /nonexistent/t";
-    QTest::newRow("help lists the transfers")
-        << "zr3500-cli" << QStringList{"--help"} << 0 << "download-program FILE";
-    QTest::newRow("lower-case program refused")
-        << "zr3500-cli" << QStringList{"--simulate", "download-program", "LOWER"} << 2
-        << "lower-case letter";
-    QTest::newRow("loader version") << "ZR_LOADER_131" << QStringList{"--version"} << 0 << "1.3.1";
-    QTest::newRow("simulator help names its parameter file")
-        << "zr3500-sim" << QStringList{"--help"} << 0 << "--params <FILE>";
+    row("a port that does not open names the device", "zr3500-cli",
+        QStringList{"--port", "/nonexistent", "read", "0x200"}, 2, "/nonexistent");
+    row("a trace that cannot be written", "zr3500-cli",
+        QStringList{"--simulate", "--trace", "/nonexistent/t", "probe"}, 2,
+        "cannot write the trace /nonexistent/t");
+    row("help lists the transfers", "zr3500-cli", QStringList{"--help"}, 0,
+        "download-program FILE");
+    row("lower-case program refused", "zr3500-cli",
+        QStringList{"--simulate", "download-program", "LOWER"}, 2, "lower-case letter");
+    row("loader version", "ZR_LOADER_131", QStringList{"--version"}, 0, "1.3.1");
+    row("simulator help names its parameter file", "zr3500-sim", QStringList{"--help"}, 0,
+        "--params <FILE>");
 }
 
 void TestCliEndToEnd::commandLineFailures() {

@@ -1,11 +1,15 @@
 // zr3500-cli's transfer commands against zr3500-sim on a pseudo-terminal.
 
+#include "datatable.h"
 #include "programs.h"
 #include "smalldisk.h"
 #include "transferfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr;
 
@@ -25,8 +29,7 @@ private Q_SLOTS:
 };
 
 void TestCliTransfer::transfers_data() {
-    QTest::addColumn<QStringList>("simArgs");
-    QTest::addColumn<QString>("command");
+    columns<QStringList, QString>("simArgs", "command");
     QTest::addColumn<QByteArray>("file"); // written to FILE first unless empty
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("says"); // in stdout or stderr
@@ -38,20 +41,18 @@ void TestCliTransfer::transfers_data() {
     for (int i = 0; i < kProgramSkipPairs + kProgramPairs; ++i)
         program += (i % 32 == 31) ? "5A\r\n" : "5A";
 
-    QTest::newRow("download and verify")
-        << QStringList() << "download-params --verify" << params << 0 << "holds all 1024 values";
-    QTest::newRow("program download")
-        << QStringList{"--status", "0"} << "download-program" << program << 0 << "";
-    QTest::newRow("short parameter file") << QStringList() << "download-params" << params.left(100)
-                                          << 2 << "Nothing was sent to the drive.";
-    QTest::newRow("drive falls silent")
-        << QStringList{"--fault", "silence:after=300"} << "download-params" << params << 2
-        << "Communication error between ZR3500 and PC.";
-    QTest::newRow("upload") << QStringList() << "upload-params" << QByteArray() << 0 << "";
+    row("download and verify", QStringList(), "download-params --verify", params, 0,
+        "holds all 1024 values");
+    row("program download", QStringList{"--status", "0"}, "download-program", program, 0, "");
+    row("short parameter file", QStringList(), "download-params", params.left(100), 2,
+        "Nothing was sent to the drive.");
+    row("drive falls silent", QStringList{"--fault", "silence:after=300"}, "download-params",
+        params, 2, "Communication error between ZR3500 and PC.");
+    row("upload", QStringList(), "upload-params", QByteArray(), 0, "");
     // One release read finds the drive, then 3072 words go out.
-    QTest::newRow("completion word unanswered")
-        << QStringList{"--fault", "silence:after=3073"} << "download-params" << params << 2
-        << "The drive did not confirm the end of the parameter download";
+    row("completion word unanswered", QStringList{"--fault", "silence:after=3073"},
+        "download-params", params, 2,
+        "The drive did not confirm the end of the parameter download");
 }
 
 // The old file survives an upload onto a disk without room, and the command fails.

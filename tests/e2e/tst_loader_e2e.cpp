@@ -1,6 +1,7 @@
 // The whole loader, window by window as a technician meets them, against zr3500-sim on a
 // pseudo-terminal mapped to port 1.
 
+#include "datatable.h"
 #include "form.h"
 #include "helpwindow.h"
 #include "loaderprogram.h"
@@ -14,6 +15,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+using zr::test::row;
 
 using namespace zr::shell;
 
@@ -38,7 +41,7 @@ void TestLoaderEndToEnd::everyWindowIsRegistered_data() {
     for (const QString &n :
          {kLanguageWindow, kMainWindow, kSerialHost, kLinkWindow, kTransferWindow, kDownloadClip,
           kUploadClip, kFrontWindow, kScopeWindow, kAboutWindow, kEditorWindow, kHelpWindow})
-        QTest::newRow(qPrintable(n)) << n;
+        row(qPrintable(n), n);
 }
 
 // The program as main() puts it together: a window left out fails here, not in the field.

@@ -13,12 +13,15 @@
 // meant for one word is pinned to its address (at=), and the transfers' rows count the tries of
 // that word (consecutive identical requests), not every transaction of the sequence.
 
+#include "datatable.h"
 #include "operation.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
+
+using zr::test::columns;
 
 using namespace zr;
 using namespace zr::faults;
@@ -49,9 +52,7 @@ void TestFaultMatrix::initTestCase() {
 }
 
 void TestFaultMatrix::cell_data() {
-    QTest::addColumn<QString>("op");
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("outcome");
+    columns<QString, QString, QString>("op", "fault", "outcome");
     // The transactions of the word the fault hits (the last word when it hits every word from
     // some point on) for the transfers; of the whole operation otherwise.
     QTest::addColumn<int>("tries");

@@ -4,6 +4,7 @@
 // the way back to the link page when the link fails. Leaving the page while the scope runs is in
 // tst_scopewindow.
 
+#include "datatable.h"
 #include "dialogs.h"
 #include "frontpanelmenu.h"
 #include "frontwindow.h"
@@ -17,6 +18,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr;
 using namespace zr::shell;
@@ -158,21 +162,18 @@ void TestFrontWindow::symbolsAndLegendsAreLegible() {
 void TestFrontWindow::enterGuard_data() {
     QTest::addColumn<int>("language"); // the loader's
     QTest::addColumn<int>("panel");    // the drive's display
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<bool>("space");
+    columns<int, bool>("screen", "space");
     QTest::addColumn<QString>("message"); // empty: Enter goes to the drive
 
-    QTest::newRow("it, autophasing") << 0 << 0 << 8 << false << "Funzione non disponibile.";
-    QTest::newRow("it, autophasing, Space on Esc")
-        << 0 << 0 << 8 << true << "Funzione non disponibile.";
-    QTest::newRow("en, autophasing shown by an Italian drive") << 1 << 0 << 8 << false << "";
-    QTest::newRow("en, phasing") << 1 << 1 << 8 << false << "Not avaible.";
-    QTest::newRow("fr, current offset") << 2 << 2 << 9 << false << "Fonction non disponible.";
-    QTest::newRow("it, variables over both rows")
-        << 0 << 0 << 10 << false << "Funzione non disponibile.";
-    QTest::newRow("en, variables") << 1 << 1 << 10 << false << "Not avaible.";
-    QTest::newRow("en, parameter page") << 1 << 1 << 1 << false << "";
-    QTest::newRow("en, parameter page, Space on Esc") << 1 << 1 << 1 << true << "";
+    row("it, autophasing", 0, 0, 8, false, "Funzione non disponibile.");
+    row("it, autophasing, Space on Esc", 0, 0, 8, true, "Funzione non disponibile.");
+    row("en, autophasing shown by an Italian drive", 1, 0, 8, false, "");
+    row("en, phasing", 1, 1, 8, false, "Not avaible.");
+    row("fr, current offset", 2, 2, 9, false, "Fonction non disponible.");
+    row("it, variables over both rows", 0, 0, 10, false, "Funzione non disponibile.");
+    row("en, variables", 1, 1, 10, false, "Not avaible.");
+    row("en, parameter page", 1, 1, 1, false, "");
+    row("en, parameter page, Space on Esc", 1, 1, 1, true, "");
 }
 
 void TestFrontWindow::enterGuard() {
@@ -201,13 +202,12 @@ void TestFrontWindow::enterGuard() {
 
 // The user opens the page and types at once: the keys have the keyboard without a click.
 void TestFrontWindow::keyboardWorksOnShow_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("pending");
-    QTest::newRow("<") << int(Qt::Key_Less) << 64;
-    QTest::newRow(">") << int(Qt::Key_Greater) << 32;
-    QTest::newRow("Space is Enter") << int(Qt::Key_Space) << 4;
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << 2;
-    QTest::newRow("+ is no key stroke") << int(Qt::Key_Plus) << 0;
+    columns<int, int>("key", "pending");
+    row("<", int(Qt::Key_Less), 64);
+    row(">", int(Qt::Key_Greater), 32);
+    row("Space is Enter", int(Qt::Key_Space), 4);
+    row("Esc", int(Qt::Key_Escape), 2);
+    row("+ is no key stroke", int(Qt::Key_Plus), 0);
 }
 
 void TestFrontWindow::keyboardWorksOnShow() {
@@ -237,13 +237,12 @@ void TestFrontWindow::heldPlusThroughTheMouse() {
 }
 
 void TestFrontWindow::scopeButton_data() {
-    QTest::addColumn<int>("release");
-    QTest::addColumn<int>("language");
+    columns<int, int>("release", "language");
     QTest::addColumn<QString>("title"); // empty: no notice
 
-    QTest::newRow("1699, Italian") << 1699 << 0 << "ZR3500 Loader";
-    QTest::newRow("1699, English") << 1699 << 1 << "ZR350 Loader";
-    QTest::newRow("1700") << 1700 << 1 << "";
+    row("1699, Italian", 1699, 0, "ZR3500 Loader");
+    row("1699, English", 1699, 1, "ZR350 Loader");
+    row("1700", 1700, 1, "");
 }
 
 void TestFrontWindow::scopeButton() {

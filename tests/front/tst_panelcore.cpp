@@ -2,11 +2,15 @@
 // menu cannot show them. What the window shows is in tst_frontwindow, keys on the line in
 // tst_panelpoll.
 
+#include "datatable.h"
 #include "paneldisplay.h"
 #include "panelkeys.h"
 #include "panelpoll.h"
 
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::front;
 
@@ -41,12 +45,11 @@ private Q_SLOTS:
 void TestPanelCore::displayWords_data() {
     QTest::addColumn<QString>("value"); // the value text of a display read
     QTest::addColumn<QString>("text");
-    QTest::newRow("plain letters") << "16706"
-                                   << "AB";
-    QTest::newRow("244 becomes the omega code") << QString::number('1' * 256 + 244) << "1~";
-    QTest::newRow("negative word, high byte 0xF4") << "-2975" << chars({'~', 'a'});
-    QTest::newRow("code 128 is the euro sign") << "-32703" << QString(QChar(0x20AC)) + "A";
-    QTest::newRow("empty text reads as zero") << "" << chars({233, 233});
+    row("plain letters", "16706", "AB");
+    row("244 becomes the omega code", QString::number('1' * 256 + 244), "1~");
+    row("negative word, high byte 0xF4", "-2975", chars({'~', 'a'}));
+    row("code 128 is the euro sign", "-32703", QString(QChar(0x20AC)) + "A");
+    row("empty text reads as zero", "", chars({233, 233}));
 }
 
 void TestPanelCore::displayWords() {
@@ -65,23 +68,15 @@ void TestPanelCore::symbolCellGoesBackToTheNormalFont() {
 }
 
 void TestPanelCore::enterGuard_data() {
-    QTest::addColumn<GuardedTitles>("titles");
-    QTest::addColumn<QString>("row1");
-    QTest::addColumn<QString>("row2");
-    QTest::addColumn<bool>("allowed");
-    QTest::newRow("en: lower case row is upper-cased") << kEnglish << "phasing"
-                                                       << "" << false;
-    QTest::newRow("en: phasing inside a longer row") << kEnglish << "PHASING DONE"
-                                                     << "" << true;
-    QTest::newRow("en: phasing on row 2 only") << kEnglish << "MENU"
-                                               << "PHASING" << true;
+    columns<GuardedTitles, QString, QString, bool>("titles", "row1", "row2", "allowed");
+    row("en: lower case row is upper-cased", kEnglish, "phasing", "", false);
+    row("en: phasing inside a longer row", kEnglish, "PHASING DONE", "", true);
+    row("en: phasing on row 2 only", kEnglish, "MENU", "PHASING", true);
     QTest::newRow("fr: variables across both rows")
         << kFrench << "  VARIABLES<    "
         << "KEST" << true; // trimming drops the inner blanks
-    QTest::newRow("it: variables with row 1 lower case") << kItalian << "variabili<    ke"
-                                                         << "st" << false;
-    QTest::newRow("it: empty display") << kItalian << ""
-                                       << "" << true;
+    row("it: variables with row 1 lower case", kItalian, "variabili<    ke", "st", false);
+    row("it: empty display", kItalian, "", "", true);
 }
 
 void TestPanelCore::enterGuard() {

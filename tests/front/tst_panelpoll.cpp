@@ -1,6 +1,7 @@
 // One front-panel poll against the simulated drive behind the in-process port: the frames of a
 // tick, key delivery over many ticks, and how failures end a tick or the load.
 
+#include "datatable.h"
 #include "driveprotocol.h"
 #include "paneldisplay.h"
 #include "panelkeys.h"
@@ -9,6 +10,9 @@
 #include "simserialport.h"
 
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr;
 using namespace zr::front;
@@ -93,9 +97,9 @@ void TestPanelPoll::framesOfOneTick_data() {
 
     const QStringList tail = displayReads() << "R030B"
                                             << "R030C";
-    QTest::newRow("no key") << -1 << tail;
-    QTest::newRow("contrast button sends nothing") << int(kContrastKey) << tail;
-    QTest::newRow("key pending") << int(kEscKey) << (QStringList{"W0317", "R0317", "R0317"} + tail);
+    row("no key", -1, tail);
+    row("contrast button sends nothing", int(kContrastKey), tail);
+    row("key pending", int(kEscKey), (QStringList{"W0317", "R0317", "R0317"} + tail));
 }
 
 void TestPanelPoll::framesOfOneTick() {
@@ -108,11 +112,10 @@ void TestPanelPoll::framesOfOneTick() {
 }
 
 void TestPanelPoll::heldKeys_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("code");
+    columns<int, int>("index", "code");
 
-    QTest::newRow("plus") << int(kPlusKey) << 8;
-    QTest::newRow("minus") << int(kMinusKey) << 128;
+    row("plus", int(kPlusKey), 8);
+    row("minus", int(kMinusKey), 128);
 }
 
 // Ten ticks of the plain code, then the held bit; a new press counts afresh; a long hold does not
@@ -163,17 +166,15 @@ void TestPanelPoll::oneShotKeysAreSentOnce() {
 void TestPanelPoll::failures_data() {
     QTest::addColumn<bool>("withKey");
     QTest::addColumn<QString>("fault"); // kind and the transaction of the tick it hits
-    QTest::addColumn<int>("hits");
-    QTest::addColumn<QString>("result");
+    columns<int, QString>("hits", "result");
     QTest::addColumn<int>("transactions"); // made by the tick
     // A failed last read without a key is a row of tst_faultmatrix.
 
-    QTest::newRow("key write not answered") << true << "noreply" << 1 << kTimeoutError << 1;
-    QTest::newRow("key read-back with a bad echo") << true << "echo" << 2 << kEchoError << 2;
-    QTest::newRow("second read-back is not looked at") << true << "checksum" << 3 << kNoError << 21;
-    QTest::newRow("a middle display word repeats the one before")
-        << false << "checksum" << 2 << kNoError << 18;
-    QTest::newRow("last read fails after a key") << true << "echo" << 21 << kEchoError << 21;
+    row("key write not answered", true, "noreply", 1, kTimeoutError, 1);
+    row("key read-back with a bad echo", true, "echo", 2, kEchoError, 2);
+    row("second read-back is not looked at", true, "checksum", 3, kNoError, 21);
+    row("a middle display word repeats the one before", false, "checksum", 2, kNoError, 18);
+    row("last read fails after a key", true, "echo", 21, kEchoError, 21);
 }
 
 void TestPanelPoll::failures() {
@@ -199,13 +200,11 @@ void TestPanelPoll::failures() {
 }
 
 void TestPanelPoll::load_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<int>("hits");
-    QTest::addColumn<QString>("result");
+    columns<QString, int, QString>("fault", "hits", "result");
 
-    QTest::newRow("fine") << "" << 0 << kNoError;
-    QTest::newRow("first word fails") << "checksum" << 1 << kChecksumError;
-    QTest::newRow("second word fails") << "echo" << 2 << kEchoError;
+    row("fine", "", 0, kNoError);
+    row("first word fails", "checksum", 1, kChecksumError);
+    row("second word fails", "echo", 2, kEchoError);
 }
 
 void TestPanelPoll::load() {

@@ -2,6 +2,7 @@
 // English; a message shown only for a known language is not shown for any other value.
 
 #include "captions.h"
+#include "datatable.h"
 #include "descriptions.h"
 #include "languages.h"
 #include "linkhints.h"
@@ -14,6 +15,9 @@
 #include <QTest>
 
 #include <functional>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr;
 
@@ -40,10 +44,9 @@ const int kOutside[] = {-1, 3, 4, 99};
 } // namespace
 
 void TestLanguages::textFollowsTheRule_data() {
-    QTest::addColumn<TextOf>("text");
-    QTest::addColumn<QStringList>("ita_eng_fra");
+    columns<TextOf, QStringList>("text", "ita_eng_fra");
     const auto add = [](const char *name, TextOf f, QStringList expected) {
-        QTest::newRow(name) << f << expected;
+        row(name, f, expected);
     };
     add("pick", [](int l) { return Pick(l, "a", "b", "c"); }, {"a", "b", "c"});
     add("texts3", [](int l) { return Texts3{"a", "b", "c"}[l]; }, {"a", "b", "c"});
@@ -77,15 +80,13 @@ void TestLanguages::textFollowsTheRule() {
 
 void TestLanguages::shownOnlyForAKnownLanguage_data() {
     QTest::addColumn<TextOf>("text");
-    QTest::newRow("communication error") << TextOf(CommErrorText);
-    QTest::newRow("not available") << TextOf(front::NotAvailableText);
-    QTest::newRow("release notice")
-        << TextOf([](int l) { return front::ReleaseNoticeFor(l).text; });
-    QTest::newRow("save question") << TextOf([](int l) {
-        QString caption, text;
+    row("communication error", TextOf(CommErrorText));
+    row("not available", TextOf(front::NotAvailableText));
+    row("release notice", TextOf([](int l) { return front::ReleaseNoticeFor(l).text; }));
+    row("save question", TextOf([](int l) { QString caption, text);
         return params::SaveQuestion(l, caption, text) ? caption + text : QString();
     });
-    QTest::newRow("description suffix") << TextOf(params::LanguageSuffix);
+    row("description suffix", TextOf(params::LanguageSuffix));
 }
 
 void TestLanguages::shownOnlyForAKnownLanguage() {

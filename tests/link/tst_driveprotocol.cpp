@@ -1,7 +1,11 @@
+#include "datatable.h"
 #include "driveprotocol.h"
 #include "scriptedport.h"
 
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr;
 
@@ -33,15 +37,13 @@ private Q_SLOTS:
 };
 
 void TestDriveProtocol::splitWord_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("high");
-    QTest::addColumn<int>("low");
+    columns<double, int, int>("value", "high", "low");
     // Whole values are covered by the request table; here the rounding and the 16-bit cut.
-    QTest::newRow("70000 keeps low 16 bits") << 70000.0 << 0x11 << 0x70;
-    QTest::newRow("2.5 rounds to even 2") << 2.5 << 0x00 << 0x02;
-    QTest::newRow("3.5 rounds to even 4") << 3.5 << 0x00 << 0x04;
-    QTest::newRow("-2.5 rounds to even -2") << -2.5 << 0xFF << 0xFE;
-    QTest::newRow("255.6 rounds up") << 255.6 << 0x01 << 0x00;
+    row("70000 keeps low 16 bits", 70000.0, 0x11, 0x70);
+    row("2.5 rounds to even 2", 2.5, 0x00, 0x02);
+    row("3.5 rounds to even 4", 3.5, 0x00, 0x04);
+    row("-2.5 rounds to even -2", -2.5, 0xFF, 0xFE);
+    row("255.6 rounds up", 255.6, 0x01, 0x00);
 }
 
 void TestDriveProtocol::splitWord() {
@@ -69,24 +71,22 @@ void TestDriveProtocol::everyByteSurvivesJoinAndSplit() {
 }
 
 void TestDriveProtocol::parseValue_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<double>("value");
-    QTest::newRow("leading blank") << " 1700" << true << 1700.0;
-    QTest::newRow("blanks around") << " 1700 " << true << 1700.0;
-    QTest::newRow("negative") << "-1" << true << -1.0;
-    QTest::newRow("plus sign") << "+5" << true << 5.0;
-    QTest::newRow("hex 16-bit is signed") << "&HAAAA" << true << -21846.0;
-    QTest::newRow("hex lower case") << "&h55aa" << true << 21930.0;
-    QTest::newRow("hex 32-bit") << "&H00011170" << true << 70000.0;
-    QTest::newRow("fraction") << "12.5" << true << 12.5;
-    QTest::newRow("empty") << "" << false << 0.0;
-    QTest::newRow("blank") << " " << false << 0.0;
-    QTest::newRow("letters") << "abc" << false << 0.0;
-    QTest::newRow("trailing junk") << "12x" << false << 0.0;
-    QTest::newRow("bare &H") << "&H" << false << 0.0;
-    QTest::newRow("hex too long") << "&H123456789" << false << 0.0;
-    QTest::newRow("beyond 32 bits") << "4294967296" << false << 0.0;
+    columns<QString, bool, double>("text", "valid", "value");
+    row("leading blank", " 1700", true, 1700.0);
+    row("blanks around", " 1700 ", true, 1700.0);
+    row("negative", "-1", true, -1.0);
+    row("plus sign", "+5", true, 5.0);
+    row("hex 16-bit is signed", "&HAAAA", true, -21846.0);
+    row("hex lower case", "&h55aa", true, 21930.0);
+    row("hex 32-bit", "&H00011170", true, 70000.0);
+    row("fraction", "12.5", true, 12.5);
+    row("empty", "", false, 0.0);
+    row("blank", " ", false, 0.0);
+    row("letters", "abc", false, 0.0);
+    row("trailing junk", "12x", false, 0.0);
+    row("bare &H", "&H", false, 0.0);
+    row("hex too long", "&H123456789", false, 0.0);
+    row("beyond 32 bits", "4294967296", false, 0.0);
 }
 
 void TestDriveProtocol::parseValue() {
@@ -102,13 +102,13 @@ void TestDriveProtocol::parseValue() {
 void TestDriveProtocol::parseAddress_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("address"); // -1 = rejected
-    QTest::newRow("decimal") << "640" << 640;
-    QTest::newRow("0x") << "0x0280" << 0x280;
-    QTest::newRow("&H") << "&H0280" << 0x280;
-    QTest::newRow("top") << "0xFFFF" << 0xFFFF;
-    QTest::newRow("too big") << "65536" << -1;
-    QTest::newRow("negative") << "-1" << -1;
-    QTest::newRow("junk") << "0xZZ" << -1;
+    row("decimal", "640", 640);
+    row("0x", "0x0280", 0x280);
+    row("&H", "&H0280", 0x280);
+    row("top", "0xFFFF", 0xFFFF);
+    row("too big", "65536", -1);
+    row("negative", "-1", -1);
+    row("junk", "0xZZ", -1);
 }
 
 void TestDriveProtocol::parseAddress() {
@@ -119,26 +119,21 @@ void TestDriveProtocol::parseAddress() {
 }
 
 void TestDriveProtocol::request_data() {
-    QTest::addColumn<int>("drive");
-    QTest::addColumn<int>("address");
-    QTest::addColumn<bool>("isWrite");
-    QTest::addColumn<bool>("ram");
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<QByteArray>("frame");
-    QTest::newRow("read RAM status") << 1 << 0x0280 << false << true << "" << hex("010280");
-    QTest::newRow("read ROM param") << 1 << 0x3800 << false << false << "" << hex("413800");
-    QTest::newRow("write completion 5555")
-        << 1 << 0x0315 << true << true << "21845" << hex("810315555543");
-    QTest::newRow("write -21846") << 1 << 0x0315 << true << true << "-21846" << hex("810315AAAAED");
-    QTest::newRow("write 43690") << 1 << 0x0315 << true << true << "43690" << hex("810315AAAAED");
-    QTest::newRow("write &HAAAA") << 1 << 0x0315 << true << true << "&HAAAA" << hex("810315AAAAED");
-    QTest::newRow("write 70000") << 1 << 0xB800 << true << true << " 70000" << hex("81B8001170BA");
-    QTest::newRow("write ROM") << 2 << 0x0001 << true << false << "1" << hex("C2000100 01C4");
-    QTest::newRow("broadcast stop") << 63 << 0x03B7 << true << true << "0" << hex("BF03B70000 79");
-    QTest::newRow("drive 0 read") << 0 << 0x0200 << false << true << "" << hex("000200");
-    QTest::newRow("drive 64 refused") << 64 << 0x0200 << false << true << "" << QByteArray();
-    QTest::newRow("address refused") << 1 << 0x10000 << false << true << "" << QByteArray();
-    QTest::newRow("unreadable value refused") << 1 << 0x0200 << true << true << "x" << QByteArray();
+    columns<int, int, bool, bool, QString, QByteArray>("drive", "address", "isWrite", "ram", "data",
+                                                       "frame");
+    row("read RAM status", 1, 0x0280, false, true, "", hex("010280"));
+    row("read ROM param", 1, 0x3800, false, false, "", hex("413800"));
+    row("write completion 5555", 1, 0x0315, true, true, "21845", hex("810315555543"));
+    row("write -21846", 1, 0x0315, true, true, "-21846", hex("810315AAAAED"));
+    row("write 43690", 1, 0x0315, true, true, "43690", hex("810315AAAAED"));
+    row("write &HAAAA", 1, 0x0315, true, true, "&HAAAA", hex("810315AAAAED"));
+    row("write 70000", 1, 0xB800, true, true, " 70000", hex("81B8001170BA"));
+    row("write ROM", 2, 0x0001, true, false, "1", hex("C2000100 01C4"));
+    row("broadcast stop", 63, 0x03B7, true, true, "0", hex("BF03B70000 79"));
+    row("drive 0 read", 0, 0x0200, false, true, "", hex("000200"));
+    row("drive 64 refused", 64, 0x0200, false, true, "", QByteArray());
+    row("address refused", 1, 0x10000, false, true, "", QByteArray());
+    row("unreadable value refused", 1, 0x0200, true, true, "x", QByteArray());
 }
 
 void TestDriveProtocol::request() {
@@ -152,33 +147,26 @@ void TestDriveProtocol::request() {
 }
 
 void TestDriveProtocol::transaction_data() {
-    QTest::addColumn<bool>("isWrite");
-    QTest::addColumn<QList<QByteArray>>("chunks");
-    QTest::addColumn<QString>("result");
+    columns<bool, QList<QByteArray>, QString>("isWrite", "chunks", "result");
     QTest::addColumn<QString>("data"); // value afterwards; a read starts from "keep"
 
     using L = QList<QByteArray>;
-    QTest::newRow("good read") << false << L{hex("010280123446")} << kNoError << "4660";
-    QTest::newRow("read of FFFF") << false << L{hex("010280FFFFFE")} << kNoError << "-1";
-    QTest::newRow("read of 8000") << false << L{hex("010280800080")} << kNoError << "-32768";
-    QTest::newRow("wrong echo, right checksum")
-        << false << L{hex("010281123446")} << kEchoError << "4660";
-    QTest::newRow("wrong echo and checksum")
-        << false << L{hex("010281123447")} << kChecksumError << "4660";
-    QTest::newRow("wrong checksum") << false << L{hex("010280123447")} << kChecksumError << "4660";
-    QTest::newRow("read surplus ignored")
-        << false << L{hex("010280123446EEEE")} << kNoError << "4660";
-    QTest::newRow("trickled reply")
-        << false << L{hex("01"), hex("0280"), QByteArray(), hex("12"), hex("3446")} << kNoError
-        << "4660";
-    QTest::newRow("partial reply") << false << L{hex("0102801234")} << kTimeoutError << "keep";
-    QTest::newRow("no reply") << false << L{} << kTimeoutError << "keep";
-    QTest::newRow("write echoed") << true << L{hex("810315555543")} << kNoError << "21845";
-    QTest::newRow("write echoed in pieces")
-        << true << L{hex("8103"), hex("15555543")} << kNoError << "21845";
-    QTest::newRow("write surplus") << true << L{hex("81031555554300")} << kEchoError << "21845";
-    QTest::newRow("write echo differs") << true << L{hex("810315555544")} << kEchoError << "21845";
-    QTest::newRow("write short echo") << true << L{hex("8103155555")} << kTimeoutError << "21845";
+    row("good read", false, L{hex("010280123446")}, kNoError, "4660");
+    row("read of FFFF", false, L{hex("010280FFFFFE")}, kNoError, "-1");
+    row("read of 8000", false, L{hex("010280800080")}, kNoError, "-32768");
+    row("wrong echo, right checksum", false, L{hex("010281123446")}, kEchoError, "4660");
+    row("wrong echo and checksum", false, L{hex("010281123447")}, kChecksumError, "4660");
+    row("wrong checksum", false, L{hex("010280123447")}, kChecksumError, "4660");
+    row("read surplus ignored", false, L{hex("010280123446EEEE")}, kNoError, "4660");
+    row("trickled reply", false, L{hex("01"), hex("0280"), QByteArray(), hex("12"), hex("3446")},
+        kNoError, "4660");
+    row("partial reply", false, L{hex("0102801234")}, kTimeoutError, "keep");
+    row("no reply", false, L{}, kTimeoutError, "keep");
+    row("write echoed", true, L{hex("810315555543")}, kNoError, "21845");
+    row("write echoed in pieces", true, L{hex("8103"), hex("15555543")}, kNoError, "21845");
+    row("write surplus", true, L{hex("81031555554300")}, kEchoError, "21845");
+    row("write echo differs", true, L{hex("810315555544")}, kEchoError, "21845");
+    row("write short echo", true, L{hex("8103155555")}, kTimeoutError, "21845");
 }
 
 void TestDriveProtocol::transaction() {
@@ -228,16 +216,11 @@ void TestDriveProtocol::unsendableWriteSendsNothing() {
 }
 
 void TestDriveProtocol::formatRelease_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("1700") << "1700"
-                          << "1.700";
-    QTest::newRow("-1") << "-1"
-                        << "-.1";
-    QTest::newRow("blank around") << " 1310 "
-                                  << "1.310";
-    QTest::newRow("empty") << ""
-                           << "";
+    columns<QString, QString>("text", "shown");
+    row("1700", "1700", "1.700");
+    row("-1", "-1", "-.1");
+    row("blank around", " 1310 ", "1.310");
+    row("empty", "", "");
 }
 
 void TestDriveProtocol::formatRelease() {

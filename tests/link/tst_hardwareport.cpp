@@ -1,5 +1,6 @@
 // The real serial port over a pseudo-terminal whose other end the test holds.
 
+#include "datatable.h"
 #include "driveprotocol.h"
 #include "hardwareserialport.h"
 
@@ -11,6 +12,8 @@
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
+
+using zr::test::row;
 
 using namespace zr;
 
@@ -163,10 +166,10 @@ void TestHardwarePort::vanishedDeviceClosesThePortAndCanBeReopened() {
 void TestHardwarePort::openFailureSaysWhy_data() {
     QTest::addColumn<QString>("device"); // "" none mapped, "missing", "denied"
     QTest::addColumn<int>("failure");
-    QTest::newRow("no device for the port") << "" << int(SerialPort::Failure::NoDevice);
-    QTest::newRow("device missing") << "missing" << int(SerialPort::Failure::Missing);
+    row("no device for the port", "", int(SerialPort::Failure::NoDevice));
+    row("device missing", "missing", int(SerialPort::Failure::Missing));
     if (::geteuid() != 0) // root opens any device
-        QTest::newRow("no permission") << "denied" << int(SerialPort::Failure::Permission);
+        row("no permission", "denied", int(SerialPort::Failure::Permission));
 }
 
 void TestHardwarePort::openFailureSaysWhy() {

@@ -1,6 +1,10 @@
+#include "datatable.h"
 #include "portmap.h"
 
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr;
 
@@ -24,20 +28,15 @@ void TestPortMap::usbAdaptersComeFirst() {
 }
 
 void TestPortMap::environmentAndOverrides_data() {
-    QTest::addColumn<QString>("env");
-    QTest::addColumn<QStringList>("overrides");
-    QTest::addColumn<bool>("accepted");
+    columns<QString, QStringList, bool>("env", "overrides", "accepted");
     QTest::addColumn<QStringList>("devices"); // ports 1..4 afterwards
 
-    QTest::newRow("nothing") << "" << QStringList() << true << QStringList{"a", "b", "", ""};
-    QTest::newRow("env replaces given entries")
-        << "x,,y" << QStringList() << true << QStringList{"x", "b", "y", ""};
-    QTest::newRow("override wins over env") << "x,y,z,w" << QStringList{"2=/dev/pts/7"} << true
-                                            << QStringList{"x", "/dev/pts/7", "z", "w"};
-    QTest::newRow("port 5 refused")
-        << "" << QStringList{"5=/dev/x"} << false << QStringList{"a", "b", "", ""};
-    QTest::newRow("no device refused")
-        << "" << QStringList{"1="} << false << QStringList{"a", "b", "", ""};
+    row("nothing", "", QStringList(), true, QStringList{"a", "b", "", ""});
+    row("env replaces given entries", "x,,y", QStringList(), true, QStringList{"x", "b", "y", ""});
+    row("override wins over env", "x,y,z,w", QStringList{"2=/dev/pts/7"}, true,
+        QStringList{"x", "/dev/pts/7", "z", "w"});
+    row("port 5 refused", "", QStringList{"5=/dev/x"}, false, QStringList{"a", "b", "", ""});
+    row("no device refused", "", QStringList{"1="}, false, QStringList{"a", "b", "", ""});
 }
 
 void TestPortMap::environmentAndOverrides() {

@@ -1,8 +1,12 @@
 #include "conversions.h"
+#include "datatable.h"
 #include "descriptions.h"
 #include "paramfixture.h"
 
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::params;
 using namespace zr::params::test;
@@ -29,10 +33,7 @@ private Q_SLOTS:
 };
 
 void TestParamConversions::shownValue_data() {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("raw");
-    QTest::addColumn<QString>("mul");
-    QTest::addColumn<QString>("shown");
+    columns<QLocale, QString, QString, QString>("locale", "raw", "mul", "shown");
     auto row = [](const char *name, const QLocale &l, const char *raw, const char *mul,
                   const char *shown) {
         QTest::newRow(name) << l << QString(raw) << QString(mul) << QString(shown);
@@ -64,16 +65,10 @@ void TestParamConversions::shownValue() {
 }
 
 void TestParamConversions::typing_data() {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<double>("min");
-    QTest::addColumn<double>("max");
-    QTest::addColumn<double>("step");
-    QTest::addColumn<QString>("mul");
+    columns<QLocale, QString, double, double, double, QString>("locale", "name", "min", "max",
+                                                               "step", "mul");
     QTest::addColumn<QString>("keys"); // "\r" Enter, "\b" Backspace
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("raw");
-    QTest::addColumn<QStringList>("messages");
+    columns<QString, QString, QStringList>("shown", "raw", "messages");
     // Keys: "\r" Enter, "\b" Backspace. messages: how many "OUT of RANGE" boxes.
     auto row = [](const char *title, const QLocale &l, const char *name, double min, double max,
                   double step, const char *mul, const QString &keys, const char *shown,
@@ -237,16 +232,12 @@ void TestParamConversions::statusDecode() {
 }
 
 void TestParamConversions::statusClick_data() {
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<bool>("keepShown");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("5, bit 1 set gives 7") << "5" << 2 << 1 << true << "7";
-    QTest::newRow("5, bit 0 cleared gives 4") << "5" << 1 << 1 << true << "4";
-    QTest::newRow("-32768, bit 15 cleared gives 0") << "-32768" << 16 << 1 << true << "0";
-    QTest::newRow("0, bit 15 set gives 32768") << "0" << 16 << 1 << true << "32768";
-    QTest::newRow("name column hides") << "5" << 2 << 0 << false << "5";
+    columns<QString, int, int, bool, QString>("word", "row", "col", "keepShown", "result");
+    row("5, bit 1 set gives 7", "5", 2, 1, true, "7");
+    row("5, bit 0 cleared gives 4", "5", 1, 1, true, "4");
+    row("-32768, bit 15 cleared gives 0", "-32768", 16, 1, true, "0");
+    row("0, bit 15 set gives 32768", "0", 16, 1, true, "32768");
+    row("name column hides", "5", 2, 0, false, "5");
 }
 
 void TestParamConversions::statusClick() {

@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "descriptions.h"
 #include "editorfixture.h"
 #include "paramtexts.h"
@@ -16,6 +17,9 @@
 #include <QTextDocument>
 #include <QToolBar>
 #include <QToolTip>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::params;
 using namespace zr::shell;
@@ -69,10 +73,7 @@ private Q_SLOTS:
 };
 
 void TestParamEditor::languages_data() {
-    QTest::addColumn<int>("lang");
-    QTest::addColumn<QString>("label1");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("last");
+    columns<int, QString, QString, QString>("lang", "label1", "caption", "last");
     auto row = [](const char *name, int lang, const char *label, const char *caption,
                   const char *last) {
         QTest::newRow(name) << lang << QString(label) << QString(caption) << QString(last);
@@ -151,12 +152,11 @@ void TestParamEditor::saveAddsTheExtensionAndCloseAsksAgain() {
 void TestParamEditor::closeFlows_data() {
     QTest::addColumn<QList<int>>("buttons");
     QTest::addColumn<QString>("saveAs"); // "" cancel, "same", "new"
-    QTest::addColumn<bool>("sourceChanged");
-    QTest::addColumn<bool>("newWritten");
-    QTest::newRow("No writes nothing") << QList<int>{kNo} << "" << false << false;
-    QTest::newRow("Yes, dialog cancelled") << QList<int>{kYes} << "" << false << false;
-    QTest::newRow("Yes onto the opened file") << QList<int>{kYes} << "same" << true << false;
-    QTest::newRow("Yes under a new name") << QList<int>{kYes} << "new" << false << true;
+    columns<bool, bool>("sourceChanged", "newWritten");
+    row("No writes nothing", QList<int>{kNo}, "", false, false);
+    row("Yes, dialog cancelled", QList<int>{kYes}, "", false, false);
+    row("Yes onto the opened file", QList<int>{kYes}, "same", true, false);
+    row("Yes under a new name", QList<int>{kYes}, "new", false, true);
 }
 
 void TestParamEditor::closeFlows() {
@@ -202,10 +202,9 @@ void TestParamEditor::closeFlows() {
 }
 
 void TestParamEditor::openWhileOpen_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("release");
-    QTest::newRow("Yes saves and does not open") << int(kYes) << "1.0";
-    QTest::newRow("No opens") << int(kNo) << "4.0";
+    columns<int, QString>("answer", "release");
+    row("Yes saves and does not open", int(kYes), "1.0");
+    row("No opens", int(kNo), "4.0");
 }
 
 void TestParamEditor::openWhileOpen() {
@@ -343,12 +342,9 @@ void TestParamEditor::statusGridFollowsPress() {
 }
 
 void TestParamEditor::printShowsReport_data() {
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<bool>("failedSave");
-    QTest::addColumn<QString>("report");
-    QTest::addColumn<int>("records");
-    QTest::newRow("40") << "40" << false << "DataReport40" << 30 + 13;
-    QTest::newRow("after a failed save") << "10" << true << "DataReport10" << 21 + 13;
+    columns<QString, bool, QString, int>("code", "failedSave", "report", "records");
+    row("40", "40", false, "DataReport40", 30 + 13);
+    row("after a failed save", "10", true, "DataReport10", 21 + 13);
 }
 
 void TestParamEditor::printShowsReport() {

@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "descriptions.h"
 #include "paramfile.h"
 #include "paramfixture.h"
@@ -7,6 +8,10 @@
 #include <QTest>
 
 #include <sys/stat.h>
+
+using zr::test::columns;
+using zr::test::flagRows;
+using zr::test::row;
 
 using namespace zr::params;
 using namespace zr::params::test;
@@ -64,9 +69,7 @@ void TestParamFile::loadFollowsMarkers() {
 }
 
 void TestParamFile::savePatternOverFourBlocks_data() {
-    QTest::addColumn<bool>("ontoSource");
-    QTest::newRow("under a new name") << false;
-    QTest::newRow("onto the opened file") << true;
+    flagRows("ontoSource", "under a new name", "onto the opened file");
 }
 
 // Grid row 1 (line 0) edited to 7; line 3 unmarked, kept as read; line 7 unmarked -1. Block 1 holds
@@ -94,21 +97,17 @@ void TestParamFile::savePatternOverFourBlocks() {
 }
 
 void TestParamFile::openRefused_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<int>("kind");
-    QTest::newRow("missing description")
-        << "no data description" << int(ParamProblem::DescriptionUnreadable);
-    QTest::newRow("missing status description")
-        << "no status description" << int(ParamProblem::DescriptionUnreadable);
-    QTest::newRow("missing source") << "no source" << int(ParamProblem::SourceUnreadable);
-    QTest::newRow("short file") << "short source" << int(ParamProblem::SourceTooShort);
-    QTest::newRow("empty description")
-        << "empty description" << int(ParamProblem::DescriptionEmpty);
-    QTest::newRow("257 description lines")
-        << "long description" << int(ParamProblem::DescriptionTooLong);
-    QTest::newRow("15 status bits") << "short status" << int(ParamProblem::StatusTooShort);
-    QTest::newRow("a pipe without a writer") << "fifo" << int(ParamProblem::NotAFile);
-    QTest::newRow("a parameter file of 2 MB") << "huge source" << int(ParamProblem::TooLarge);
+    columns<QString, int>("fault", "kind");
+    row("missing description", "no data description", int(ParamProblem::DescriptionUnreadable));
+    row("missing status description", "no status description",
+        int(ParamProblem::DescriptionUnreadable));
+    row("missing source", "no source", int(ParamProblem::SourceUnreadable));
+    row("short file", "short source", int(ParamProblem::SourceTooShort));
+    row("empty description", "empty description", int(ParamProblem::DescriptionEmpty));
+    row("257 description lines", "long description", int(ParamProblem::DescriptionTooLong));
+    row("15 status bits", "short status", int(ParamProblem::StatusTooShort));
+    row("a pipe without a writer", "fifo", int(ParamProblem::NotAFile));
+    row("a parameter file of 2 MB", "huge source", int(ParamProblem::TooLarge));
 }
 
 void TestParamFile::openRefused() {
@@ -150,17 +149,13 @@ void TestParamFile::openRefused() {
 }
 
 void TestParamFile::saveRefusedLeavesFile_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<int>("kind");
-    QTest::newRow("value not a number") << "letters" << int(ParamProblem::NotANumber);
-    QTest::newRow("value with a comma on a point locale")
-        << "comma" << int(ParamProblem::NotANumber);
-    QTest::newRow("missing description")
-        << "no description" << int(ParamProblem::DescriptionUnreadable);
-    QTest::newRow("unreadable source") << "no source" << int(ParamProblem::SourceUnreadable);
-    QTest::newRow("source shortened meanwhile")
-        << "short source" << int(ParamProblem::SourceTooShort);
-    QTest::newRow("destination folder missing") << "no folder" << int(ParamProblem::CannotWrite);
+    columns<QString, int>("fault", "kind");
+    row("value not a number", "letters", int(ParamProblem::NotANumber));
+    row("value with a comma on a point locale", "comma", int(ParamProblem::NotANumber));
+    row("missing description", "no description", int(ParamProblem::DescriptionUnreadable));
+    row("unreadable source", "no source", int(ParamProblem::SourceUnreadable));
+    row("source shortened meanwhile", "short source", int(ParamProblem::SourceTooShort));
+    row("destination folder missing", "no folder", int(ParamProblem::CannotWrite));
 }
 
 void TestParamFile::saveRefusedLeavesFile() {

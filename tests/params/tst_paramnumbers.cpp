@@ -1,9 +1,13 @@
 #include "ansitext.h"
+#include "datatable.h"
 #include "descriptions.h"
 #include "numbers.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::params;
 
@@ -23,21 +27,20 @@ private Q_SLOTS:
 };
 
 void TestParamNumbers::leadingNumber_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
-    QTest::newRow("plain") << "1234" << 1234.0;
-    QTest::newRow("blanks anywhere") << " 1 2 3 4 " << 1234.0;
-    QTest::newRow("point whatever the locale") << "0.1" << 0.1;
-    QTest::newRow("comma stops") << "100,5" << 100.0;
-    QTest::newRow("sign") << "-32768" << -32768.0;
-    QTest::newRow("exponent") << "1.5E3" << 1500.0;
-    QTest::newRow("D exponent") << "2D2" << 200.0;
-    QTest::newRow("exponent without digits stops") << "7E" << 7.0;
-    QTest::newRow("stops at letters") << "12abc" << 12.0;
-    QTest::newRow("no number") << "abc" << 0.0;
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("lone sign") << "-" << 0.0;
-    QTest::newRow("leading point") << ".5" << 0.5;
+    columns<QString, double>("text", "value");
+    row("plain", "1234", 1234.0);
+    row("blanks anywhere", " 1 2 3 4 ", 1234.0);
+    row("point whatever the locale", "0.1", 0.1);
+    row("comma stops", "100,5", 100.0);
+    row("sign", "-32768", -32768.0);
+    row("exponent", "1.5E3", 1500.0);
+    row("D exponent", "2D2", 200.0);
+    row("exponent without digits stops", "7E", 7.0);
+    row("stops at letters", "12abc", 12.0);
+    row("no number", "abc", 0.0);
+    row("empty", "", 0.0);
+    row("lone sign", "-", 0.0);
+    row("leading point", ".5", 0.5);
 }
 
 void TestParamNumbers::leadingNumber() {
@@ -47,16 +50,13 @@ void TestParamNumbers::leadingNumber() {
 }
 
 void TestParamNumbers::localeNumber_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<double>("value");
-    QTest::newRow("comma locale decimal") << QString("it_IT") << "12,5" << true << 12.5;
-    QTest::newRow("comma locale no grouping") << QString("it_IT") << "12.5" << false << 0.0;
-    QTest::newRow("point locale decimal") << QString("en_US") << "12.5" << true << 12.5;
-    QTest::newRow("point locale no grouping") << QString("en_US") << "12,5" << false << 0.0;
-    QTest::newRow("blanks around") << QString("en_US") << " 1700 " << true << 1700.0;
-    QTest::newRow("empty") << QString("it_IT") << "" << false << 0.0;
+    columns<QString, QString, bool, double>("locale", "text", "ok", "value");
+    row("comma locale decimal", QString("it_IT"), "12,5", true, 12.5);
+    row("comma locale no grouping", QString("it_IT"), "12.5", false, 0.0);
+    row("point locale decimal", QString("en_US"), "12.5", true, 12.5);
+    row("point locale no grouping", QString("en_US"), "12,5", false, 0.0);
+    row("blanks around", QString("en_US"), " 1700 ", true, 1700.0);
+    row("empty", QString("it_IT"), "", false, 0.0);
 }
 
 void TestParamNumbers::localeNumber() {
@@ -71,18 +71,14 @@ void TestParamNumbers::localeNumber() {
 }
 
 void TestParamNumbers::numberText_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("listPrint");
-    QTest::newRow("whole") << QString("it_IT") << 13.0 << QString("13") << " 13 ";
-    QTest::newRow("negative") << QString("en_US") << -2.0 << QString("-2") << "-2 ";
-    QTest::newRow("comma decimal") << QString("it_IT") << 123.4 << QString("123,4") << " 123,4 ";
-    QTest::newRow("point decimal") << QString("en_US") << 123.4 << QString("123.4") << " 123.4 ";
-    QTest::newRow("no grouping") << QString("it_IT") << 65535.0 << QString("65535") << " 65535 ";
-    QTest::newRow("15 digits hide float noise")
-        << QString("en_US") << 12.5 / 0.1 << QString("125") << " 125 ";
-    QTest::newRow("product noise") << QString("en_US") << 0.1 * 3 << QString("0.3") << " 0.3 ";
+    columns<QString, double, QString, QString>("locale", "value", "text", "listPrint");
+    row("whole", QString("it_IT"), 13.0, QString("13"), " 13 ");
+    row("negative", QString("en_US"), -2.0, QString("-2"), "-2 ");
+    row("comma decimal", QString("it_IT"), 123.4, QString("123,4"), " 123,4 ");
+    row("point decimal", QString("en_US"), 123.4, QString("123.4"), " 123.4 ");
+    row("no grouping", QString("it_IT"), 65535.0, QString("65535"), " 65535 ");
+    row("15 digits hide float noise", QString("en_US"), 12.5 / 0.1, QString("125"), " 125 ");
+    row("product noise", QString("en_US"), 0.1 * 3, QString("0.3"), " 0.3 ");
 }
 
 void TestParamNumbers::numberText() {
@@ -95,12 +91,11 @@ void TestParamNumbers::numberText() {
 }
 
 void TestParamNumbers::windows1252_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("ascii") << QByteArray("Speed\tKp") << QString("Speed\tKp");
-    QTest::newRow("accents") << QByteArray("Velocit\xe0 r\xe9gl\xe9") << QString("Velocità réglé");
-    QTest::newRow("euro and quotes") << QByteArray("\x80 \x93x\x94") << QString("€ “x”");
-    QTest::newRow("unassigned 0x81 kept") << QByteArray("\x81") << QString(QChar(0x81));
+    columns<QByteArray, QString>("bytes", "text");
+    row("ascii", QByteArray("Speed\tKp"), QString("Speed\tKp"));
+    row("accents", QByteArray("Velocit\xe0 r\xe9gl\xe9"), QString("Velocità réglé"));
+    row("euro and quotes", QByteArray("\x80 \x93x\x94"), QString("€ “x”"));
+    row("unassigned 0x81 kept", QByteArray("\x81"), QString(QChar(0x81)));
 }
 
 void TestParamNumbers::windows1252() {
@@ -111,12 +106,11 @@ void TestParamNumbers::windows1252() {
 }
 
 void TestParamNumbers::lineEnds_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
-    QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-    QTest::newRow("blank line kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    columns<QByteArray, QStringList>("content", "lines");
+    row("CR LF", QByteArray("a\r\nb\r\n"), QStringList{"a", "b"});
+    row("LF", QByteArray("a\nb\n"), QStringList{"a", "b"});
+    row("last line without end", QByteArray("a\r\nb"), QStringList{"a", "b"});
+    row("blank line kept", QByteArray("a\r\n\r\nb\r\n"), QStringList{"a", "", "b"});
 }
 
 void TestParamNumbers::lineEnds() {

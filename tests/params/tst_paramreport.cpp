@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "descriptions.h"
 #include "paramfile.h"
 #include "reportdb.h"
@@ -5,6 +6,9 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::params;
 
@@ -48,15 +52,13 @@ void TestParamReport::records_data() {
     QTest::addColumn<QString>("code");     // example file; its number chooses the layout
     QTest::addColumn<int>("layout");       // 0: the code's own
     QTest::addColumn<int>("tableRecords"); // records the table holds before printing
-    QTest::addColumn<int>("prints");
-    QTest::addColumn<int>("parameterRecords");
-    QTest::addColumn<bool>("statusSection");
-    QTest::newRow("10") << "10" << 0 << 21 << 1 << 21 << true;
-    QTest::newRow("13 on layout 10") << "13" << 0 << 21 << 1 << 21 << true;
-    QTest::newRow("14") << "14" << 0 << 22 << 1 << 22 << true;
-    QTest::newRow("printed three times, one status section") << "30" << 0 << 29 << 3 << 29 << true;
-    QTest::newRow("table shorter than N") << "14" << 0 << 15 << 1 << 15 << false;
-    QTest::newRow("grid shorter than N") << "30" << 40 << 30 << 1 << 30 << false;
+    columns<int, int, bool>("prints", "parameterRecords", "statusSection");
+    row("10", "10", 0, 21, 1, 21, true);
+    row("13 on layout 10", "13", 0, 21, 1, 21, true);
+    row("14", "14", 0, 22, 1, 22, true);
+    row("printed three times, one status section", "30", 0, 29, 3, 29, true);
+    row("table shorter than N", "14", 0, 15, 1, 15, false);
+    row("grid shorter than N", "30", 40, 30, 1, 30, false);
 }
 
 void TestParamReport::records() {

@@ -1,4 +1,5 @@
 #include "conversions.h"
+#include "datatable.h"
 #include "descriptions.h"
 #include "numbers.h"
 #include "paramfile.h"
@@ -7,6 +8,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+using zr::test::columns;
 
 using namespace zr::params;
 
@@ -20,9 +23,7 @@ private Q_SLOTS:
 };
 
 void TestParamShipped::examples_data() {
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("language");
-    QTest::addColumn<int>("statusRow");
+    columns<QString, int, int>("code", "language", "statusRow");
     const QList<QPair<QString, int>> releases = {{"10", 21}, {"11", 21}, {"13", 21}, {"14", 22},
                                                  {"20", 21}, {"30", 29}, {"40", 30}};
     for (const auto &[code, row] : releases)

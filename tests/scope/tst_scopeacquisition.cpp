@@ -1,9 +1,13 @@
 // Scope acquisition: the line hand-over (startscope, stopscope) and the acquisition tick, on the
 // simulated drive.
 
+#include "datatable.h"
 #include "scopefixture.h"
 
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr;
 using namespace zr::scope;
@@ -40,19 +44,15 @@ private slots:
 };
 
 void TestScopeAcquisition::risingPassage_data() {
-    QTest::addColumn<QByteArray>("block");
-    QTest::addColumn<double>("level");
-    QTest::addColumn<bool>("found");
-    QTest::newRow("minimum 120 before maximum 140, level 137")
-        << Bytes({130, 120, 128, 140, 135}) << 137.0 << true;
-    QTest::newRow("maximum 140 before minimum 120")
-        << Bytes({130, 140, 128, 120, 135}) << 137.0 << false;
-    QTest::newRow("level on the minimum") << Bytes({120, 140}) << 120.0 << true;
-    QTest::newRow("level above the block") << Bytes({120, 140}) << 141.0 << false;
-    QTest::newRow("flat block") << Bytes({127, 127, 127}) << 127.0 << false;
-    QTest::newRow("empty block") << QByteArray() << 127.0 << false;
-    QTest::newRow("full range, unsigned") << Bytes({0, 255}) << 200.0 << true;
-    QTest::newRow("repeated minimum: the first counts") << Bytes({120, 140, 120}) << 130.0 << true;
+    columns<QByteArray, double, bool>("block", "level", "found");
+    row("minimum 120 before maximum 140, level 137", Bytes({130, 120, 128, 140, 135}), 137.0, true);
+    row("maximum 140 before minimum 120", Bytes({130, 140, 128, 120, 135}), 137.0, false);
+    row("level on the minimum", Bytes({120, 140}), 120.0, true);
+    row("level above the block", Bytes({120, 140}), 141.0, false);
+    row("flat block", Bytes({127, 127, 127}), 127.0, false);
+    row("empty block", QByteArray(), 127.0, false);
+    row("full range, unsigned", Bytes({0, 255}), 200.0, true);
+    row("repeated minimum: the first counts", Bytes({120, 140, 120}), 130.0, true);
 }
 
 void TestScopeAcquisition::risingPassage() {
@@ -69,13 +69,11 @@ void TestScopeAcquisition::samplesToFill() {
 // Whatever startscope meets, exactly one port is open afterwards, and the panel polls exactly
 // when the line is the link's.
 void TestScopeAcquisition::startHandsTheLineOver_data() {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("started");
-    QTest::addColumn<bool>("streaming");
-    QTest::newRow("samples come") << "stream" << true << true;
-    QTest::newRow("again after a hold: nothing is sent") << "again" << true << true;
-    QTest::newRow("no sample within the half second") << "silent" << false << true;
-    QTest::newRow("scope port taken: the stream is stopped again") << "busy" << false << false;
+    columns<QString, bool, bool>("line", "started", "streaming");
+    row("samples come", "stream", true, true);
+    row("again after a hold: nothing is sent", "again", true, true);
+    row("no sample within the half second", "silent", false, true);
+    row("scope port taken: the stream is stopped again", "busy", false, false);
 }
 
 void TestScopeAcquisition::startHandsTheLineOver() {
@@ -174,11 +172,10 @@ void TestScopeAcquisition::rollChartsWhatArrivesUntilHeld() {
 }
 
 void TestScopeAcquisition::noTriggReadsOneScreen_data() {
-    QTest::addColumn<double>("xMax");
-    QTest::addColumn<int>("samples");
-    QTest::newRow("20 mSec") << 19.53 << 20;
-    QTest::newRow("1 Sec") << 976.56 << 977;
-    QTest::newRow("5 Sec") << 4882.81 << 4883;
+    columns<double, int>("xMax", "samples");
+    row("20 mSec", 19.53, 20);
+    row("1 Sec", 976.56, 977);
+    row("5 Sec", 4882.81, 4883);
 }
 
 void TestScopeAcquisition::noTriggReadsOneScreen() {
@@ -244,10 +241,10 @@ void TestScopeAcquisition::normFindsAPassageBetweenTwoReads() {
 
 void TestScopeAcquisition::searchEndsWhenTheUserLeaves_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("hold") << QStringLiteral("hold");
-    QTest::newRow("close") << QStringLiteral("close");
-    QTest::newRow("acquire") << QStringLiteral("acquire");
-    QTest::newRow("front panel key") << QStringLiteral("stop");
+    row("hold", QStringLiteral("hold"));
+    row("close", QStringLiteral("close"));
+    row("acquire", QStringLiteral("acquire"));
+    row("front panel key", QStringLiteral("stop"));
 }
 
 void TestScopeAcquisition::searchEndsWhenTheUserLeaves() {

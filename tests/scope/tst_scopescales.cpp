@@ -2,12 +2,16 @@
 // the trace ring with its min/max summary, the CSV form of a trace. Axes and time bases are
 // worked through the knobs in tst_scopewindow.
 
+#include "datatable.h"
 #include "scopeexport.h"
 #include "scopescales.h"
 #include "tracebuffer.h"
 
 #include <QRandomGenerator>
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::scope;
 
@@ -29,21 +33,15 @@ private slots:
 };
 
 void TestScopeScales::cursorTable_data() {
-    QTest::addColumn<double>("x1");
-    QTest::addColumn<double>("y1");
-    QTest::addColumn<double>("x2");
-    QTest::addColumn<double>("y2");
-    QTest::addColumn<double>("xMax");
+    columns<double, double, double, double, double>("x1", "y1", "x2", "y2", "xMax");
     QTest::addColumn<QStringList>("cells"); // columns 1..7; the cursors as placed: tst_scopewindow
-    QTest::newRow("crossed over") << 10.0 << 137.0 << 5.0 << 117.0 << 19.53
-                                  << QStringList{" 10.24 ms", " 0.85 V", " 5.12 ms",  "-0.94 V",
-                                                 " 5.12 ms",  " 1.79 V", " 195.31 Hz"};
-    QTest::newRow("same place") << 3.257 << 127.5 << 3.257 << 127.5 << 19.53
-                                << QStringList{" 3.33 ms", " 0 V", " 3.33 ms", " 0 V",
-                                               " 0 ms",    " 0 V", ""};
-    QTest::newRow("seconds on a 5 s screen")
-        << 976.5625 << 0.0 << 2929.6875 << 255.0 << 4882.81
-        << QStringList{" 1 s", "-11.42 V", " 3 s", " 11.42 V", " 2 s", " 22.84 V", " 0.5 Hz"};
+    row("crossed over", 10.0, 137.0, 5.0, 117.0, 19.53,
+        QStringList{" 10.24 ms", " 0.85 V", " 5.12 ms", "-0.94 V", " 5.12 ms", " 1.79 V",
+                    " 195.31 Hz"});
+    row("same place", 3.257, 127.5, 3.257, 127.5, 19.53,
+        QStringList{" 3.33 ms", " 0 V", " 3.33 ms", " 0 V", " 0 ms", " 0 V", ""});
+    row("seconds on a 5 s screen", 976.5625, 0.0, 2929.6875, 255.0, 4882.81,
+        QStringList{" 1 s", "-11.42 V", " 3 s", " 11.42 V", " 2 s", " 22.84 V", " 0.5 Hz"});
 }
 
 void TestScopeScales::cursorTable() {
@@ -58,13 +56,12 @@ void TestScopeScales::cursorTable() {
 
 // Around the limits where the unit changes: 999.997 ms is still ms, 59.99997 s still s.
 void TestScopeScales::timeUnits_data() {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("unit");
-    QTest::newRow("20 mS") << 1 << "ms";
-    QTest::newRow("1 S, 999.997 ms") << 6 << "ms";
-    QTest::newRow("2 S") << 7 << "s";
-    QTest::newRow("1 Min, 59.99997 s") << 10 << "s";
-    QTest::newRow("2 Min") << 11 << "min";
+    columns<int, QString>("position", "unit");
+    row("20 mS", 1, "ms");
+    row("1 S, 999.997 ms", 6, "ms");
+    row("2 S", 7, "s");
+    row("1 Min, 59.99997 s", 10, "s");
+    row("2 Min", 11, "min");
 }
 
 void TestScopeScales::timeUnits() {
@@ -73,20 +70,14 @@ void TestScopeScales::timeUnits() {
 }
 
 void TestScopeScales::tickLabels_data() {
-    QTest::addColumn<double>("minimum");
-    QTest::addColumn<double>("maximum");
-    QTest::addColumn<int>("divisions");
-    QTest::addColumn<QStringList>("labels");
-    QTest::newRow("samples, 10 V")
-        << -1.0 << 255.0 << 4 << QStringList{"-1", "63", "127", "191", "255"};
-    QTest::newRow("samples, position 1")
-        << 10.2084 << 266.2084 << 4 << QStringList{"10.2", "74.2", "138.2", "202.2", "266.2"};
-    QTest::newRow("volts") << -11.42 << 11.42 << 4
-                           << QStringList{"-11.42", "-5.71", "0.00", "5.71", "11.42"};
-    QTest::newRow("20 mS in ms") << 0.0 << 19.53 * 1.024 << 5
-                                 << QStringList{"0", "4", "8", "12", "16", "20"};
-    QTest::newRow("2 Min in min") << 0.0 << 117187 * 1.024 / 60000 << 5
-                                  << QStringList{"0.0", "0.4", "0.8", "1.2", "1.6", "2.0"};
+    columns<double, double, int, QStringList>("minimum", "maximum", "divisions", "labels");
+    row("samples, 10 V", -1.0, 255.0, 4, QStringList{"-1", "63", "127", "191", "255"});
+    row("samples, position 1", 10.2084, 266.2084, 4,
+        QStringList{"10.2", "74.2", "138.2", "202.2", "266.2"});
+    row("volts", -11.42, 11.42, 4, QStringList{"-11.42", "-5.71", "0.00", "5.71", "11.42"});
+    row("20 mS in ms", 0.0, 19.53 * 1.024, 5, QStringList{"0", "4", "8", "12", "16", "20"});
+    row("2 Min in min", 0.0, 117187 * 1.024 / 60000, 5,
+        QStringList{"0.0", "0.4", "0.8", "1.2", "1.6", "2.0"});
 }
 
 void TestScopeScales::tickLabels() {
@@ -99,17 +90,16 @@ void TestScopeScales::tickLabels() {
 // The ring keeps the newest samples however they arrive, and every column's count, low and high
 // are those of the samples the column covers.
 void TestScopeScales::ringAndColumnsMatchTheSamples_data() {
-    QTest::addColumn<int>("capacity");
-    QTest::addColumn<int>("appended");
+    columns<int, int>("capacity", "appended");
     QTest::addColumn<int>("chunk"); // largest append
     QTest::addColumn<int>("columns");
-    QTest::newRow("partly filled") << 5000 << 3000 << 40 << 37;
-    QTest::newRow("exactly full") << 100 << 100 << 7 << 10;
-    QTest::newRow("wrapped mid-block") << 5000 << 12345 << 40 << 100;
-    QTest::newRow("wrapped on a block edge") << 4096 << 4096 * 3 + 64 << 40 << 61;
-    QTest::newRow("capacity no multiple of the block") << 1000 << 2500 << 40 << 9;
-    QTest::newRow("more columns than samples") << 300 << 300 << 40 << 1000;
-    QTest::newRow("one append larger than the ring") << 50 << 1000 << 1000 << 7;
+    row("partly filled", 5000, 3000, 40, 37);
+    row("exactly full", 100, 100, 7, 10);
+    row("wrapped mid-block", 5000, 12345, 40, 100);
+    row("wrapped on a block edge", 4096, 4096 * 3 + 64, 40, 61);
+    row("capacity no multiple of the block", 1000, 2500, 40, 9);
+    row("more columns than samples", 300, 300, 40, 1000);
+    row("one append larger than the ring", 50, 1000, 1000, 7);
 }
 
 void TestScopeScales::ringAndColumnsMatchTheSamples() {
@@ -154,11 +144,10 @@ void TestScopeScales::ringAndColumnsMatchTheSamples() {
 
 // A 30-minute screen within its memory budget, and a single sample's spike still shown.
 void TestScopeScales::loneSpikeSurvivesDecimation_data() {
-    QTest::addColumn<int>("spikeAt");
-    QTest::addColumn<int>("spike");
-    QTest::newRow("high spike, oldest sample") << 0 << 255;
-    QTest::newRow("low spike, middle") << 900001 << 0;
-    QTest::newRow("high spike, newest sample") << 1757809 << 250;
+    columns<int, int>("spikeAt", "spike");
+    row("high spike, oldest sample", 0, 255);
+    row("low spike, middle", 900001, 0);
+    row("high spike, newest sample", 1757809, 250);
 }
 
 void TestScopeScales::loneSpikeSurvivesDecimation() {

@@ -3,6 +3,7 @@
 // table, the trigger level and the acquisition's state, the hold, export, the line hand-over with
 // the front panel, and the controls' legibility.
 
+#include "datatable.h"
 #include "frontwindow.h"
 #include "panelrig.h"
 #include "scopecontrols.h"
@@ -25,6 +26,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr;
 using namespace zr::shell;
@@ -148,16 +152,10 @@ void TestScopeWindow::loadState() {
 void TestScopeWindow::axesFollowTheKnobs_data() {
     QTest::addColumn<int>("range");
     QTest::addColumn<int>("steps"); // Up presses on the position knob, 0.05 V each
-    QTest::addColumn<double>("samplesMin");
-    QTest::addColumn<double>("voltsMax");
-    QTest::addColumn<QString>("yText");
-    QTest::addColumn<QString>("positionText");
-    QTest::newRow("10 V at 0") << 3 << 0 << -1.0 << 11.42 << "10 V"
-                               << "0";
-    QTest::newRow("10 V at 1") << 3 << 20 << 10.2084 << 12.42 << "10 V"
-                               << "1";
-    QTest::newRow("5 V at -1.25") << 2 << -25 << 48.9895 << 4.46 << "5 V"
-                                  << "-1.3";
+    columns<double, double, QString, QString>("samplesMin", "voltsMax", "yText", "positionText");
+    row("10 V at 0", 3, 0, -1.0, 11.42, "10 V", "0");
+    row("10 V at 1", 3, 20, 10.2084, 12.42, "10 V", "1");
+    row("5 V at -1.25", 2, -25, 48.9895, 4.46, "5 V", "-1.3");
 }
 
 void TestScopeWindow::axesFollowTheKnobs() {
@@ -182,19 +180,11 @@ void TestScopeWindow::axesFollowTheKnobs() {
 }
 
 void TestScopeWindow::modeCapsTheTimeBase_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("asked");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("unit");
-    QTest::newRow("Norm with 10 Min") << 2 << 13 << 8 << " 5 Sec "
-                                      << "s";
-    QTest::newRow("NoTrigg with 30 Min") << 1 << 14 << 8 << " 5 Sec "
-                                         << "s";
-    QTest::newRow("Roll with 30 Min") << 0 << 14 << 14 << " 30 Min "
-                                      << "min";
-    QTest::newRow("Norm with 200 mSec") << 2 << 4 << 4 << "200 mSec"
-                                        << "ms";
+    columns<int, int, int, QString, QString>("mode", "asked", "position", "text", "unit");
+    row("Norm with 10 Min", 2, 13, 8, " 5 Sec ", "s");
+    row("NoTrigg with 30 Min", 1, 14, 8, " 5 Sec ", "s");
+    row("Roll with 30 Min", 0, 14, 14, " 30 Min ", "min");
+    row("Norm with 200 mSec", 2, 4, 4, "200 mSec", "ms");
 }
 
 void TestScopeWindow::modeCapsTheTimeBase() {
@@ -219,13 +209,14 @@ void TestScopeWindow::modeCapsTheTimeBase() {
 void TestScopeWindow::cursorsFillTheTableAtOnce_data() {
     QTest::addColumn<int>("timeBase");
     QTest::addColumn<QStringList>("cells"); // as the cursors start, columns 1..7
-    QTest::newRow("20 mS: X 5 and 10")
-        << 1 << QStringList{" 5.12 ms", "-0.94 V", " 10.24 ms", " 0.85 V",
-                            " 5.12 ms", " 1.8 V",  " 195.31 Hz"};
-    QTest::newRow("1 S") << 6 << QStringList{" 256.01 ms", "-0.94 V", " 512.03 ms", " 0.85 V",
-                                             " 256.01 ms", " 1.8 V",  " 3.9 Hz"};
-    QTest::newRow("5 S") << 8 << QStringList{" 1.28 s", "-0.94 V", " 2.56 s", " 0.85 V",
-                                             " 1.28 s", " 1.8 V",  " 0.78 Hz"};
+    row("20 mS: X 5 and 10", 1,
+        QStringList{" 5.12 ms", "-0.94 V", " 10.24 ms", " 0.85 V", " 5.12 ms", " 1.8 V",
+                    " 195.31 Hz"});
+    row("1 S", 6,
+        QStringList{" 256.01 ms", "-0.94 V", " 512.03 ms", " 0.85 V", " 256.01 ms", " 1.8 V",
+                    " 3.9 Hz"});
+    row("5 S", 8,
+        QStringList{" 1.28 s", "-0.94 V", " 2.56 s", " 0.85 V", " 1.28 s", " 1.8 V", " 0.78 Hz"});
 }
 
 void TestScopeWindow::cursorsFillTheTableAtOnce() {
@@ -277,10 +268,10 @@ void TestScopeWindow::cursorsFillTheTableAtOnce() {
 
 void TestScopeWindow::levelLineShowsTheLevelUsed_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("mouse") << "mouse";
-    QTest::newRow("wheel") << "wheel";
-    QTest::newRow("arrow keys") << "keys";
-    QTest::newRow("page keys") << "page";
+    row("mouse", "mouse");
+    row("wheel", "wheel");
+    row("arrow keys", "keys");
+    row("page keys", "page");
 }
 
 void TestScopeWindow::levelLineShowsTheLevelUsed() {

@@ -1,5 +1,6 @@
 // The help of each language as the build compiles it, opened by the main window's Help button.
 
+#include "datatable.h"
 #include "helpwindow.h"
 #include "languagewindow.h"
 #include "windowsfixture.h"
@@ -10,6 +11,9 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::shell;
 
@@ -29,23 +33,14 @@ private slots:
 };
 
 void TestHelpWindow::helpOfEachLanguage_data() {
-    QTest::addColumn<int>("lang");
-    QTest::addColumn<QString>("firstPage");
-    QTest::addColumn<QString>("keyword");
-    QTest::addColumn<QString>("keywordPage");
-    QTest::addColumn<QString>("contentsTab");
-    QTest::newRow("Italian") << 0 << "Collegare l'azionamento"
-                             << "stato comunicazione"
-                             << "La pagina Com Setting"
-                             << "Sommario";
-    QTest::newRow("English") << 1 << "Connecting the drive"
-                             << "communication state"
-                             << "The Com Setting page"
-                             << "Contents";
-    QTest::newRow("French") << 2 << "Raccorder le variateur"
-                            << "communication s\u00e9rie"
-                            << "La page Com Setting"
-                            << "Sommaire";
+    columns<int, QString, QString, QString, QString>("lang", "firstPage", "keyword", "keywordPage",
+                                                     "contentsTab");
+    row("Italian", 0, "Collegare l'azionamento", "stato comunicazione", "La pagina Com Setting",
+        "Sommario");
+    row("English", 1, "Connecting the drive", "communication state", "The Com Setting page",
+        "Contents");
+    row("French", 2, "Raccorder le variateur", "communication s\u00e9rie", "La page Com Setting",
+        "Sommaire");
 }
 
 void TestHelpWindow::helpOfEachLanguage() {

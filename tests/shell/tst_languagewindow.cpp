@@ -1,6 +1,7 @@
 // The start-up window: which sphere gives which language and help file, and the captions of
 // the windows created before and after the choice.
 
+#include "datatable.h"
 #include "languagewindow.h"
 #include "qtlocale.h"
 #include "windowsfixture.h"
@@ -11,6 +12,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::shell;
 
@@ -57,8 +61,8 @@ void TestLanguageWindow::load() {
 
 void TestLanguageWindow::makerFrameFits_data() {
     QTest::addColumn<QString>("window");
-    QTest::newRow("language window") << kLanguageWindow;
-    QTest::newRow("About") << kAboutWindow;
+    row("language window", kLanguageWindow);
+    row("About", kAboutWindow);
 }
 
 void TestLanguageWindow::makerFrameFits() {
@@ -78,24 +82,15 @@ void TestLanguageWindow::makerFrameFits() {
 }
 
 void TestLanguageWindow::sphere_data() {
-    QTest::addColumn<QString>("sphere");
-    QTest::addColumn<int>("lang");
-    QTest::addColumn<QString>("helpFile");
-    QTest::addColumn<QString>("frame5");
+    columns<QString, int, QString, QString>("sphere", "lang", "helpFile", "frame5");
     QTest::addColumn<QString>("label"); // the label beside the sphere
     QTest::addColumn<QString>("yes");   // Qt's own button text afterwards
-    QTest::newRow("first sphere: Italian") << "GlossSphere1" << 0 << "helpRel131ita.qch"
-                                           << "Stato comunicazione"
-                                           << "Italiano" << QString::fromUtf8("Sì");
-    QTest::newRow("second sphere: French, not English")
-        << "GlossSphere2" << 2 << "helpRel131fra.qch"
-        << "Communication Serie"
-        << "Francais"
-        << "Oui";
-    QTest::newRow("third sphere: English") << "GlossSphere3" << 1 << "helpRel131eng.qch"
-                                           << "Communication Error"
-                                           << "English"
-                                           << "Yes";
+    row("first sphere: Italian", "GlossSphere1", 0, "helpRel131ita.qch", "Stato comunicazione",
+        "Italiano", QString::fromUtf8("Sì"));
+    row("second sphere: French, not English", "GlossSphere2", 2, "helpRel131fra.qch",
+        "Communication Serie", "Francais", "Oui");
+    row("third sphere: English", "GlossSphere3", 1, "helpRel131eng.qch", "Communication Error",
+        "English", "Yes");
 }
 
 void TestLanguageWindow::sphere() {
@@ -136,9 +131,9 @@ void TestLanguageWindow::sphere() {
 void TestLanguageWindow::applyLanguage_data() {
     QTest::addColumn<int>("lang");
     QTest::addColumn<QStringList>("captions"); // Frame2, LINGUA(0..2)
-    QTest::newRow("Italian") << 0 << QStringList{"Lingua", "Italiano", "Inglese", "Francese"};
-    QTest::newRow("English") << 1 << QStringList{"Language", "Italian", "English", "French"};
-    QTest::newRow("French") << 2 << QStringList{"Langue", "Italien", "Anglais", "Francais"};
+    row("Italian", 0, QStringList{"Lingua", "Italiano", "Inglese", "Francese"});
+    row("English", 1, QStringList{"Language", "Italian", "English", "French"});
+    row("French", 2, QStringList{"Langue", "Italien", "Anglais", "Francais"});
 }
 
 void TestLanguageWindow::applyLanguage() {
@@ -162,11 +157,10 @@ void TestLanguageWindow::windowsCreatedBeforeTheChoiceShowItalian() {
 }
 
 void TestLanguageWindow::keyboardChoosesInScreenOrder_data() {
-    QTest::addColumn<int>("tabs");
-    QTest::addColumn<int>("lang");
-    QTest::newRow("Space: Italiano") << 0 << int(kItalian);
-    QTest::newRow("Tab, Space: English, the second line") << 1 << int(kEnglish);
-    QTest::newRow("Tab, Tab, Space: Francais, the third line") << 2 << int(kFrench);
+    columns<int, int>("tabs", "lang");
+    row("Space: Italiano", 0, int(kItalian));
+    row("Tab, Space: English, the second line", 1, int(kEnglish));
+    row("Tab, Tab, Space: Francais, the third line", 2, int(kFrench));
 }
 
 void TestLanguageWindow::keyboardChoosesInScreenOrder() {

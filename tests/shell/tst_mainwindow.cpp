@@ -1,6 +1,7 @@
 // The main window's toolbar rules and the About page, on the in-process simulated drive.
 
 #include "aboutwindow.h"
+#include "datatable.h"
 #include "toggleswitch.h"
 #include "windowsfixture.h"
 
@@ -11,6 +12,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::shell;
 
@@ -103,29 +107,14 @@ void TestMainWindow::load() {
 }
 
 void TestMainWindow::toolbar_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("tip");
-    QTest::newRow("1") << 1 << "Com Setting"
-                       << "btnCom" << QString();
-    QTest::newRow("2 with its backslash") << 2 << "Save\\Load"
-                                          << "btnDown" << QString();
-    QTest::newRow("3") << 3 << "ZR3500"
-                       << "btnFront"
-                       << "ZR3500";
-    QTest::newRow("4") << 4 << "Editor"
-                       << "btnParam"
-                       << "Parameter File";
-    QTest::newRow("5 with its trailing blank") << 5 << "Info "
-                                               << "btnInfo"
-                                               << "Info File";
-    QTest::newRow("6") << 6 << "Help"
-                       << "btnHelp"
-                       << "Help";
-    QTest::newRow("7") << 7 << "Exit"
-                       << "btnExit"
-                       << "Exit";
+    columns<int, QString, QString, QString>("index", "caption", "key", "tip");
+    row("1", 1, "Com Setting", "btnCom", QString());
+    row("2 with its backslash", 2, "Save\\Load", "btnDown", QString());
+    row("3", 3, "ZR3500", "btnFront", "ZR3500");
+    row("4", 4, "Editor", "btnParam", "Parameter File");
+    row("5 with its trailing blank", 5, "Info ", "btnInfo", "Info File");
+    row("6", 6, "Help", "btnHelp", "Help");
+    row("7", 7, "Exit", "btnExit", "Exit");
 }
 
 void TestMainWindow::toolbar() {
@@ -147,18 +136,13 @@ void TestMainWindow::toolbar() {
 }
 
 void TestMainWindow::btnDown_data() {
-    QTest::addColumn<bool>("answersAtOnce");
-    QTest::addColumn<bool>("answersDuringWait");
-    QTest::addColumn<QList<int>>("waits");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("buttons");
-    QTest::addColumn<int>("driveAddress");
-    QTest::newRow("link usable: transfer page at once")
-        << true << false << QList<int>{} << 1 << "111" << 5;
-    QTest::newRow("dead link, drive number 0 answers while waiting")
-        << false << true << QList<int>{3500} << 1 << "000" << 0;
-    QTest::newRow("dead link for 3.5 s: page kept, link off, drive number back")
-        << false << false << QList<int>{3500} << 0 << "000" << 5;
+    columns<bool, bool, QList<int>, int, QString, int>("answersAtOnce", "answersDuringWait",
+                                                       "waits", "page", "buttons", "driveAddress");
+    row("link usable: transfer page at once", true, false, QList<int>{}, 1, "111", 5);
+    row("dead link, drive number 0 answers while waiting", false, true, QList<int>{3500}, 1, "000",
+        0);
+    row("dead link for 3.5 s: page kept, link off, drive number back", false, false,
+        QList<int>{3500}, 0, "000", 5);
 }
 
 void TestMainWindow::btnDown() {
@@ -204,11 +188,9 @@ void TestMainWindow::btnDown() {
 }
 
 void TestMainWindow::btnFront_data() {
-    QTest::addColumn<bool>("alive");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("buttons");
-    QTest::newRow("dead link only disables button 3") << false << 0 << "110";
-    QTest::newRow("usable link: front panel page") << true << 2 << "111";
+    columns<bool, int, QString>("alive", "page", "buttons");
+    row("dead link only disables button 3", false, 0, "110");
+    row("usable link: front panel page", true, 2, "111");
 }
 
 void TestMainWindow::btnFront() {
@@ -290,12 +272,10 @@ void TestMainWindow::btnExitAndClosingEndTheProgram() {
 }
 
 void TestMainWindow::aboutOk_data() {
-    QTest::addColumn<qint16>("savedLink");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("buttons");
-    QTest::newRow("link was on, drive program running") << kTrue << 0x4000 << "111";
-    QTest::newRow("link was on, loader mode") << kTrue << 0x0000 << "110";
-    QTest::newRow("link was off") << kFalse << 0x4000 << "000";
+    columns<qint16, int, QString>("savedLink", "status", "buttons");
+    row("link was on, drive program running", kTrue, 0x4000, "111");
+    row("link was on, loader mode", kTrue, 0x0000, "110");
+    row("link was off", kFalse, 0x4000, "000");
 }
 
 void TestMainWindow::aboutOk() {
@@ -330,10 +310,10 @@ void TestMainWindow::aboutOk() {
 void TestMainWindow::keyboardReachesTheToolbar_data() {
     QTest::addColumn<QKeyCombination>("keys");
     QTest::addColumn<QString>("shown"); // the window the keys bring up; "" the program ends
-    QTest::newRow("Alt+I: About") << (Qt::ALT | Qt::Key_I) << kAboutWindow;
-    QTest::newRow("Alt+E: editor") << (Qt::ALT | Qt::Key_E) << kEditorWindow;
-    QTest::newRow("Alt+C: link page") << (Qt::ALT | Qt::Key_C) << kLinkWindow;
-    QTest::newRow("Alt+X: exit") << (Qt::ALT | Qt::Key_X) << QString();
+    row("Alt+I: About", (Qt::ALT | Qt::Key_I), kAboutWindow);
+    row("Alt+E: editor", (Qt::ALT | Qt::Key_E), kEditorWindow);
+    row("Alt+C: link page", (Qt::ALT | Qt::Key_C), kLinkWindow);
+    row("Alt+X: exit", (Qt::ALT | Qt::Key_X), QString());
 }
 
 void TestMainWindow::keyboardReachesTheToolbar() {

@@ -1,6 +1,7 @@
 // The link settings page on the in-process simulated drive: the port hunt, the release shown,
 // the on/off switch and the toolbar rules.
 
+#include "datatable.h"
 #include "shellfixture.h"
 #include "toggleswitch.h"
 
@@ -13,6 +14,9 @@
 
 #include <algorithm>
 #include <cmath>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::shell;
 
@@ -86,15 +90,10 @@ double textContrast(const QImage &image) {
 } // namespace
 
 void TestSerialState::loadAppliesLanguage_data() {
-    QTest::addColumn<int>("lang");
-    QTest::addColumn<QString>("frame5");
-    QTest::addColumn<QString>("frame1");
-    QTest::newRow("before any choice: Italian") << 0 << "Stato comunicazione"
-                                                << "Numero drive:";
-    QTest::newRow("English") << 1 << "Communication Error"
-                             << "Address drive:";
-    QTest::newRow("French") << 2 << "Communication Serie"
-                            << "Addresse drive";
+    columns<int, QString, QString>("lang", "frame5", "frame1");
+    row("before any choice: Italian", 0, "Stato comunicazione", "Numero drive:");
+    row("English", 1, "Communication Error", "Address drive:");
+    row("French", 2, "Communication Serie", "Addresse drive");
 }
 
 void TestSerialState::loadAppliesLanguage() {
@@ -154,12 +153,10 @@ void TestSerialState::huntSettlesOnDrivePort() {
 }
 
 void TestSerialState::release_data() {
-    QTest::addColumn<int>("word");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<qint16>("release");
-    QTest::newRow("1700") << 1700 << "1.700" << qint16(1700);
-    QTest::newRow("0xFFFF reads -1") << 0xFFFF << "-.1" << qint16(-1);
-    QTest::newRow("single digit") << 7 << "7." << qint16(7);
+    columns<int, QString, qint16>("word", "shown", "release");
+    row("1700", 1700, "1.700", qint16(1700));
+    row("0xFFFF reads -1", 0xFFFF, "-.1", qint16(-1));
+    row("single digit", 7, "7.", qint16(7));
 }
 
 void TestSerialState::release() {
@@ -176,11 +173,10 @@ void TestSerialState::release() {
 }
 
 void TestSerialState::switchOn_data() {
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("buttons");
-    QTest::newRow("bit 14 set: buttons 1 to 3") << 0x4000 << "111";
-    QTest::newRow("bit 14 clear: buttons 1 and 2") << 0x0000 << "110";
-    QTest::newRow("other bits only") << 0xBFFF << "110";
+    columns<int, QString>("status", "buttons");
+    row("bit 14 set: buttons 1 to 3", 0x4000, "111");
+    row("bit 14 clear: buttons 1 and 2", 0x0000, "110");
+    row("other bits only", 0xBFFF, "110");
 }
 
 void TestSerialState::switchOn() {
@@ -233,9 +229,9 @@ void TestSerialState::unloadStopsPoll() {
 
 void TestSerialState::switchedOffWhileTheLinkWaits_data() {
     QTest::addColumn<QString>("when");
-    QTest::newRow("after the switch-on, drive answering") << "after";
-    QTest::newRow("click lands inside a poll tick") << "tick";
-    QTest::newRow("click lands inside the switch-on status reads") << "reads";
+    row("after the switch-on, drive answering", "after");
+    row("click lands inside a poll tick", "tick");
+    row("click lands inside the switch-on status reads", "reads");
 }
 
 // The user switches the link off, also while a routine of the page lets window events run: the
@@ -274,14 +270,10 @@ void TestSerialState::hintSaysWhyInTheUsersLanguage_data() {
     QTest::addColumn<int>("lang");
     QTest::addColumn<QString>("port1"); // "missing", "busy", "denied"
     QTest::addColumn<QString>("says");
-    QTest::newRow("missing, Italian") << 0 << "missing"
-                                      << "non esiste";
-    QTest::newRow("busy, English") << 1 << "busy"
-                                   << "in use by another program";
-    QTest::newRow("denied, French") << 2 << "denied"
-                                    << "groupe dialout";
-    QTest::newRow("denied, Italian") << 0 << "denied"
-                                     << "gruppo dialout";
+    row("missing, Italian", 0, "missing", "non esiste");
+    row("busy, English", 1, "busy", "in use by another program");
+    row("denied, French", 2, "denied", "groupe dialout");
+    row("denied, Italian", 0, "denied", "gruppo dialout");
 }
 
 void TestSerialState::hintSaysWhyInTheUsersLanguage() {

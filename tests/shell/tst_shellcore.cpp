@@ -1,6 +1,7 @@
 // Caption table, file dialog filters, the forms registry and the page switcher.
 
 #include "captions.h"
+#include "datatable.h"
 #include "dialogs.h"
 #include "form.h"
 #include "formsregistry.h"
@@ -17,6 +18,9 @@
 #include <QFontInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+using zr::test::columns;
+using zr::test::row;
 
 using namespace zr::shell;
 
@@ -71,38 +75,16 @@ private slots:
 };
 
 void TestShellCore::captions_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("ita");
-    QTest::addColumn<QString>("eng");
-    QTest::addColumn<QString>("fra");
-    QTest::newRow("trailing blank") << "capParameters"
-                                    << "Parametri "
-                                    << "Parameters"
-                                    << "Parametres";
-    QTest::newRow("runs of blanks") << "capVariables"
-                                    << "VARIABILI<    KEST"
-                                    << "KEST<  VARIABLES"
-                                    << "VARIABLES<    KEST";
-    QTest::newRow("English on the comm frame") << "capCommState"
-                                               << "Stato comunicazione"
-                                               << "Communication Error"
-                                               << "Communication Serie";
-    QTest::newRow("drive number") << "capDriveNumber"
-                                  << "Numero drive:"
-                                  << "Address drive:"
-                                  << "Addresse drive";
-    QTest::newRow("languages") << "capFrench"
-                               << "Francese"
-                               << "French"
-                               << "Francais";
-    QTest::newRow("never shown") << "capDriveStatus"
-                                 << "Stato azionamento"
-                                 << "Status"
-                                 << "Status";
-    QTest::newRow("save") << "capSaveFile"
-                          << "Salva file:"
-                          << "Save file as:"
-                          << "Sauvegarder:";
+    columns<QString, QString, QString, QString>("entry", "ita", "eng", "fra");
+    row("trailing blank", "capParameters", "Parametri ", "Parameters", "Parametres");
+    row("runs of blanks", "capVariables", "VARIABILI<    KEST", "KEST<  VARIABLES",
+        "VARIABLES<    KEST");
+    row("English on the comm frame", "capCommState", "Stato comunicazione", "Communication Error",
+        "Communication Serie");
+    row("drive number", "capDriveNumber", "Numero drive:", "Address drive:", "Addresse drive");
+    row("languages", "capFrench", "Francese", "French", "Francais");
+    row("never shown", "capDriveStatus", "Stato azionamento", "Status", "Status");
+    row("save", "capSaveFile", "Salva file:", "Save file as:", "Sauvegarder:");
 }
 
 void TestShellCore::captions() {
@@ -132,16 +114,11 @@ void TestShellCore::captionBeforeAnyChoice() {
 }
 
 void TestShellCore::fileDialogFilter_data() {
-    QTest::addColumn<QString>("pipe");
-    QTest::addColumn<QString>("qt");
-    QTest::newRow("one pair") << "Text (*.txt)|*.txt"
-                              << "Text (*.txt)";
-    QTest::newRow("bare description") << "Hex file|*.hex"
-                                      << "Hex file (*.hex)";
-    QTest::newRow("two pairs") << "Parameter (*.17d)|*.17d|All|*.*"
-                               << "Parameter (*.17d);;All (*.*)";
-    QTest::newRow("several patterns") << "Files|*.a;*.b"
-                                      << "Files (*.a *.b)";
+    columns<QString, QString>("pipe", "qt");
+    row("one pair", "Text (*.txt)|*.txt", "Text (*.txt)");
+    row("bare description", "Hex file|*.hex", "Hex file (*.hex)");
+    row("two pairs", "Parameter (*.17d)|*.17d|All|*.*", "Parameter (*.17d);;All (*.*)");
+    row("several patterns", "Files|*.a;*.b", "Files (*.a *.b)");
 }
 
 void TestShellCore::fileDialogFilter() {
@@ -151,14 +128,13 @@ void TestShellCore::fileDialogFilter() {
 }
 
 void TestShellCore::fontsResolveToReadableFaces_data() {
-    QTest::addColumn<QString>("named");
-    QTest::addColumn<QStringList>("readable");
+    columns<QString, QStringList>("named", "readable");
     const QStringList sans{"Comic Neue", "DejaVu Sans", "Liberation Sans", "Arimo"};
-    QTest::newRow("Comic Sans MS") << "Comic Sans MS" << sans;
-    QTest::newRow("Arial") << "Arial" << QStringList{"Liberation Sans", "Arimo", "DejaVu Sans"};
-    QTest::newRow("Courier New") << "Courier New"
-                                 << QStringList{"Liberation Mono", "Cousine", "DejaVu Sans Mono"};
-    QTest::newRow("SYMBOL") << "SYMBOL" << QStringList{"DejaVu Sans"};
+    row("Comic Sans MS", "Comic Sans MS", sans);
+    row("Arial", "Arial", QStringList{"Liberation Sans", "Arimo", "DejaVu Sans"});
+    row("Courier New", "Courier New",
+        QStringList{"Liberation Mono", "Cousine", "DejaVu Sans Mono"});
+    row("SYMBOL", "SYMBOL", QStringList{"DejaVu Sans"});
 }
 
 // The fonts the windows name resolve to plain faces, never to a script face or a symbol font
@@ -172,21 +148,15 @@ void TestShellCore::fontsResolveToReadableFaces() {
 }
 
 void TestShellCore::fileDialogsListAndName_data() {
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<bool>("save");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("listed");
-    QTest::addColumn<QString>("chosen");
+    columns<QString, bool, QString, QStringList, QString>("filter", "save", "typed", "listed",
+                                                          "chosen");
     const QStringList params{QStringLiteral("a.10d"), QStringLiteral("b.13d")};
-    QTest::newRow("open: every parameter file")
-        << "Parametri (*.xxd)|*.*d" << false << "b.13d" << params << "b.13d";
-    QTest::newRow("save: the release's extension added")
-        << "Parametri (*.10d)|*.10d" << true << "edited" << QStringList{"a.10d"} << "edited.10d";
-    QTest::newRow("save: a typed extension kept")
-        << "Parametri (*.10d)|*.10d" << true << "edited.txt" << QStringList{"a.10d"}
-        << "edited.txt";
-    QTest::newRow("open: programs")
-        << "Programma (*.hex)|*.hex" << false << "p.hex" << QStringList{"p.hex"} << "p.hex";
+    row("open: every parameter file", "Parametri (*.xxd)|*.*d", false, "b.13d", params, "b.13d");
+    row("save: the release's extension added", "Parametri (*.10d)|*.10d", true, "edited",
+        QStringList{"a.10d"}, "edited.10d");
+    row("save: a typed extension kept", "Parametri (*.10d)|*.10d", true, "edited.txt",
+        QStringList{"a.10d"}, "edited.txt");
+    row("open: programs", "Programma (*.hex)|*.hex", false, "p.hex", QStringList{"p.hex"}, "p.hex");
 }
 
 void TestShellCore::fileDialogsListAndName() {
@@ -286,15 +256,13 @@ void TestShellCore::registryGiveUpWhileLoading() {
 }
 
 void TestShellCore::placement_data() {
-    QTest::addColumn<MainFrame>("main");
-    QTest::addColumn<QSizeF>("window");
-    QTest::addColumn<QPointF>("leftTop");
-    QTest::newRow("below the toolbar")
-        << MainFrame{0, 0, 7200, 6315, 555} << QSizeF(3000, 2000) << QPointF(2100, 2435);
-    QTest::newRow("main window moved")
-        << MainFrame{1500, 300, 7200, 6315, 555} << QSizeF(3000, 2000) << QPointF(3600, 2735);
-    QTest::newRow("window wider than main")
-        << MainFrame{0, 0, 7200, 6315, 555} << QSizeF(9000, 6315) << QPointF(-900, 277.5);
+    columns<MainFrame, QSizeF, QPointF>("main", "window", "leftTop");
+    row("below the toolbar", MainFrame{0, 0, 7200, 6315, 555}, QSizeF(3000, 2000),
+        QPointF(2100, 2435));
+    row("main window moved", MainFrame{1500, 300, 7200, 6315, 555}, QSizeF(3000, 2000),
+        QPointF(3600, 2735));
+    row("window wider than main", MainFrame{0, 0, 7200, 6315, 555}, QSizeF(9000, 6315),
+        QPointF(-900, 277.5));
 }
 
 void TestShellCore::placement() {
@@ -305,26 +273,20 @@ void TestShellCore::placement() {
 }
 
 void TestShellCore::switcher_data() {
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<qint16>("downloadActive");
-    QTest::addColumn<QStringList>("after");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("front panel already shown")
-        << QStringList{kFrontWindow, kLinkWindow, kAboutWindow} << 2 << kFalse
-        << QStringList{kFrontWindow} << kFrontWindow;
-    QTest::newRow("transfer, no download: clip removed, upload clip placed")
-        << QStringList{kLinkWindow, kDownloadClip} << 1 << kFalse
-        << QStringList{kTransferWindow, kUploadClip} << kTransferWindow;
-    QTest::newRow("transfer during a download keeps its clip")
-        << QStringList{kLinkWindow, kDownloadClip} << 1 << kTrue
-        << QStringList{kTransferWindow, kUploadClip, kDownloadClip} << kTransferWindow;
-    QTest::newRow("link page") << QStringList{kTransferWindow, kFrontWindow, kAboutWindow} << 0
-                               << kFalse << QStringList{kLinkWindow} << kLinkWindow;
-    QTest::newRow("About") << QStringList{kLinkWindow} << 3 << kFalse << QStringList{kAboutWindow}
-                           << kAboutWindow;
-    QTest::newRow("page 5 changes nothing") << QStringList{kLinkWindow, kFrontWindow} << 5 << kFalse
-                                            << QStringList{kLinkWindow, kFrontWindow} << QString();
+    columns<QStringList, int, qint16, QStringList, QString>("before", "page", "downloadActive",
+                                                            "after", "shown");
+    row("front panel already shown", QStringList{kFrontWindow, kLinkWindow, kAboutWindow}, 2,
+        kFalse, QStringList{kFrontWindow}, kFrontWindow);
+    row("transfer, no download: clip removed, upload clip placed",
+        QStringList{kLinkWindow, kDownloadClip}, 1, kFalse,
+        QStringList{kTransferWindow, kUploadClip}, kTransferWindow);
+    row("transfer during a download keeps its clip", QStringList{kLinkWindow, kDownloadClip}, 1,
+        kTrue, QStringList{kTransferWindow, kUploadClip, kDownloadClip}, kTransferWindow);
+    row("link page", QStringList{kTransferWindow, kFrontWindow, kAboutWindow}, 0, kFalse,
+        QStringList{kLinkWindow}, kLinkWindow);
+    row("About", QStringList{kLinkWindow}, 3, kFalse, QStringList{kAboutWindow}, kAboutWindow);
+    row("page 5 changes nothing", QStringList{kLinkWindow, kFrontWindow}, 5, kFalse,
+        QStringList{kLinkWindow, kFrontWindow}, QString());
 }
 
 void TestShellCore::switcher() {

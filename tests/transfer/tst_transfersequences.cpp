@@ -1,5 +1,6 @@
 // The transfer sequences frame by frame against the in-process simulated drive.
 
+#include "datatable.h"
 #include "driveprotocol.h"
 #include "simdrive.h"
 #include "simserialport.h"
@@ -15,6 +16,10 @@
 #include <unistd.h>
 
 #include <functional>
+
+using zr::test::columns;
+using zr::test::flagRows;
+using zr::test::row;
 
 using namespace zr;
 using namespace zr::sim;
@@ -187,9 +192,7 @@ void TestTransferSequences::uploadGivesBackTheDownloadedBytes() {
 }
 
 void TestTransferSequences::programDownload_data() {
-    QTest::addColumn<bool>("separators");
-    QTest::newRow("pairs only") << false;
-    QTest::newRow("blanks and line ends between pairs") << true;
+    flagRows("separators", "pairs only", "blanks and line ends between pairs");
 }
 
 void TestTransferSequences::programDownload() {
@@ -214,15 +217,14 @@ void TestTransferSequences::programDownload() {
 
 // The forms of a parameter file a download takes: the first 1024 values whatever separates them.
 void TestTransferSequences::parameterFileForms_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("first");
+    columns<QByteArray, int>("content", "first");
     QByteArray commas;
     for (int i = 0; i < 1024; ++i)
         commas += QByteArray::number(i * 3 - 500) + ((i % 8 == 7) ? "\n" : ",");
-    QTest::newRow("commas and LF") << commas << -500;
-    QTest::newRow("blank lines skipped") << "\r\n  \r\n" + parameterFile(1024) << -500;
-    QTest::newRow("anything after 1024 values") << parameterFile(1024) + "not a number\r\n" << -500;
-    QTest::newRow("blanks around") << "  -500  \r\n" + parameterFile(1024).mid(6) << -500;
+    row("commas and LF", commas, -500);
+    row("blank lines skipped", "\r\n  \r\n" + parameterFile(1024), -500);
+    row("anything after 1024 values", parameterFile(1024) + "not a number\r\n", -500);
+    row("blanks around", "  -500  \r\n" + parameterFile(1024).mid(6), -500);
 }
 
 void TestTransferSequences::parameterFileForms() {
@@ -238,37 +240,33 @@ void TestTransferSequences::badFilesSendNothing_data() {
     QTest::addColumn<int>("sequence");
     QTest::addColumn<QByteArray>("content"); // empty = no file at all
     QTest::addColumn<int>("problem");
-    QTest::newRow("parameters: missing file") << 1 << QByteArray() << int(FileProblem::CannotOpen);
-    QTest::newRow("parameters: 1000 values")
-        << 1 << parameterFile(1000) << int(FileProblem::TooFewValues);
-    QTest::newRow("parameters: word")
-        << 1 << QByteArray("abc\r\n") + parameterFile(1024) << int(FileProblem::NotANumber);
-    QTest::newRow("parameters: 70000")
-        << 1 << QByteArray("70000\r\n") + parameterFile(1024) << int(FileProblem::OutOfRange);
-    QTest::newRow("program: missing file") << 2 << QByteArray() << int(FileProblem::CannotOpen);
-    QTest::newRow("program: ends early")
-        << 2 << programFile(false).chopped(2) << int(FileProblem::TooShort);
+    row("parameters: missing file", 1, QByteArray(), int(FileProblem::CannotOpen));
+    row("parameters: 1000 values", 1, parameterFile(1000), int(FileProblem::TooFewValues));
+    row("parameters: word", 1, QByteArray("abc\r\n") + parameterFile(1024),
+        int(FileProblem::NotANumber));
+    row("parameters: 70000", 1, QByteArray("70000\r\n") + parameterFile(1024),
+        int(FileProblem::OutOfRange));
+    row("program: missing file", 2, QByteArray(), int(FileProblem::CannotOpen));
+    row("program: ends early", 2, programFile(false).chopped(2), int(FileProblem::TooShort));
     QByteArray bad = programFile(false);
     bad[2 * kProgramSkipPairs + 401] = 'x';
-    QTest::newRow("program: broken pair") << 2 << bad << int(FileProblem::BadPair);
+    row("program: broken pair", 2, bad, int(FileProblem::BadPair));
     // A lower-case letter is skipped where a pair starts, so every later pair would shift.
     QByteArray lower = programFile(false);
     lower[2 * kProgramSkipPairs + 400] = 'e';
-    QTest::newRow("program: lower-case pair start") << 2 << lower << int(FileProblem::LowerCase);
+    row("program: lower-case pair start", 2, lower, int(FileProblem::LowerCase));
     lower = programFile(false);
     lower[100] = 'a';
-    QTest::newRow("program: lower case among the skipped pairs")
-        << 2 << lower << int(FileProblem::LowerCase);
+    row("program: lower case among the skipped pairs", 2, lower, int(FileProblem::LowerCase));
     lower = programFile(false).toLower();
-    QTest::newRow("program: all lower case") << 2 << lower << int(FileProblem::LowerCase);
-    QTest::newRow("upload: cannot create") << 0 << QByteArray() << int(FileProblem::CannotCreate);
-    QTest::newRow("program: a device that never ends")
-        << 2 << QByteArray("/dev/zero") << int(FileProblem::NotAFile);
-    QTest::newRow("parameters: a pipe without a writer")
-        << 1 << QByteArray("FIFO") << int(FileProblem::NotAFile);
-    QTest::newRow("parameters: a folder") << 1 << QByteArray("DIR") << int(FileProblem::NotAFile);
-    QTest::newRow("program: larger than 1 MB")
-        << 2 << programFile(false) + QByteArray(1024 * 1024, ' ') << int(FileProblem::TooLarge);
+    row("program: all lower case", 2, lower, int(FileProblem::LowerCase));
+    row("upload: cannot create", 0, QByteArray(), int(FileProblem::CannotCreate));
+    row("program: a device that never ends", 2, QByteArray("/dev/zero"),
+        int(FileProblem::NotAFile));
+    row("parameters: a pipe without a writer", 1, QByteArray("FIFO"), int(FileProblem::NotAFile));
+    row("parameters: a folder", 1, QByteArray("DIR"), int(FileProblem::NotAFile));
+    row("program: larger than 1 MB", 2, programFile(false) + QByteArray(1024 * 1024, ' '),
+        int(FileProblem::TooLarge));
 }
 
 void TestTransferSequences::badFilesSendNothing() {

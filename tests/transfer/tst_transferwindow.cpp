@@ -1,5 +1,6 @@
 // The transfer page through its named controls, on the in-process simulated drive.
 
+#include "datatable.h"
 #include "pageswitcher.h"
 #include "shellfixture.h"
 #include "toggleswitch.h"
@@ -19,6 +20,10 @@
 #include <QToolButton>
 
 #include <optional>
+
+using zr::test::columns;
+using zr::test::flagRows;
+using zr::test::row;
 
 using namespace zr;
 using namespace zr::shell;
@@ -104,14 +109,13 @@ private Q_SLOTS:
 // A running program offers the parameter upload only, the loader mode the downloads only; the
 // underlined letters of the offered actions open their dialogs.
 void TestTransferWindow::statusDecidesWhatIsOffered_data() {
-    QTest::addColumn<quint16>("status");
-    QTest::addColumn<char>("key");
+    columns<quint16, char>("status", "key");
     QTest::addColumn<QString>("dialog"); // title of the dialog the key opens; empty = none
-    QTest::newRow("running: u uploads") << quint16(0x4000) << 'u' << "Upload Parameter";
-    QTest::newRow("running: d does nothing") << quint16(0x4000) << 'd' << "";
-    QTest::newRow("loader mode: d downloads") << quint16(0) << 'd' << "Download Program";
-    QTest::newRow("loader mode: D does nothing") << quint16(0) << 'D' << "";
-    QTest::newRow("loader mode: u does nothing") << quint16(0) << 'u' << "";
+    row("running: u uploads", quint16(0x4000), 'u', "Upload Parameter");
+    row("running: d does nothing", quint16(0x4000), 'd', "");
+    row("loader mode: d downloads", quint16(0), 'd', "Download Program");
+    row("loader mode: D does nothing", quint16(0), 'D', "");
+    row("loader mode: u does nothing", quint16(0), 'u', "");
 }
 
 void TestTransferWindow::statusDecidesWhatIsOffered() {
@@ -186,9 +190,7 @@ void TestTransferWindow::uploadNameGetsTheExtension() {
 }
 
 void TestTransferWindow::lostDriveReturnsToTheLinkPage_data() {
-    QTest::addColumn<bool>("atLoad");
-    QTest::newRow("status read at load fails") << true;
-    QTest::newRow("status read in a tick fails") << false;
+    flagRows("atLoad", "status read in a tick fails", "status read at load fails");
 }
 
 void TestTransferWindow::lostDriveReturnsToTheLinkPage() {
@@ -209,25 +211,20 @@ void TestTransferWindow::lostDriveReturnsToTheLinkPage() {
 }
 
 void TestTransferWindow::communicationErrorEndsTheProgram_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("Italian")
-        << 0 << "Errore di comunicazione"
-        << QStringList{"ERRORE di comunicazione tra ZR3500 e personal computer.",
-                       "Controllare che il cavo di collegamento sia cablato correttamente",
-                       "Ripetere la procedura; se l'errore persiste consultare la Guida in Linea "
-                       "(F1)"};
-    QTest::newRow("English")
-        << 1 << "Communication Error"
-        << QStringList{"Communication error between ZR3500 and PC.",
-                       "Check PINouts of the connection cable.",
-                       "Follow again the procedure,if always in error see the Help on Line."};
-    QTest::newRow("French")
-        << 2 << "Erreur de Communication"
-        << QStringList{"Erreur de communication entre ZR3500 et ordinateur(PC).",
-                       "Controller le cablage de liaison soit correct.",
-                       "Repeter la procedure,si l'erreur persiste,consulter la Guide en Ligne."};
+    columns<int, QString, QStringList>("language", "title", "lines");
+    row("Italian", 0, "Errore di comunicazione",
+        QStringList{"ERRORE di comunicazione tra ZR3500 e personal computer.",
+                    "Controllare che il cavo di collegamento sia cablato correttamente",
+                    "Ripetere la procedura; se l'errore persiste consultare la Guida in Linea "
+                    "(F1)"});
+    row("English", 1, "Communication Error",
+        QStringList{"Communication error between ZR3500 and PC.",
+                    "Check PINouts of the connection cable.",
+                    "Follow again the procedure,if always in error see the Help on Line."});
+    row("French", 2, "Erreur de Communication",
+        QStringList{"Erreur de communication entre ZR3500 et ordinateur(PC).",
+                    "Controller le cablage de liaison soit correct.",
+                    "Repeter la procedure,si l'erreur persiste,consulter la Guide en Ligne."});
 }
 
 void TestTransferWindow::communicationErrorEndsTheProgram() {
@@ -256,17 +253,12 @@ void TestTransferWindow::communicationErrorEndsTheProgram() {
 
 void TestTransferWindow::refusedFilesAreExplained_data() {
     QTest::addColumn<QString>("operation"); // "parameters", "program", "upload"
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("says");
-    QTest::newRow("ten values, English") << "parameters" << 1 << "Invalid file"
-                                         << "holds only 10 values; 1024 are needed";
-    QTest::newRow("lower-case program, Italian") << "program" << 0 << "File non valido"
-                                                 << "lettera minuscola";
-    QTest::newRow("lower-case program, French") << "program" << 2 << "Fichier non valide"
-                                                << "lettre minuscule";
-    QTest::newRow("upload into a missing folder, English") << "upload" << 1 << "File not written"
-                                                           << "does not exist";
+    columns<int, QString, QString>("language", "title", "says");
+    row("ten values, English", "parameters", 1, "Invalid file",
+        "holds only 10 values; 1024 are needed");
+    row("lower-case program, Italian", "program", 0, "File non valido", "lettera minuscola");
+    row("lower-case program, French", "program", 2, "Fichier non valide", "lettre minuscule");
+    row("upload into a missing folder, English", "upload", 1, "File not written", "does not exist");
 }
 
 void TestTransferWindow::refusedFilesAreExplained() {
