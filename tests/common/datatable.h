@@ -23,3 +23,8 @@ inline void flagRows(const char *column, const char *whenFalse, const char *when
 }
 
 } // namespace zr::test
+
+// Every data table uses them, so they are in reach without a using line in each test.
+using zr::test::columns;
+using zr::test::flagRows;
+using zr::test::row;

@@ -10,9 +10,6 @@
 
 #include <QTest>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr;
 using namespace zr::sim;
 
@@ -76,10 +73,9 @@ void TestFrontPanelMenu::navigation_data() {
 
 void TestFrontPanelMenu::navigation() {
     QFETCH(QList<int>, codes);
-    QFETCH(int, screen);
     Rig rig;
     rig.keys(codes);
-    QCOMPARE(rig.menu.screen(), screen);
+    QTEST(rig.menu.screen(), "screen");
 }
 
 void TestFrontPanelMenu::valueSteps_data() {
@@ -154,8 +150,7 @@ void TestFrontPanelMenu::languages_data() {
 
 void TestFrontPanelMenu::languages() {
     QFETCH(QString, text);
-    QFETCH(int, language);
-    QCOMPARE(FrontPanelMenu::ParseLanguage(text).value_or(-1), language);
+    QTEST(FrontPanelMenu::ParseLanguage(text).value_or(-1), "language");
 }
 
 QTEST_GUILESS_MAIN(TestFrontPanelMenu)

@@ -9,8 +9,6 @@
 
 #include <chrono>
 
-using zr::test::row;
-
 using namespace zr::sim;
 using namespace std::chrono_literals;
 

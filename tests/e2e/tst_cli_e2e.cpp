@@ -7,9 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using zr::test::columns;
-using zr::test::row;
-
 using e2e::cli;
 using e2e::Run;
 using e2e::Sim;

@@ -8,9 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr;
 
 namespace {

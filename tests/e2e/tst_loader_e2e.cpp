@@ -6,27 +6,17 @@
 #include "helpwindow.h"
 #include "loaderprogram.h"
 #include "mainwindow.h"
+#include "programs.h"
 #include "serialstatewindow.h"
 #include "toggleswitch.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-using zr::test::row;
-
 using namespace zr::shell;
-
-namespace {
-
-QString bin(const QString &name) {
-    return qEnvironmentVariable("ZR_BIN_DIR", QStringLiteral(".")) + QLatin1Char('/') + name;
-}
-
-} // namespace
 
 class TestLoaderEndToEnd : public QObject {
     Q_OBJECT
@@ -54,10 +44,8 @@ void TestLoaderEndToEnd::everyWindowIsRegistered() {
 void TestLoaderEndToEnd::englishLinkOnFindsTheDrive() {
     QTemporaryDir dir;
     const QString link = dir.filePath(QStringLiteral("drive"));
-    QProcess sim;
-    sim.start(bin(QStringLiteral("zr3500-sim")), {QStringLiteral("--link"), link});
-    QVERIFY(sim.waitForReadyRead(10000));
-    QVERIFY(QString::fromLocal8Bit(sim.readLine()).startsWith(QLatin1Char('/')));
+    e2e::Sim sim;
+    QVERIFY(sim.start(link));
 
     zr::PortMap map;
     map.setDevice(1, link);
@@ -97,8 +85,6 @@ void TestLoaderEndToEnd::englishLinkOnFindsTheDrive() {
         QCOMPARE(ends, 1);
         program.finish();
     }
-    sim.terminate();
-    QVERIFY(sim.waitForFinished(10000));
 }
 
 QTEST_MAIN(TestLoaderEndToEnd)

@@ -19,9 +19,6 @@
 #include <QTest>
 #include <QTimer>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr;
 using namespace zr::shell;
 using zr::front::FrontWindow;

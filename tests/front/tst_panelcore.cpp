@@ -9,9 +9,6 @@
 
 #include <QTest>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr::front;
 
 namespace {

@@ -11,9 +11,6 @@
 
 #include <QTest>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr;
 using namespace zr::front;
 using namespace zr::sim;

@@ -16,9 +16,6 @@
 
 #include <functional>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr;
 
 class TestLanguages : public QObject {

@@ -4,9 +4,6 @@
 
 #include <QTest>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr;
 
 namespace {
@@ -48,13 +45,11 @@ void TestDriveProtocol::splitWord_data() {
 
 void TestDriveProtocol::splitWord() {
     QFETCH(double, value);
-    QFETCH(int, high);
-    QFETCH(int, low);
     int h = -1;
     int l = -1;
     SplitWord(value, h, l);
-    QCOMPARE(h, high);
-    QCOMPARE(l, low);
+    QTEST(h, "high");
+    QTEST(l, "low");
 }
 
 void TestDriveProtocol::everyByteSurvivesJoinAndSplit() {
@@ -91,12 +86,10 @@ void TestDriveProtocol::parseValue_data() {
 
 void TestDriveProtocol::parseValue() {
     QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(double, value);
     const auto v = ParseValueText(text);
-    QCOMPARE(v.has_value(), valid);
+    QTEST(v.has_value(), "valid");
     if (v)
-        QCOMPARE(*v, value);
+        QTEST(*v, "value");
 }
 
 void TestDriveProtocol::parseAddress_data() {
@@ -114,8 +107,7 @@ void TestDriveProtocol::parseAddress_data() {
 void TestDriveProtocol::parseAddress() {
     QFETCH(QString, text);
     const auto a = ParseAddressText(text);
-    QFETCH(int, address);
-    QCOMPARE(a.value_or(-1), address);
+    QTEST(a.value_or(-1), "address");
 }
 
 void TestDriveProtocol::request_data() {
@@ -142,8 +134,7 @@ void TestDriveProtocol::request() {
     QFETCH(bool, isWrite);
     QFETCH(bool, ram);
     QFETCH(QString, data);
-    QFETCH(QByteArray, frame);
-    QCOMPARE(BuildRequest(drive, address, isWrite, ram, data), frame);
+    QTEST(BuildRequest(drive, address, isWrite, ram, data), "frame");
 }
 
 void TestDriveProtocol::transaction_data() {
@@ -172,15 +163,13 @@ void TestDriveProtocol::transaction_data() {
 void TestDriveProtocol::transaction() {
     QFETCH(bool, isWrite);
     QFETCH(QList<QByteArray>, chunks);
-    QFETCH(QString, result);
-    QFETCH(QString, data);
     ScriptedPort port;
     port.replyChunks = chunks;
     QString value = isWrite ? QStringLiteral("21845") : QStringLiteral("keep");
     QString outcome = QStringLiteral("stale");
     DriveTransaction(port, 1, isWrite ? 0x0315 : 0x0280, isWrite, true, value, outcome);
-    QCOMPARE(outcome, result);
-    QCOMPARE(value, data);
+    QTEST(outcome, "result");
+    QTEST(value, "data");
     QCOMPARE(port.written.size(), 1); // one write of the whole request, never a retry
 }
 
@@ -225,8 +214,7 @@ void TestDriveProtocol::formatRelease_data() {
 
 void TestDriveProtocol::formatRelease() {
     QFETCH(QString, text);
-    QFETCH(QString, shown);
-    QCOMPARE(FormatRelease(text), shown);
+    QTEST(FormatRelease(text), "shown");
 }
 
 QTEST_GUILESS_MAIN(TestDriveProtocol)

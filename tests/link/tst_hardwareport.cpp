@@ -13,8 +13,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-using zr::test::row;
-
 using namespace zr;
 
 namespace {
@@ -174,7 +172,6 @@ void TestHardwarePort::openFailureSaysWhy_data() {
 
 void TestHardwarePort::openFailureSaysWhy() {
     QFETCH(QString, device);
-    QFETCH(int, failure);
     PortMap map;
     if (device == "missing")
         map.setDevice(1, dir_.filePath(QStringLiteral("ttyUSB9")));
@@ -186,7 +183,7 @@ void TestHardwarePort::openFailureSaysWhy() {
     }
     HardwareSerialPort port(map);
     QVERIFY(!port.Open());
-    QCOMPARE(int(port.lastFailure()), failure);
+    QTEST(int(port.lastFailure()), "failure");
     QVERIFY(!port.lastError().isEmpty());
 }
 

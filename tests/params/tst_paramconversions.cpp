@@ -5,9 +5,6 @@
 
 #include <QTest>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr::params;
 using namespace zr::params::test;
 
@@ -53,14 +50,13 @@ void TestParamConversions::shownValue() {
     QFETCH(QLocale, locale);
     QFETCH(QString, raw);
     QFETCH(QString, mul);
-    QFETCH(QString, shown);
     QLocale::setDefault(locale);
     TextGrid g(kParamColumns);
     g.AddItem("Name\tValue");
     AddParamRow(g, "P", raw, -32768, 32767, 1, mul);
     g.SetTextMatrix(1, kShown, "old");
     molconv(g, 1);
-    QCOMPARE(g.TextMatrix(1, kShown), shown);
+    QTEST(g.TextMatrix(1, kShown), "shown");
     QCOMPARE(g.Row(), 1);
 }
 
@@ -129,9 +125,6 @@ void TestParamConversions::typing() {
     QFETCH(double, step);
     QFETCH(QString, mul);
     QFETCH(QString, keys);
-    QFETCH(QString, shown);
-    QFETCH(QString, raw);
-    QFETCH(QStringList, messages);
     QLocale::setDefault(locale);
 
     TextGrid g(kParamColumns);
@@ -145,9 +138,9 @@ void TestParamConversions::typing() {
     });
     for (QChar c : keys)
         keysHandler.KeyPress(g, c.unicode());
-    QCOMPARE(g.TextMatrix(1, kShown), shown);
-    QCOMPARE(g.TextMatrix(1, kRaw), raw);
-    QCOMPARE(shownMessages, messages);
+    QTEST(g.TextMatrix(1, kShown), "shown");
+    QTEST(g.TextMatrix(1, kRaw), "raw");
+    QTEST(shownMessages, "messages");
     QCOMPARE(g.Col(), int(kShown));
 }
 
@@ -244,7 +237,6 @@ void TestParamConversions::statusClick() {
     QFETCH(QString, word);
     QFETCH(int, row);
     QFETCH(int, col);
-    QFETCH(bool, keepShown);
     QFETCH(QString, result);
     TextGrid g1(kParamColumns), g2(kStatusColumns);
     g1.AddItem("Name");
@@ -256,7 +248,7 @@ void TestParamConversions::statusClick() {
     for (const QString &l : StatusDescription())
         g2.AddItem(l);
     StsConv(g1, g2);
-    QCOMPARE(StatusGridClick(g1, g2, row, col), keepShown);
+    QTEST(StatusGridClick(g1, g2, row, col), "keepShown");
     QCOMPARE(g1.TextMatrix(2, kShown), result);
     QCOMPARE(g1.TextMatrix(2, kRaw), result);
     QCOMPARE(g1.TextMatrix(1, kShown), ""); // other rows untouched

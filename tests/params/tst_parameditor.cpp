@@ -18,9 +18,6 @@
 #include <QToolBar>
 #include <QToolTip>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr::params;
 using namespace zr::shell;
 
@@ -85,13 +82,11 @@ void TestParamEditor::languages_data() {
 
 void TestParamEditor::languages() {
     QFETCH(int, lang);
-    QFETCH(QString, label1);
-    QFETCH(QString, caption);
     QFETCH(QString, last);
     EditorFixture f;
     f.state.CurrentLanguage = qint16(lang);
     auto *e = f.editor();
-    QCOMPARE(e->findChild<QLabel *>("Label1")->text(), label1);
+    QTEST(e->findChild<QLabel *>("Label1")->text(), "label1");
     QCOMPARE(e->windowTitle(), "Parameter File");
     const QString path = f.example("10");
     f.open(path);
@@ -101,7 +96,7 @@ void TestParamEditor::languages() {
     QCOMPARE(EditorFixture::bytes(path), EditorFixture::bytes(f.example("10", "copy")));
     QCOMPARE(f.count("msgbox"), 1);
     const auto &shown = f.modals.seen().last();
-    QCOMPARE(shown.title, caption);
+    QTEST(shown.title, "caption");
     QCOMPARE(shown.icon, QMessageBox::Critical);
     QCOMPARE(shown.buttons.size(), 2);
     const QStringList lines = shown.text.split('\n');
@@ -209,14 +204,13 @@ void TestParamEditor::openWhileOpen_data() {
 
 void TestParamEditor::openWhileOpen() {
     QFETCH(int, answer);
-    QFETCH(QString, release);
     EditorFixture f;
     f.open(f.example("10"));
     const QString saved = f.dir.filePath("saved.10d");
     f.press(answer);
     f.open(answer == kYes ? saved : f.example("40"));
     QCOMPARE(f.count("msgbox"), 1);
-    QCOMPARE(f.editor()->numrelease->text(), release);
+    QTEST(f.editor()->numrelease->text(), "release");
     QCOMPARE(QFile::exists(saved), answer == kYes);
     QCOMPARE(f.modals.seen().last().kind, answer == kYes ? "save" : "open");
 }
@@ -351,7 +345,6 @@ void TestParamEditor::printShowsReport() {
     QFETCH(QString, code);
     QFETCH(bool, failedSave);
     QFETCH(QString, report);
-    QFETCH(int, records);
     EditorFixture f;
     auto *e = f.editor();
     f.click("btnPrint"); // nothing open: nothing printed
@@ -378,7 +371,7 @@ void TestParamEditor::printShowsReport() {
     QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitToWidth);
     {
         ReportConnection c(e->reportDbPath);
-        QCOMPARE(c.records(LayoutFor(code.toInt()).table).size(), records);
+        QTEST(c.records(LayoutFor(code.toInt()).table).size(), "records");
     }
     QToolButton *pdf = EditorFixture::buttonOf(e->lastReport->findChild<QAction *>("exportPdf"));
     QVERIFY(pdf);

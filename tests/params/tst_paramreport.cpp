@@ -7,9 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr::params;
 
 // What a print writes into the report database, per layout.

@@ -9,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using zr::test::columns;
-
 using namespace zr::params;
 
 // The description files and examples that ship with the program, in every release and language.

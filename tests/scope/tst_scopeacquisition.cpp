@@ -6,9 +6,6 @@
 
 #include <QTest>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr;
 using namespace zr::scope;
 using namespace zr::scope::test;

@@ -10,9 +10,6 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr::scope;
 
 class TestScopeScales : public QObject {

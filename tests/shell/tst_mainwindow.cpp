@@ -13,9 +13,6 @@
 #include <QTimer>
 #include <QToolBar>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr::shell;
 
 namespace {
@@ -119,14 +116,13 @@ void TestMainWindow::toolbar_data() {
 
 void TestMainWindow::toolbar() {
     QFETCH(int, index);
-    QFETCH(QString, caption);
     QFETCH(QString, key);
     QFETCH(QString, tip);
     WindowsFixture f;
     const QList<QAction *> actions = f.main()->tbrFile->actions();
     QCOMPARE(actions.size(), 7);
     QAction *a = actions.at(index - 1);
-    QCOMPARE(a->text(), caption);
+    QTEST(a->text(), "caption");
     QCOMPARE(a->objectName(), key);
     if (!tip.isEmpty())
         QCOMPARE(a->toolTip(), tip);
@@ -196,7 +192,6 @@ void TestMainWindow::btnFront_data() {
 void TestMainWindow::btnFront() {
     QFETCH(bool, alive);
     QFETCH(int, page);
-    QFETCH(QString, buttons);
     WindowsFixture f;
     setUpLine(f, alive);
     SerialStateWindow *link = linkPageWithSwitchOn(f);
@@ -204,7 +199,7 @@ void TestMainWindow::btnFront() {
     clickToolbar(f, "btnFront");
     QVERIFY(f.waits.isEmpty());
     QCOMPARE(f.state.CurrentPage, qint16(page));
-    QCOMPARE(f.buttons(), buttons);
+    QTEST(f.buttons(), "buttons");
     QCOMPARE(f.state.DriveAddress, qint16(5));
     QCOMPARE(f.loaded(kLinkWindow), page == kPageLink);
     if (page == kPageLink) {
@@ -281,7 +276,6 @@ void TestMainWindow::aboutOk_data() {
 void TestMainWindow::aboutOk() {
     QFETCH(qint16, savedLink);
     QFETCH(int, status);
-    QFETCH(QString, buttons);
     WindowsFixture f;
     setUpLine(f, true);
     f.drive.setStatus(quint16(status));
@@ -304,7 +298,7 @@ void TestMainWindow::aboutOk() {
     QVERIFY(again->isVisibleTo(f.main()));
     QCOMPARE(again->CWButton1->Value(), IsSet(savedLink));
     QCOMPARE(again->Timer1->isActive(), IsSet(savedLink));
-    QCOMPARE(f.buttons(), buttons);
+    QTEST(f.buttons(), "buttons");
 }
 
 void TestMainWindow::keyboardReachesTheToolbar_data() {

@@ -15,9 +15,6 @@
 #include <algorithm>
 #include <cmath>
 
-using zr::test::columns;
-using zr::test::row;
-
 using namespace zr::shell;
 
 class TestSerialState : public QObject {
@@ -98,14 +95,12 @@ void TestSerialState::loadAppliesLanguage_data() {
 
 void TestSerialState::loadAppliesLanguage() {
     QFETCH(int, lang);
-    QFETCH(QString, frame5);
-    QFETCH(QString, frame1);
     ShellFixture f;
     f.state.CurrentLanguage = qint16(lang);
     f.state.DriveAddress = 3;
     SerialStateWindow *w = f.link();
-    QCOMPARE(w->Frame5->title(), frame5);
-    QCOMPARE(w->Frame1->title(), frame1);
+    QTEST(w->Frame5->title(), "frame5");
+    QTEST(w->Frame1->title(), "frame1");
     QCOMPARE(w->Stato->text(), QStringLiteral(" "));
     QCOMPARE(w->Combo1->currentText(), QStringLiteral("3"));
     QCOMPARE(w->Combo1->count(), 62);
@@ -161,15 +156,13 @@ void TestSerialState::release_data() {
 
 void TestSerialState::release() {
     QFETCH(int, word);
-    QFETCH(QString, shown);
-    QFETCH(qint16, release);
     ShellFixture f;
     f.drive.setRelease(word);
     f.state.DriveAddress = 1;
     SerialStateWindow *w = f.link();
     w->Timer1_Timer();
-    QCOMPARE(w->SOFTREL->text(), shown);
-    QCOMPARE(f.state.DriveRelease, release);
+    QTEST(w->SOFTREL->text(), "shown");
+    QTEST(f.state.DriveRelease, "release");
 }
 
 void TestSerialState::switchOn_data() {
@@ -181,14 +174,13 @@ void TestSerialState::switchOn_data() {
 
 void TestSerialState::switchOn() {
     QFETCH(int, status);
-    QFETCH(QString, buttons);
     ShellFixture f;
     f.drive.setStatus(quint16(status));
     f.state.DriveAddress = 1;
     SerialStateWindow *w = shownLink(f);
     w->Timer1_Timer(); // opens the port on the drive
     clickSwitch(w);
-    QCOMPARE(f.toolbar.pattern(), buttons);
+    QTEST(f.toolbar.pattern(), "buttons");
     QVERIFY(w->Timer1->isActive());
     QCOMPARE(w->CWButton1->toolTip(), QStringLiteral("Enable"));
     QCOMPARE(f.state.LinkEnabledSaved, kTrue);

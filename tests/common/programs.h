@@ -8,7 +8,7 @@
 
 namespace e2e {
 
-// A program built beside the others (CTest passes their folder in ZR_BIN_DIR).
+// A program or file built beside the others (CTest passes their folder in ZR_BIN_DIR).
 inline QString bin(const QString &name) {
     return qEnvironmentVariable("ZR_BIN_DIR", QStringLiteral(".")) + QLatin1Char('/') + name;
 }
