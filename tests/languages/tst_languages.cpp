@@ -80,9 +80,10 @@ void TestLanguages::shownOnlyForAKnownLanguage_data() {
     row("communication error", TextOf(CommErrorText));
     row("not available", TextOf(front::NotAvailableText));
     row("release notice", TextOf([](int l) { return front::ReleaseNoticeFor(l).text; }));
-    row("save question", TextOf([](int l) { QString caption, text);
-        return params::SaveQuestion(l, caption, text) ? caption + text : QString();
-    });
+    row("save question", TextOf([](int l) {
+            QString caption, text;
+            return params::SaveQuestion(l, caption, text) ? caption + text : QString();
+        }));
     row("description suffix", TextOf(params::LanguageSuffix));
 }
 

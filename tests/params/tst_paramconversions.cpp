@@ -31,10 +31,6 @@ private Q_SLOTS:
 
 void TestParamConversions::shownValue_data() {
     columns<QLocale, QString, QString, QString>("locale", "raw", "mul", "shown");
-    auto row = [](const char *name, const QLocale &l, const char *raw, const char *mul,
-                  const char *shown) {
-        QTest::newRow(name) << l << QString(raw) << QString(mul) << QString(shown);
-    };
     row("0.1 x 1234 point", kPoint, "1234", "0.1", "123.4");
     row("0.1 x 1234 comma", kComma, "1234", "0.1", "123,4");
     row("0.01 keeps two decimals", kComma, "100", "0.01", "1,00");
@@ -188,9 +184,6 @@ void TestParamConversions::statusRowIgnoresKeys() {
 void TestParamConversions::statusDecode_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("bits"); // bit 0 first
-    auto row = [](const char *name, const char *word, const char *bits) {
-        QTest::newRow(name) << QString(word) << QString(bits);
-    };
     row("5", "5", "1010000000000000");
     row("-32768 is bit 15", "-32768", "0000000000000001");
     row("-1 all set", "-1", "1111111111111111");

@@ -71,10 +71,6 @@ private Q_SLOTS:
 
 void TestParamEditor::languages_data() {
     columns<int, QString, QString, QString>("lang", "label1", "caption", "last");
-    auto row = [](const char *name, int lang, const char *label, const char *caption,
-                  const char *last) {
-        QTest::newRow(name) << lang << QString(label) << QString(caption) << QString(last);
-    };
     row("italian", 0, "Apri file:", "Save File Parameter", "Salvare il file?");
     row("english", 1, "Open file:", "Save File Parameters", "Save file?");
     row("french", 2, "Ouvrir fichier:", "Sauvegarderle le Fichier", "Sauvegarder le fichier?");

@@ -147,9 +147,9 @@ void TestScopeWindow::loadState() {
 }
 
 void TestScopeWindow::axesFollowTheKnobs_data() {
-    QTest::addColumn<int>("range");
-    QTest::addColumn<int>("steps"); // Up presses on the position knob, 0.05 V each
-    columns<double, double, QString, QString>("samplesMin", "voltsMax", "yText", "positionText");
+    // steps: Up presses on the position knob, 0.05 V each
+    columns<int, int, double, double, QString, QString>("range", "steps", "samplesMin", "voltsMax",
+                                                        "yText", "positionText");
     row("10 V at 0", 3, 0, -1.0, 11.42, "10 V", "0");
     row("10 V at 1", 3, 20, 10.2084, 12.42, "10 V", "1");
     row("5 V at -1.25", 2, -25, 48.9895, 4.46, "5 V", "-1.3");

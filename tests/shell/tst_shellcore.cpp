@@ -50,8 +50,6 @@ class TestShellCore : public QObject {
     Q_OBJECT
 
 private slots:
-    void captions_data();
-    void captions();
     void captionBeforeAnyChoice();
     void fileDialogFilter_data();
     void fileDialogFilter();
@@ -70,35 +68,6 @@ private slots:
     void switcher();
     void switcherNestedCallEndsOnLinkPage();
 };
-
-void TestShellCore::captions_data() {
-    columns<QString, QString, QString, QString>("entry", "ita", "eng", "fra");
-    row("trailing blank", "capParameters", "Parametri ", "Parameters", "Parametres");
-    row("runs of blanks", "capVariables", "VARIABILI<    KEST", "KEST<  VARIABLES",
-        "VARIABLES<    KEST");
-    row("English on the comm frame", "capCommState", "Stato comunicazione", "Communication Error",
-        "Communication Serie");
-    row("drive number", "capDriveNumber", "Numero drive:", "Address drive:", "Addresse drive");
-    row("languages", "capFrench", "Francese", "French", "Francais");
-    row("never shown", "capDriveStatus", "Stato azionamento", "Status", "Status");
-    row("save", "capSaveFile", "Salva file:", "Save file as:", "Sauvegarder:");
-}
-
-void TestShellCore::captions() {
-    QFETCH(QString, entry);
-    CaptionTable t;
-    FillCaptionTable(t);
-    FillCaptionTable(t); // a second fill is harmless
-    const QHash<QString, const CaptionEntry *> byName{
-        {"capParameters", &t.capParameters}, {"capVariables", &t.capVariables},
-        {"capCommState", &t.capCommState},   {"capDriveNumber", &t.capDriveNumber},
-        {"capFrench", &t.capFrench},         {"capDriveStatus", &t.capDriveStatus},
-        {"capSaveFile", &t.capSaveFile}};
-    const CaptionEntry &e = *byName.value(entry);
-    QTEST(CaptionText(e, kItalian), "ita");
-    QTEST(CaptionText(e, kEnglish), "eng");
-    QTEST(CaptionText(e, kFrench), "fra");
-}
 
 void TestShellCore::captionBeforeAnyChoice() {
     LoaderRoutine st;
