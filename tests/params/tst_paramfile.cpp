@@ -7,10 +7,16 @@
 
 #include <QTest>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 using namespace zr::params;
 using namespace zr::params::test;
+
+// What a row does to the files or the grid between a good open and the step it checks.
+using Damage = std::function<void()>;
+Q_DECLARE_METATYPE(Damage)
 
 class TestParamFile : public QObject {
     Q_OBJECT
@@ -93,48 +99,46 @@ void TestParamFile::savePatternOverFourBlocks() {
 }
 
 void TestParamFile::openRefused_data() {
-    columns<QString, int>("fault", "kind");
-    row("missing description", "no data description", int(ParamProblem::DescriptionUnreadable));
-    row("missing status description", "no status description",
+    columns<Damage, int>("damage", "kind");
+    row("missing description",
+        Damage([this] { ctx_->DataDescriptionPath = files_->path("dataRel99eng.txt"); }),
         int(ParamProblem::DescriptionUnreadable));
-    row("missing source", "no source", int(ParamProblem::SourceUnreadable));
-    row("short file", "short source", int(ParamProblem::SourceTooShort));
-    row("empty description", "empty description", int(ParamProblem::DescriptionEmpty));
-    row("257 description lines", "long description", int(ParamProblem::DescriptionTooLong));
-    row("15 status bits", "short status", int(ParamProblem::StatusTooShort));
-    row("a pipe without a writer", "fifo", int(ParamProblem::NotAFile));
-    row("a parameter file of 2 MB", "huge source", int(ParamProblem::TooLarge));
+    row("missing status description",
+        Damage([this] { ctx_->StatusDescriptionPath = files_->path("statusRel99eng.txt"); }),
+        int(ParamProblem::DescriptionUnreadable));
+    row("missing source", Damage([this] { ctx_->source = files_->path("gone.13d"); }),
+        int(ParamProblem::SourceUnreadable));
+    row("short file", Damage([this] { files_->write("pump.13d", ParameterLines(39)); }),
+        int(ParamProblem::SourceTooShort));
+    row("empty description", Damage([this] { files_->write("dataRel13eng.txt", {}); }),
+        int(ParamProblem::DescriptionEmpty));
+    row("257 description lines", Damage([this] {
+            QStringList d{DescriptionHeader()};
+            for (int k = 0; k < 257; ++k)
+                d << DescriptionRow("*", "P", 0, 1, 1, "1");
+            files_->write("dataRel13eng.txt", d);
+        }),
+        int(ParamProblem::DescriptionTooLong));
+    row("15 status bits",
+        Damage([this] { files_->write("statusRel13eng.txt", StatusDescription().mid(0, 16)); }),
+        int(ParamProblem::StatusTooShort));
+    row("a pipe without a writer", Damage([this] {
+            ctx_->source = files_->path("pipe.13d");
+            ::mkfifo(QFile::encodeName(ctx_->source).constData(), 0600);
+        }),
+        int(ParamProblem::NotAFile));
+    row("a parameter file of 2 MB", Damage([this] {
+            files_->write("pump.13d", QStringList{QString(2 * 1024 * 1024, QLatin1Char('1'))});
+        }),
+        int(ParamProblem::TooLarge));
 }
 
 void TestParamFile::openRefused() {
-    QFETCH(QString, fault);
+    QFETCH(Damage, damage);
     // A previous file is on show; a refused open leaves both grids empty, not half filled.
     prepare(FortyLineDescription(), ParameterLines());
     QVERIFY(!openfilezr5(*ctx_));
-    if (fault == "no data description")
-        ctx_->DataDescriptionPath = files_->path("dataRel99eng.txt");
-    if (fault == "no status description")
-        ctx_->StatusDescriptionPath = files_->path("statusRel99eng.txt");
-    if (fault == "no source")
-        ctx_->source = files_->path("gone.13d");
-    if (fault == "short source")
-        files_->write("pump.13d", ParameterLines(39));
-    if (fault == "empty description")
-        files_->write("dataRel13eng.txt", {});
-    if (fault == "long description") {
-        QStringList d{DescriptionHeader()};
-        for (int k = 0; k < 257; ++k)
-            d << DescriptionRow("*", "P", 0, 1, 1, "1");
-        files_->write("dataRel13eng.txt", d);
-    }
-    if (fault == "short status")
-        files_->write("statusRel13eng.txt", StatusDescription().mid(0, 16));
-    if (fault == "fifo") {
-        ctx_->source = files_->path("pipe.13d");
-        QCOMPARE(::mkfifo(QFile::encodeName(ctx_->source).constData(), 0600), 0);
-    }
-    if (fault == "huge source")
-        files_->write("pump.13d", QStringList{QString(2 * 1024 * 1024, QLatin1Char('1'))});
+    damage();
     const auto problem = openfilezr5(*ctx_);
     QVERIFY(problem);
     QTEST(int(problem->kind), "kind");
@@ -144,17 +148,25 @@ void TestParamFile::openRefused() {
 }
 
 void TestParamFile::saveRefusedLeavesFile_data() {
-    columns<QString, int>("fault", "kind");
-    row("value not a number", "letters", int(ParamProblem::NotANumber));
-    row("value with a comma on a point locale", "comma", int(ParamProblem::NotANumber));
-    row("missing description", "no description", int(ParamProblem::DescriptionUnreadable));
-    row("unreadable source", "no source", int(ParamProblem::SourceUnreadable));
-    row("source shortened meanwhile", "short source", int(ParamProblem::SourceTooShort));
-    row("destination folder missing", "no folder", int(ParamProblem::CannotWrite));
+    columns<Damage, int>("damage", "kind");
+    row("value not a number", Damage([this] { g1_->SetTextMatrix(5, kRaw, "12a"); }),
+        int(ParamProblem::NotANumber));
+    row("value with a comma on a point locale",
+        Damage([this] { g1_->SetTextMatrix(5, kRaw, "12,5"); }), int(ParamProblem::NotANumber));
+    row("missing description", Damage([this] { QFile::remove(ctx_->DataDescriptionPath); }),
+        int(ParamProblem::DescriptionUnreadable));
+    row("unreadable source", Damage([this] { QFile::remove(ctx_->source); }),
+        int(ParamProblem::SourceUnreadable));
+    row("source shortened meanwhile",
+        Damage([this] { files_->write("pump.13d", ParameterLines(10)); }),
+        int(ParamProblem::SourceTooShort));
+    row("destination folder missing",
+        Damage([this] { ctx_->destination = files_->path("missing/copy.13d"); }),
+        int(ParamProblem::CannotWrite));
 }
 
 void TestParamFile::saveRefusedLeavesFile() {
-    QFETCH(QString, fault);
+    QFETCH(Damage, damage);
     prepare(FortyLineDescription(), ParameterLines());
     QVERIFY(!openfilezr5(*ctx_));
     const QByteArray old = "old contents\r\n";
@@ -162,18 +174,7 @@ void TestParamFile::saveRefusedLeavesFile() {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(old);
     f.close();
-    if (fault == "letters")
-        g1_->SetTextMatrix(5, kRaw, "12a");
-    if (fault == "comma")
-        g1_->SetTextMatrix(5, kRaw, "12,5");
-    if (fault == "no description")
-        QFile::remove(ctx_->DataDescriptionPath);
-    if (fault == "no source")
-        QFile::remove(ctx_->source);
-    if (fault == "short source")
-        files_->write("pump.13d", ParameterLines(10));
-    if (fault == "no folder")
-        ctx_->destination = files_->path("missing/copy.13d");
+    damage();
     const auto problem = salvafile(*ctx_);
     QVERIFY(problem);
     QTEST(int(problem->kind), "kind");

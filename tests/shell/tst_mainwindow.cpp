@@ -47,6 +47,14 @@ SerialStateWindow *linkPageWithSwitchOn(WindowsFixture &f) {
     return link;
 }
 
+// The line set up, the link page shown with its switch on, and the poll's hunt done.
+SerialStateWindow *linkAfterHunt(WindowsFixture &f, bool alive) {
+    setUpLine(f, alive);
+    SerialStateWindow *link = linkPageWithSwitchOn(f);
+    hunt(link);
+    return link;
+}
+
 // A click on the toolbar button with this key, as the user makes it.
 void clickToolbar(WindowsFixture &f, const char *key) {
     MainWindow *m = f.main();
@@ -149,9 +157,7 @@ void TestMainWindow::btnDown() {
     QFETCH(QString, buttons);
     QFETCH(int, driveAddress);
     WindowsFixture f;
-    setUpLine(f, answersAtOnce);
-    SerialStateWindow *link = linkPageWithSwitchOn(f);
-    hunt(link);
+    SerialStateWindow *link = linkAfterHunt(f, answersAtOnce);
     QCOMPARE(IsSet(f.state.LinkOk), answersAtOnce);
     qint16 addressWhileWaiting = -1;
     f.onWait = [&] {
@@ -193,9 +199,7 @@ void TestMainWindow::btnFront() {
     QFETCH(bool, alive);
     QFETCH(int, page);
     WindowsFixture f;
-    setUpLine(f, alive);
-    SerialStateWindow *link = linkPageWithSwitchOn(f);
-    hunt(link);
+    SerialStateWindow *link = linkAfterHunt(f, alive);
     clickToolbar(f, "btnFront");
     QVERIFY(f.waits.isEmpty());
     QCOMPARE(f.state.CurrentPage, qint16(page));
@@ -277,10 +281,8 @@ void TestMainWindow::aboutOk() {
     QFETCH(qint16, savedLink);
     QFETCH(int, status);
     WindowsFixture f;
-    setUpLine(f, true);
     f.drive.setStatus(quint16(status));
-    SerialStateWindow *link = linkPageWithSwitchOn(f);
-    hunt(link);
+    linkAfterHunt(f, true);
     clickToolbar(f, "btnInfo");
     QCOMPARE(f.state.CurrentPage, qint16(kPageAbout));
     QVERIFY(!f.loaded(kLinkWindow));
