@@ -367,7 +367,7 @@ void TestParamEditor::printShowsReport() {
     QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitToWidth);
     {
         ReportConnection c(e->reportDbPath);
-        QTEST(c.records(LayoutFor(code.toInt()).table).size(), "records");
+        QTEST(int(c.records(LayoutFor(code.toInt()).table).size()), "records");
     }
     QToolButton *pdf = EditorFixture::buttonOf(e->lastReport->findChild<QAction *>("exportPdf"));
     QVERIFY(pdf);
