@@ -26,7 +26,6 @@ private slots:
     void sphere();
     void applyLanguage_data();
     void applyLanguage();
-    void windowsCreatedBeforeTheChoiceShowItalian();
     void keyboardChoosesInScreenOrder_data();
     void keyboardChoosesInScreenOrder();
 };
@@ -141,14 +140,6 @@ void TestLanguageWindow::applyLanguage() {
                           w->LINGUA[2]->text()}),
              captions);
     QCOMPARE(f.state.CurrentLanguage, qint16(kItalian)); // only a choice changes it
-}
-
-void TestLanguageWindow::windowsCreatedBeforeTheChoiceShowItalian() {
-    WindowsFixture f;
-    f.shell.forms().form(kLanguageWindow);
-    SerialStateWindow *early = f.link();
-    QCOMPARE(early->Frame5->title(), QStringLiteral("Stato comunicazione"));
-    QCOMPARE(early->Frame1->title(), QStringLiteral("Numero drive:"));
 }
 
 void TestLanguageWindow::keyboardChoosesInScreenOrder_data() {
