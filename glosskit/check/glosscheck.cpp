@@ -56,14 +56,6 @@ public:
     GlossCheck::GKChkFocusType focusType = GlossCheck::GKChkNormalCircle;
 };
 
-GlossCheckPrivate *GlossCheck::d_func() {
-    return static_cast<GlossCheckPrivate *>(d_gloss.get());
-}
-
-const GlossCheckPrivate *GlossCheck::d_func() const {
-    return static_cast<const GlossCheckPrivate *>(d_gloss.get());
-}
-
 GlossCheck::GlossCheck(QWidget *parent) : GlossControl(*new GlossCheckPrivate, parent) {
     d_func()->playSound = [this](GKSoundType t) { emit PlaySound(t); };
     initProperties();

@@ -61,14 +61,6 @@ void GlossCommandPrivate::rebuildGradientIfShown() {
         BuildGradient(clientWidth() - 2, clientHeight() - 2);
 }
 
-GlossCommandPrivate *GlossCommand::d_func() {
-    return static_cast<GlossCommandPrivate *>(d_gloss.get());
-}
-
-const GlossCommandPrivate *GlossCommand::d_func() const {
-    return static_cast<const GlossCommandPrivate *>(d_gloss.get());
-}
-
 GlossCommand::GlossCommand(QWidget *parent) : GlossControl(*new GlossCommandPrivate, parent) {
     d_func()->playSound = [this](GKSoundType t) { emit PlaySound(t); };
     d_func()->isNarrow = width() <= 255;

@@ -58,14 +58,6 @@ void GlossHCommandPrivate::persist(Persist &io) {
     io.integer("AdjustTop", adjustTop, 0);
 }
 
-GlossHCommandPrivate *GlossHCommand::d_func() {
-    return static_cast<GlossHCommandPrivate *>(d_gloss.get());
-}
-
-const GlossHCommandPrivate *GlossHCommand::d_func() const {
-    return static_cast<const GlossHCommandPrivate *>(d_gloss.get());
-}
-
 GlossHCommand::GlossHCommand(QWidget *parent) : GlossControl(*new GlossHCommandPrivate, parent) {
     d_func()->playSound = [this](GKSoundType t) { emit PlaySound(t); };
     initProperties();

@@ -91,14 +91,6 @@ public:
     GlossScreen::GKScreenTypes screenType = GlossScreen::GKGreenScreen;
 };
 
-GlossScreenPrivate *GlossScreen::d_func() {
-    return static_cast<GlossScreenPrivate *>(d_gloss.get());
-}
-
-const GlossScreenPrivate *GlossScreen::d_func() const {
-    return static_cast<const GlossScreenPrivate *>(d_gloss.get());
-}
-
 GlossScreen::GlossScreen(QWidget *parent) : GlossControl(*new GlossScreenPrivate, parent) {
     initProperties();
 }

@@ -67,14 +67,6 @@ public:
     GlossSphere::GlsSphrIconSize iconSize = GlossSphere::GlsSphrIconUnknown;
 };
 
-GlossSpherePrivate *GlossSphere::d_func() {
-    return static_cast<GlossSpherePrivate *>(d_gloss.get());
-}
-
-const GlossSpherePrivate *GlossSphere::d_func() const {
-    return static_cast<const GlossSpherePrivate *>(d_gloss.get());
-}
-
 GlossSphere::GlossSphere(QWidget *parent) : GlossControl(*new GlossSpherePrivate, parent) {
     d_func()->playSound = [this](GKSoundType t) { emit PlaySound(t); };
     initProperties();
