@@ -100,21 +100,8 @@ void GlossCommand::readProperties(const PropertyBag &bag) {
 
 // --- properties ----------------------------------------------------------------------------
 
-bool GlossCommand::HasShadow() const {
-    return d_func()->hasShadow;
-}
-
-void GlossCommand::setHasShadow(bool on) {
-    d_func()->set(d_func()->hasShadow, on, &GlossCommand::HasShadowChanged);
-}
-
-QColor GlossCommand::ShadowColor() const {
-    return d_func()->shadowColor;
-}
-
-void GlossCommand::setShadowColor(const QColor &color) {
-    d_func()->set(d_func()->shadowColor, color, &GlossCommand::ShadowColorChanged);
-}
+GLOSS_FIELD_PROPERTY(GlossCommand, bool, HasShadow, hasShadow)
+GLOSS_FIELD_PROPERTY(GlossCommand, QColor, ShadowColor, shadowColor)
 
 int GlossCommand::hwnd() const {
     return d_func()->hwnd;
@@ -191,30 +178,9 @@ GLOSS_DIVIDEND_SETTER(GradientGreenDividend, greenDividend)
 GLOSS_DIVIDEND_SETTER(GradientBlueDividend, blueDividend)
 #undef GLOSS_DIVIDEND_SETTER
 
-Picture GlossCommand::SideIcon() const {
-    return d_func()->sideIcon;
-}
-
-void GlossCommand::setSideIcon(const Picture &p) {
-    d_func()->setShown(d_func()->sideIcon, p, "SideIcon", &GlossCommand::SideIconChanged);
-}
-
-Picture GlossCommand::RSideIcon() const {
-    return d_func()->rSideIcon;
-}
-
-void GlossCommand::setRSideIcon(const Picture &p) {
-    d_func()->setShown(d_func()->rSideIcon, p, "RSideIcon", &GlossCommand::RSideIconChanged);
-}
-
-bool GlossCommand::PictureGoDown() const {
-    return d_func()->pictureGoDown;
-}
-
-void GlossCommand::setPictureGoDown(bool on) {
-    d_func()->setShown(d_func()->pictureGoDown, on, "PictureGoDown",
-                       &GlossCommand::PictureGoDownChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossCommand, Picture, SideIcon, sideIcon)
+GLOSS_SHOWN_PROPERTY(GlossCommand, Picture, RSideIcon, rSideIcon)
+GLOSS_SHOWN_PROPERTY(GlossCommand, bool, PictureGoDown, pictureGoDown)
 
 bool GlossCommand::isNarrow() const {
     return d_func()->isNarrow;

@@ -10,45 +10,11 @@ namespace glosskit {
 
 // --- plain fields: no repaint, no word to the container ---------------------------------------
 
-bool GlossControl::ShowFocus() const {
-    return d_func()->showFocus;
-}
-
-void GlossControl::setShowFocus(bool on) {
-    d_func()->set(d_func()->showFocus, on, &GlossControl::ShowFocusChanged);
-}
-
-QColor GlossControl::FocusColor() const {
-    return d_func()->focusColor;
-}
-
-void GlossControl::setFocusColor(const QColor &color) {
-    d_func()->set(d_func()->focusColor, color, &GlossControl::FocusColorChanged);
-}
-
-bool GlossControl::UseSound() const {
-    return d_func()->useSound;
-}
-
-void GlossControl::setUseSound(bool on) {
-    d_func()->set(d_func()->useSound, on, &GlossControl::UseSoundChanged);
-}
-
-GlossControl::GKSoundMethod GlossControl::SoundMethod() const {
-    return d_func()->soundMethod;
-}
-
-void GlossControl::setSoundMethod(GKSoundMethod method) {
-    d_func()->set(d_func()->soundMethod, method, &GlossControl::SoundMethodChanged);
-}
-
-bool GlossControl::AllowMultiLine() const {
-    return d_func()->allowMultiLine;
-}
-
-void GlossControl::setAllowMultiLine(bool on) {
-    d_func()->set(d_func()->allowMultiLine, on, &GlossControl::AllowMultiLineChanged);
-}
+GLOSS_FIELD_PROPERTY(GlossControl, bool, ShowFocus, showFocus)
+GLOSS_FIELD_PROPERTY(GlossControl, QColor, FocusColor, focusColor)
+GLOSS_FIELD_PROPERTY(GlossControl, bool, UseSound, useSound)
+GLOSS_FIELD_PROPERTY(GlossControl, GlossControl::GKSoundMethod, SoundMethod, soundMethod)
+GLOSS_FIELD_PROPERTY(GlossControl, bool, AllowMultiLine, allowMultiLine)
 
 int GlossControl::AdjustTop() const {
     return d_func()->adjustTop;
@@ -61,13 +27,7 @@ void GlossControl::setAdjustTop(int top) {
 
 // --- setters that tell the container and repaint ---------------------------------------------
 
-QString GlossControl::Caption() const {
-    return d_func()->caption;
-}
-
-void GlossControl::setCaption(const QString &caption) {
-    d_func()->setShown(d_func()->caption, caption, "Caption", &GlossControl::CaptionChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossControl, QString, Caption, caption)
 
 QString GlossControl::ShortCutKey() const {
     return d_func()->shortCutKey;
@@ -206,67 +166,13 @@ void GlossControl::setMousePointer(int pointer) {
         refresh();
 }
 
-bool GlossControl::UseAnimation() const {
-    return d_func()->useAnimation;
-}
-
-void GlossControl::setUseAnimation(bool on) {
-    d_func()->setShown(d_func()->useAnimation, on, "UseAnimation",
-                       &GlossControl::UseAnimationChanged);
-}
-
-bool GlossControl::UseOnTop() const {
-    return d_func()->useOnTop;
-}
-
-void GlossControl::setUseOnTop(bool on) {
-    d_func()->setShown(d_func()->useOnTop, on, "UseOnTop", &GlossControl::UseOnTopChanged);
-}
-
-Picture GlossControl::PictureNormal() const {
-    return d_func()->pictureNormal;
-}
-
-void GlossControl::setPictureNormal(const Picture &picture) {
-    d_func()->setShown(d_func()->pictureNormal, picture, "PictureNormal",
-                       &GlossControl::PictureNormalChanged);
-}
-
-Picture GlossControl::PicturePushed() const {
-    return d_func()->picturePushed;
-}
-
-void GlossControl::setPicturePushed(const Picture &picture) {
-    d_func()->setShown(d_func()->picturePushed, picture, "PicturePushed",
-                       &GlossControl::PicturePushedChanged);
-}
-
-Picture GlossControl::PictureOver() const {
-    return d_func()->pictureOver;
-}
-
-void GlossControl::setPictureOver(const Picture &picture) {
-    d_func()->setShown(d_func()->pictureOver, picture, "PictureOver",
-                       &GlossControl::PictureOverChanged);
-}
-
-Picture GlossControl::PictureOver2() const {
-    return d_func()->pictureOver2;
-}
-
-void GlossControl::setPictureOver2(const Picture &picture) {
-    d_func()->setShown(d_func()->pictureOver2, picture, "PictureOver2",
-                       &GlossControl::PictureOver2Changed);
-}
-
-Picture GlossControl::PictureDisabled() const {
-    return d_func()->pictureDisabled;
-}
-
-void GlossControl::setPictureDisabled(const Picture &picture) {
-    d_func()->setShown(d_func()->pictureDisabled, picture, "PictureDisabled",
-                       &GlossControl::PictureDisabledChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossControl, bool, UseAnimation, useAnimation)
+GLOSS_SHOWN_PROPERTY(GlossControl, bool, UseOnTop, useOnTop)
+GLOSS_SHOWN_PROPERTY(GlossControl, Picture, PictureNormal, pictureNormal)
+GLOSS_SHOWN_PROPERTY(GlossControl, Picture, PicturePushed, picturePushed)
+GLOSS_SHOWN_PROPERTY(GlossControl, Picture, PictureOver, pictureOver)
+GLOSS_SHOWN_PROPERTY(GlossControl, Picture, PictureOver2, pictureOver2)
+GLOSS_SHOWN_PROPERTY(GlossControl, Picture, PictureDisabled, pictureDisabled)
 
 GlossControl::GKPicStyles GlossControl::PictureMode() const {
     return d_func()->pictureMode;

@@ -126,13 +126,7 @@ void GlossScreen::setBorderStyle(int style) {
     draw();
 }
 
-GlossScreen::GKScreenTypes GlossScreen::ScreenType() const {
-    return d_func()->screenType;
-}
-
-void GlossScreen::setScreenType(GKScreenTypes type) {
-    d_func()->setShown(d_func()->screenType, type, "ScreenType", &GlossScreen::ScreenTypeChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossScreen, GlossScreen::GKScreenTypes, ScreenType, screenType)
 
 void GlossScreen::onResize() {
     draw();
