@@ -125,47 +125,25 @@ void GlossCommand::setBackPicture(GKBackPics picture) {
     draw();
 }
 
-double GlossCommand::SideIconHeight() const {
-    return d_func()->sideIconHeight;
-}
+// The sizes of the side pictures, bounded to the pixels a picture can have.
+#define GLOSS_SIDE_ICON_SIZE(Name, field)                                                          \
+    double GlossCommand::Name() const {                                                            \
+        return d_func()->field;                                                                    \
+    }                                                                                              \
+    void GlossCommand::set##Name(double v) {                                                       \
+        d_func()->setShown(d_func()->field, PropertyBag::boundPixels(v), #Name,                    \
+                           &GlossCommand::Name##Changed);                                          \
+    }
+GLOSS_SIDE_ICON_SIZE(SideIconHeight, sideIconHeight)
+GLOSS_SIDE_ICON_SIZE(RSideIconHeight, rSideIconHeight)
+GLOSS_SIDE_ICON_SIZE(RSideIconWidth, rSideIconWidth)
+#undef GLOSS_SIDE_ICON_SIZE
 
-void GlossCommand::setSideIconHeight(double v) {
-    d_func()->setShown(d_func()->sideIconHeight, PropertyBag::boundPixels(v), "SideIconHeight",
-                       &GlossCommand::SideIconHeightChanged);
-}
-
-double GlossCommand::RSideIconHeight() const {
-    return d_func()->rSideIconHeight;
-}
-
-void GlossCommand::setRSideIconHeight(double v) {
-    d_func()->setShown(d_func()->rSideIconHeight, PropertyBag::boundPixels(v), "RSideIconHeight",
-                       &GlossCommand::RSideIconHeightChanged);
-}
-
-double GlossCommand::RSideIconWidth() const {
-    return d_func()->rSideIconWidth;
-}
-
-void GlossCommand::setRSideIconWidth(double v) {
-    d_func()->setShown(d_func()->rSideIconWidth, PropertyBag::boundPixels(v), "RSideIconWidth",
-                       &GlossCommand::RSideIconWidthChanged);
-}
-
-double GlossCommand::GradientRedDividend() const {
-    return d_func()->redDividend;
-}
-
-double GlossCommand::GradientGreenDividend() const {
-    return d_func()->greenDividend;
-}
-
-double GlossCommand::GradientBlueDividend() const {
-    return d_func()->blueDividend;
-}
-
-// A divisor rebuilds the gradient while it is shown.
-#define GLOSS_DIVIDEND_SETTER(Name, field)                                                         \
+// A divisor of the gradient; a new one rebuilds the gradient while it is shown.
+#define GLOSS_DIVIDEND_PROPERTY(Name, field)                                                       \
+    double GlossCommand::Name() const {                                                            \
+        return d_func()->field;                                                                    \
+    }                                                                                              \
     void GlossCommand::set##Name(double v) {                                                       \
         Q_D(GlossCommand);                                                                         \
         d->set(d->field, v, &GlossCommand::Name##Changed);                                         \
@@ -173,10 +151,10 @@ double GlossCommand::GradientBlueDividend() const {
         d->notify(#Name);                                                                          \
         draw();                                                                                    \
     }
-GLOSS_DIVIDEND_SETTER(GradientRedDividend, redDividend)
-GLOSS_DIVIDEND_SETTER(GradientGreenDividend, greenDividend)
-GLOSS_DIVIDEND_SETTER(GradientBlueDividend, blueDividend)
-#undef GLOSS_DIVIDEND_SETTER
+GLOSS_DIVIDEND_PROPERTY(GradientRedDividend, redDividend)
+GLOSS_DIVIDEND_PROPERTY(GradientGreenDividend, greenDividend)
+GLOSS_DIVIDEND_PROPERTY(GradientBlueDividend, blueDividend)
+#undef GLOSS_DIVIDEND_PROPERTY
 
 GLOSS_SHOWN_PROPERTY(GlossCommand, Picture, SideIcon, sideIcon)
 GLOSS_SHOWN_PROPERTY(GlossCommand, Picture, RSideIcon, rSideIcon)

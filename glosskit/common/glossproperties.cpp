@@ -87,37 +87,19 @@ void GlossControl::setFontSize(double size) {
         "FontSize");
 }
 
-bool GlossControl::FontBold() const {
-    return font().bold();
-}
-
-void GlossControl::setFontBold(bool on) {
-    d_func()->changeFont([&](QFont &f) { f.setBold(on); }, "FontBold");
-}
-
-bool GlossControl::FontItalic() const {
-    return font().italic();
-}
-
-void GlossControl::setFontItalic(bool on) {
-    d_func()->changeFont([&](QFont &f) { f.setItalic(on); }, "FontItalic");
-}
-
-bool GlossControl::FontStrikethru() const {
-    return font().strikeOut();
-}
-
-void GlossControl::setFontStrikethru(bool on) {
-    d_func()->changeFont([&](QFont &f) { f.setStrikeOut(on); }, "FontStrikethru");
-}
-
-bool GlossControl::FontUnderline() const {
-    return font().underline();
-}
-
-void GlossControl::setFontUnderline(bool on) {
-    d_func()->changeFont([&](QFont &f) { f.setUnderline(on); }, "FontUnderline");
-}
+// The style flags of the font: each reads and sets one flag of the widget's font.
+#define GLOSS_FONT_FLAG(Name, flag, setFlag)                                                       \
+    bool GlossControl::Name() const {                                                              \
+        return font().flag();                                                                      \
+    }                                                                                              \
+    void GlossControl::set##Name(bool on) {                                                        \
+        d_func()->changeFont([&](QFont &f) { f.setFlag(on); }, #Name);                             \
+    }
+GLOSS_FONT_FLAG(FontBold, bold, setBold)
+GLOSS_FONT_FLAG(FontItalic, italic, setItalic)
+GLOSS_FONT_FLAG(FontStrikethru, strikeOut, setStrikeOut)
+GLOSS_FONT_FLAG(FontUnderline, underline, setUnderline)
+#undef GLOSS_FONT_FLAG
 
 void GlossControlPrivate::changeFont(const std::function<void(QFont &)> &change, const char *name) {
     step([&] {
