@@ -235,39 +235,45 @@ Persist::Persist(GlossControlPrivate *control, const PropertyBag &in)
 Persist::Persist(GlossControlPrivate *control, PropertyBag &out)
     : m_control(control), m_out(&out) {}
 
-void Persist::boolean(const char *key, bool &field, bool def) {
-    if (m_in)
-        field = m_in->readBool(name(key), def);
+namespace {
+
+// Loads field from the bag (in) or saves it into the bag (out) with the bag's accessors of its
+// type; a load of an absent key gives readDefault, a save leaves the key out when field equals
+// def.
+template <class T, class D, class R, class W>
+void transfer(const PropertyBag *in, PropertyBag *out, const QString &key, T &field,
+              const D &readDefault, const D &def, R read, W write) {
+    if (in)
+        field = (in->*read)(key, readDefault);
     else
-        m_out->writeBool(name(key), field, def);
+        (out->*write)(key, field, def);
+}
+
+} // namespace
+
+void Persist::boolean(const char *key, bool &field, bool def) {
+    transfer(m_in, m_out, name(key), field, def, def, &PropertyBag::readBool,
+             &PropertyBag::writeBool);
 }
 
 void Persist::integer(const char *key, int &field, int def, Absent absent) {
-    if (m_in)
-        field = m_in->readInt(name(key), absent == KeepsValue ? field : def);
-    else
-        m_out->writeInt(name(key), field, def);
+    transfer(m_in, m_out, name(key), field, absent == KeepsValue ? field : def, def,
+             &PropertyBag::readInt, &PropertyBag::writeInt);
 }
 
 void Persist::single(const char *key, double &field, double def) {
-    if (m_in)
-        field = m_in->readSingle(name(key), def);
-    else
-        m_out->writeSingle(name(key), field, def);
+    transfer(m_in, m_out, name(key), field, def, def, &PropertyBag::readSingle,
+             &PropertyBag::writeSingle);
 }
 
 void Persist::text(const char *key, QString &field, const QString &def) {
-    if (m_in)
-        field = m_in->readString(name(key), def);
-    else
-        m_out->writeString(name(key), field, def);
+    transfer(m_in, m_out, name(key), field, def, def, &PropertyBag::readString,
+             &PropertyBag::writeString);
 }
 
 void Persist::ole(const char *key, quint32 &field, quint32 def) {
-    if (m_in)
-        field = m_in->readColor(name(key), def);
-    else
-        m_out->writeColor(name(key), field, def);
+    transfer(m_in, m_out, name(key), field, def, def, &PropertyBag::readColor,
+             &PropertyBag::writeColor);
 }
 
 void Persist::oleByShade(const char *key, quint32 &field, quint32 def) {
