@@ -145,6 +145,9 @@ public:
     void applyAccessKeys(const QString &keys);
     // The cursor from the pointer kind (99: the custom picture).
     void applyCursor();
+    // After a new MouseIcon or MousePointer: the cursor, the word to the container and, unless
+    // the control keeps quiet on that setter, a repaint.
+    void cursorChanged(const char *name, QuietSetter setter);
 
     // --- assignments -------------------------------------------------------------------------
     // Stores a value; when it differs from the stored one, raises the property's change signal.

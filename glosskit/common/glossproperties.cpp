@@ -101,6 +101,13 @@ GLOSS_FONT_FLAG(FontStrikethru, strikeOut, setStrikeOut)
 GLOSS_FONT_FLAG(FontUnderline, underline, setUnderline)
 #undef GLOSS_FONT_FLAG
 
+void GlossControlPrivate::cursorChanged(const char *name, QuietSetter setter) {
+    applyCursor();
+    notify(name);
+    if (!(traits.quiet & setter))
+        q->refresh();
+}
+
 void GlossControlPrivate::changeFont(const std::function<void(QFont &)> &change, const char *name) {
     step([&] {
         QFont f = q->font();
@@ -129,10 +136,7 @@ Picture GlossControl::MouseIcon() const {
 void GlossControl::setMouseIcon(const Picture &icon) {
     Q_D(GlossControl);
     d->set(d->mouseIcon, icon, &GlossControl::MouseIconChanged);
-    d->applyCursor();
-    d->notify("MouseIcon");
-    if (!(d->traits.quiet & QuietMouseIcon))
-        refresh();
+    d->cursorChanged("MouseIcon", QuietMouseIcon);
 }
 
 int GlossControl::MousePointer() const {
@@ -142,10 +146,7 @@ int GlossControl::MousePointer() const {
 void GlossControl::setMousePointer(int pointer) {
     Q_D(GlossControl);
     d->set(d->mousePointer, pointer, &GlossControl::MousePointerChanged);
-    d->applyCursor();
-    d->notify("MousePointer");
-    if (!(d->traits.quiet & QuietMousePointer))
-        refresh();
+    d->cursorChanged("MousePointer", QuietMousePointer);
 }
 
 GLOSS_SHOWN_PROPERTY(GlossControl, bool, UseAnimation, useAnimation)
