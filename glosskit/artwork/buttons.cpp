@@ -163,27 +163,25 @@ QImage checkBox(bool checked, bool pushed, bool disabled) {
 } // namespace
 
 void makeButtons(Output &out) {
+    // The grey face of a custom button: light at the top, darker towards the bottom.
+    auto grey = [](int w, int h, double bottom) {
+        return glossy(paint(w, h,
+                            [bottom](double, double v) {
+                                return mix(Rgb{0.8, 0.8, 0.8}, Rgb{bottom, bottom, bottom}, v);
+                            }),
+                      false);
+    };
     for (int i = 0; i < 8; ++i)
         addImage(out, QStringLiteral("bmp/%1.png").arg(101 + i),
                  glossy(paint(250, 100, kBackgrounds[i]), false));
-    addImage(out, QStringLiteral("bmp/601.png"),
-             glossy(paint(250, 100,
-                          [](double, double v) {
-                              return mix(Rgb{0.8, 0.8, 0.8}, Rgb{0.6, 0.6, 0.6}, v);
-                          }),
-                    false));
+    addImage(out, QStringLiteral("bmp/601.png"), grey(250, 100, 0.6));
     for (int i = 0; i < 8; ++i) {
         addImage(out, QStringLiteral("bmp/%1.png").arg(550 + i),
                  glossy(paint(175, 32, kBars[i]), false));
         addImage(out, QStringLiteral("bmp/%1.png").arg(560 + i),
                  glossy(paint(175, 32, kBars[i]), true));
     }
-    addImage(out, QStringLiteral("bmp/602.png"),
-             glossy(paint(175, 32,
-                          [](double, double v) {
-                              return mix(Rgb{0.8, 0.8, 0.8}, Rgb{0.55, 0.55, 0.55}, v);
-                          }),
-                    false));
+    addImage(out, QStringLiteral("bmp/602.png"), grey(175, 32, 0.55));
     addImage(out, QStringLiteral("bmp/700.png"), barMask(175, 32));
     addImage(out, QStringLiteral("bmp/701.png"), barMask(88, 16));
     addImage(out, QStringLiteral("bmp/702.png"), barMask(350, 64));

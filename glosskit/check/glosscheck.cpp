@@ -56,14 +56,6 @@ public:
     GlossCheck::GKChkFocusType focusType = GlossCheck::GKChkNormalCircle;
 };
 
-GlossCheckPrivate *GlossCheck::d_func() {
-    return static_cast<GlossCheckPrivate *>(d_gloss.get());
-}
-
-const GlossCheckPrivate *GlossCheck::d_func() const {
-    return static_cast<const GlossCheckPrivate *>(d_gloss.get());
-}
-
 GlossCheck::GlossCheck(QWidget *parent) : GlossControl(*new GlossCheckPrivate, parent) {
     d_func()->playSound = [this](GKSoundType t) { emit PlaySound(t); };
     initProperties();
@@ -91,13 +83,7 @@ void GlossCheck::initProperties() {
 
 // --- properties ----------------------------------------------------------------------------
 
-GlossCheck::GKBiState GlossCheck::Value() const {
-    return d_func()->value;
-}
-
-void GlossCheck::setValue(GKBiState value) {
-    d_func()->setShown(d_func()->value, value, "Value", &GlossCheck::ValueChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossCheck, GlossCheck::GKBiState, Value, value)
 
 QColor GlossCheck::BackColor() const {
     return oleToColor(d_func()->backColor);
@@ -108,38 +94,10 @@ void GlossCheck::setBackColor(const QColor &color) {
                        &GlossCheck::BackColorChanged);
 }
 
-Picture GlossCheck::PictureUncheck() const {
-    return d_func()->pictureUncheck;
-}
-
-void GlossCheck::setPictureUncheck(const Picture &p) {
-    d_func()->setShown(d_func()->pictureUncheck, p, "PictureUncheck",
-                       &GlossCheck::PictureUncheckChanged);
-}
-
-Picture GlossCheck::PictureCheck() const {
-    return d_func()->pictureCheck;
-}
-
-void GlossCheck::setPictureCheck(const Picture &p) {
-    d_func()->setShown(d_func()->pictureCheck, p, "PictureCheck", &GlossCheck::PictureCheckChanged);
-}
-
-GlossCheck::GKChkType GlossCheck::GlossCheckType() const {
-    return d_func()->type;
-}
-
-void GlossCheck::setGlossCheckType(GKChkType type) {
-    d_func()->setShown(d_func()->type, type, "GlossCheckType", &GlossCheck::GlossCheckTypeChanged);
-}
-
-GlossCheck::GKChkFocusType GlossCheck::FocusType() const {
-    return d_func()->focusType;
-}
-
-void GlossCheck::setFocusType(GKChkFocusType type) {
-    d_func()->setShown(d_func()->focusType, type, "FocusType", &GlossCheck::FocusTypeChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossCheck, Picture, PictureUncheck, pictureUncheck)
+GLOSS_SHOWN_PROPERTY(GlossCheck, Picture, PictureCheck, pictureCheck)
+GLOSS_SHOWN_PROPERTY(GlossCheck, GlossCheck::GKChkType, GlossCheckType, type)
+GLOSS_SHOWN_PROPERTY(GlossCheck, GlossCheck::GKChkFocusType, FocusType, focusType)
 
 // --- events: each release toggles Value --------------------------------------------------------
 

@@ -110,9 +110,7 @@ protected:
     void onResize() override;
 
 private:
-    GlossCheckPrivate *d_func();
-    const GlossCheckPrivate *d_func() const;
-    friend class GlossCheckPrivate;
+    Q_DECLARE_PRIVATE_D(d_gloss, GlossCheck)
 };
 
 } // namespace glosskit

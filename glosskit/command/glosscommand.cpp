@@ -61,14 +61,6 @@ void GlossCommandPrivate::rebuildGradientIfShown() {
         BuildGradient(clientWidth() - 2, clientHeight() - 2);
 }
 
-GlossCommandPrivate *GlossCommand::d_func() {
-    return static_cast<GlossCommandPrivate *>(d_gloss.get());
-}
-
-const GlossCommandPrivate *GlossCommand::d_func() const {
-    return static_cast<const GlossCommandPrivate *>(d_gloss.get());
-}
-
 GlossCommand::GlossCommand(QWidget *parent) : GlossControl(*new GlossCommandPrivate, parent) {
     d_func()->playSound = [this](GKSoundType t) { emit PlaySound(t); };
     d_func()->isNarrow = width() <= 255;
@@ -108,21 +100,8 @@ void GlossCommand::readProperties(const PropertyBag &bag) {
 
 // --- properties ----------------------------------------------------------------------------
 
-bool GlossCommand::HasShadow() const {
-    return d_func()->hasShadow;
-}
-
-void GlossCommand::setHasShadow(bool on) {
-    d_func()->set(d_func()->hasShadow, on, &GlossCommand::HasShadowChanged);
-}
-
-QColor GlossCommand::ShadowColor() const {
-    return d_func()->shadowColor;
-}
-
-void GlossCommand::setShadowColor(const QColor &color) {
-    d_func()->set(d_func()->shadowColor, color, &GlossCommand::ShadowColorChanged);
-}
+GLOSS_FIELD_PROPERTY(GlossCommand, bool, HasShadow, hasShadow)
+GLOSS_FIELD_PROPERTY(GlossCommand, QColor, ShadowColor, shadowColor)
 
 int GlossCommand::hwnd() const {
     return d_func()->hwnd;
@@ -146,47 +125,25 @@ void GlossCommand::setBackPicture(GKBackPics picture) {
     draw();
 }
 
-double GlossCommand::SideIconHeight() const {
-    return d_func()->sideIconHeight;
-}
+// The sizes of the side pictures, bounded to the pixels a picture can have.
+#define GLOSS_SIDE_ICON_SIZE(Name, field)                                                          \
+    double GlossCommand::Name() const {                                                            \
+        return d_func()->field;                                                                    \
+    }                                                                                              \
+    void GlossCommand::set##Name(double v) {                                                       \
+        d_func()->setShown(d_func()->field, PropertyBag::boundPixels(v), #Name,                    \
+                           &GlossCommand::Name##Changed);                                          \
+    }
+GLOSS_SIDE_ICON_SIZE(SideIconHeight, sideIconHeight)
+GLOSS_SIDE_ICON_SIZE(RSideIconHeight, rSideIconHeight)
+GLOSS_SIDE_ICON_SIZE(RSideIconWidth, rSideIconWidth)
+#undef GLOSS_SIDE_ICON_SIZE
 
-void GlossCommand::setSideIconHeight(double v) {
-    d_func()->setShown(d_func()->sideIconHeight, PropertyBag::boundPixels(v), "SideIconHeight",
-                       &GlossCommand::SideIconHeightChanged);
-}
-
-double GlossCommand::RSideIconHeight() const {
-    return d_func()->rSideIconHeight;
-}
-
-void GlossCommand::setRSideIconHeight(double v) {
-    d_func()->setShown(d_func()->rSideIconHeight, PropertyBag::boundPixels(v), "RSideIconHeight",
-                       &GlossCommand::RSideIconHeightChanged);
-}
-
-double GlossCommand::RSideIconWidth() const {
-    return d_func()->rSideIconWidth;
-}
-
-void GlossCommand::setRSideIconWidth(double v) {
-    d_func()->setShown(d_func()->rSideIconWidth, PropertyBag::boundPixels(v), "RSideIconWidth",
-                       &GlossCommand::RSideIconWidthChanged);
-}
-
-double GlossCommand::GradientRedDividend() const {
-    return d_func()->redDividend;
-}
-
-double GlossCommand::GradientGreenDividend() const {
-    return d_func()->greenDividend;
-}
-
-double GlossCommand::GradientBlueDividend() const {
-    return d_func()->blueDividend;
-}
-
-// A divisor rebuilds the gradient while it is shown.
-#define GLOSS_DIVIDEND_SETTER(Name, field)                                                         \
+// A divisor of the gradient; a new one rebuilds the gradient while it is shown.
+#define GLOSS_DIVIDEND_PROPERTY(Name, field)                                                       \
+    double GlossCommand::Name() const {                                                            \
+        return d_func()->field;                                                                    \
+    }                                                                                              \
     void GlossCommand::set##Name(double v) {                                                       \
         Q_D(GlossCommand);                                                                         \
         d->set(d->field, v, &GlossCommand::Name##Changed);                                         \
@@ -194,35 +151,14 @@ double GlossCommand::GradientBlueDividend() const {
         d->notify(#Name);                                                                          \
         draw();                                                                                    \
     }
-GLOSS_DIVIDEND_SETTER(GradientRedDividend, redDividend)
-GLOSS_DIVIDEND_SETTER(GradientGreenDividend, greenDividend)
-GLOSS_DIVIDEND_SETTER(GradientBlueDividend, blueDividend)
-#undef GLOSS_DIVIDEND_SETTER
+GLOSS_DIVIDEND_PROPERTY(GradientRedDividend, redDividend)
+GLOSS_DIVIDEND_PROPERTY(GradientGreenDividend, greenDividend)
+GLOSS_DIVIDEND_PROPERTY(GradientBlueDividend, blueDividend)
+#undef GLOSS_DIVIDEND_PROPERTY
 
-Picture GlossCommand::SideIcon() const {
-    return d_func()->sideIcon;
-}
-
-void GlossCommand::setSideIcon(const Picture &p) {
-    d_func()->setShown(d_func()->sideIcon, p, "SideIcon", &GlossCommand::SideIconChanged);
-}
-
-Picture GlossCommand::RSideIcon() const {
-    return d_func()->rSideIcon;
-}
-
-void GlossCommand::setRSideIcon(const Picture &p) {
-    d_func()->setShown(d_func()->rSideIcon, p, "RSideIcon", &GlossCommand::RSideIconChanged);
-}
-
-bool GlossCommand::PictureGoDown() const {
-    return d_func()->pictureGoDown;
-}
-
-void GlossCommand::setPictureGoDown(bool on) {
-    d_func()->setShown(d_func()->pictureGoDown, on, "PictureGoDown",
-                       &GlossCommand::PictureGoDownChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossCommand, Picture, SideIcon, sideIcon)
+GLOSS_SHOWN_PROPERTY(GlossCommand, Picture, RSideIcon, rSideIcon)
+GLOSS_SHOWN_PROPERTY(GlossCommand, bool, PictureGoDown, pictureGoDown)
 
 bool GlossCommand::isNarrow() const {
     return d_func()->isNarrow;

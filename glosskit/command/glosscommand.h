@@ -193,9 +193,7 @@ protected:
     void onResize() override;
 
 private:
-    GlossCommandPrivate *d_func();
-    const GlossCommandPrivate *d_func() const;
-    friend class GlossCommandPrivate;
+    Q_DECLARE_PRIVATE_D(d_gloss, GlossCommand)
 };
 
 } // namespace glosskit

@@ -34,14 +34,6 @@ GlossControl::GlossControl(GlossControlPrivate &dd, QWidget *parent)
 
 GlossControl::~GlossControl() = default;
 
-GlossControlPrivate *GlossControl::d_func() {
-    return d_gloss.get();
-}
-
-const GlossControlPrivate *GlossControl::d_func() const {
-    return d_gloss.get();
-}
-
 QString GlossControl::className() const {
     int i = metaObject()->indexOfClassInfo("ClassName");
     return i >= 0 ? QString::fromLatin1(metaObject()->classInfo(i).value()) : QString();

@@ -225,9 +225,7 @@ protected:
     const std::unique_ptr<GlossControlPrivate> d_gloss;
 
 private:
-    GlossControlPrivate *d_func();
-    const GlossControlPrivate *d_func() const;
-    friend class GlossControlPrivate;
+    Q_DECLARE_PRIVATE_D(d_gloss, GlossControl)
 };
 
 } // namespace glosskit

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -144,6 +145,9 @@ public:
     void applyAccessKeys(const QString &keys);
     // The cursor from the pointer kind (99: the custom picture).
     void applyCursor();
+    // After a new MouseIcon or MousePointer: the cursor, the word to the container and, unless
+    // the control keeps quiet on that setter, a repaint.
+    void cursorChanged(const char *name, QuietSetter setter);
 
     // --- assignments -------------------------------------------------------------------------
     // Stores a value; when it differs from the stored one, raises the property's change signal.
@@ -222,4 +226,26 @@ public:
     bool maskBusy = false;
 };
 
+// The argument type of a property's setter: scalars by value, everything else by reference.
+template <class T> using SetterArg = std::conditional_t<std::is_scalar_v<T>, T, const T &>;
+
 } // namespace glosskit
+
+// Defines the getter and setter of a property held in field of the control's private part: the
+// getter returns the field; the setter stores a new value and raises Name##Changed.
+#define GLOSS_FIELD_PROPERTY(Class, Type, Name, field)                                             \
+    Type Class::Name() const {                                                                     \
+        return d_func()->field;                                                                    \
+    }                                                                                              \
+    void Class::set##Name(SetterArg<Type> value) {                                                 \
+        d_func()->set(d_func()->field, value, &Class::Name##Changed);                              \
+    }
+
+// The same for a property the control shows: the setter also tells the container and repaints.
+#define GLOSS_SHOWN_PROPERTY(Class, Type, Name, field)                                             \
+    Type Class::Name() const {                                                                     \
+        return d_func()->field;                                                                    \
+    }                                                                                              \
+    void Class::set##Name(SetterArg<Type> value) {                                                 \
+        d_func()->setShown(d_func()->field, value, #Name, &Class::Name##Changed);                  \
+    }

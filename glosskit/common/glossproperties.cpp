@@ -10,45 +10,11 @@ namespace glosskit {
 
 // --- plain fields: no repaint, no word to the container ---------------------------------------
 
-bool GlossControl::ShowFocus() const {
-    return d_func()->showFocus;
-}
-
-void GlossControl::setShowFocus(bool on) {
-    d_func()->set(d_func()->showFocus, on, &GlossControl::ShowFocusChanged);
-}
-
-QColor GlossControl::FocusColor() const {
-    return d_func()->focusColor;
-}
-
-void GlossControl::setFocusColor(const QColor &color) {
-    d_func()->set(d_func()->focusColor, color, &GlossControl::FocusColorChanged);
-}
-
-bool GlossControl::UseSound() const {
-    return d_func()->useSound;
-}
-
-void GlossControl::setUseSound(bool on) {
-    d_func()->set(d_func()->useSound, on, &GlossControl::UseSoundChanged);
-}
-
-GlossControl::GKSoundMethod GlossControl::SoundMethod() const {
-    return d_func()->soundMethod;
-}
-
-void GlossControl::setSoundMethod(GKSoundMethod method) {
-    d_func()->set(d_func()->soundMethod, method, &GlossControl::SoundMethodChanged);
-}
-
-bool GlossControl::AllowMultiLine() const {
-    return d_func()->allowMultiLine;
-}
-
-void GlossControl::setAllowMultiLine(bool on) {
-    d_func()->set(d_func()->allowMultiLine, on, &GlossControl::AllowMultiLineChanged);
-}
+GLOSS_FIELD_PROPERTY(GlossControl, bool, ShowFocus, showFocus)
+GLOSS_FIELD_PROPERTY(GlossControl, QColor, FocusColor, focusColor)
+GLOSS_FIELD_PROPERTY(GlossControl, bool, UseSound, useSound)
+GLOSS_FIELD_PROPERTY(GlossControl, GlossControl::GKSoundMethod, SoundMethod, soundMethod)
+GLOSS_FIELD_PROPERTY(GlossControl, bool, AllowMultiLine, allowMultiLine)
 
 int GlossControl::AdjustTop() const {
     return d_func()->adjustTop;
@@ -61,13 +27,7 @@ void GlossControl::setAdjustTop(int top) {
 
 // --- setters that tell the container and repaint ---------------------------------------------
 
-QString GlossControl::Caption() const {
-    return d_func()->caption;
-}
-
-void GlossControl::setCaption(const QString &caption) {
-    d_func()->setShown(d_func()->caption, caption, "Caption", &GlossControl::CaptionChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossControl, QString, Caption, caption)
 
 QString GlossControl::ShortCutKey() const {
     return d_func()->shortCutKey;
@@ -127,36 +87,25 @@ void GlossControl::setFontSize(double size) {
         "FontSize");
 }
 
-bool GlossControl::FontBold() const {
-    return font().bold();
-}
+// The style flags of the font: each reads and sets one flag of the widget's font.
+#define GLOSS_FONT_FLAG(Name, flag, setFlag)                                                       \
+    bool GlossControl::Name() const {                                                              \
+        return font().flag();                                                                      \
+    }                                                                                              \
+    void GlossControl::set##Name(bool on) {                                                        \
+        d_func()->changeFont([&](QFont &f) { f.setFlag(on); }, #Name);                             \
+    }
+GLOSS_FONT_FLAG(FontBold, bold, setBold)
+GLOSS_FONT_FLAG(FontItalic, italic, setItalic)
+GLOSS_FONT_FLAG(FontStrikethru, strikeOut, setStrikeOut)
+GLOSS_FONT_FLAG(FontUnderline, underline, setUnderline)
+#undef GLOSS_FONT_FLAG
 
-void GlossControl::setFontBold(bool on) {
-    d_func()->changeFont([&](QFont &f) { f.setBold(on); }, "FontBold");
-}
-
-bool GlossControl::FontItalic() const {
-    return font().italic();
-}
-
-void GlossControl::setFontItalic(bool on) {
-    d_func()->changeFont([&](QFont &f) { f.setItalic(on); }, "FontItalic");
-}
-
-bool GlossControl::FontStrikethru() const {
-    return font().strikeOut();
-}
-
-void GlossControl::setFontStrikethru(bool on) {
-    d_func()->changeFont([&](QFont &f) { f.setStrikeOut(on); }, "FontStrikethru");
-}
-
-bool GlossControl::FontUnderline() const {
-    return font().underline();
-}
-
-void GlossControl::setFontUnderline(bool on) {
-    d_func()->changeFont([&](QFont &f) { f.setUnderline(on); }, "FontUnderline");
+void GlossControlPrivate::cursorChanged(const char *name, QuietSetter setter) {
+    applyCursor();
+    notify(name);
+    if (!(traits.quiet & setter))
+        q->refresh();
 }
 
 void GlossControlPrivate::changeFont(const std::function<void(QFont &)> &change, const char *name) {
@@ -187,10 +136,7 @@ Picture GlossControl::MouseIcon() const {
 void GlossControl::setMouseIcon(const Picture &icon) {
     Q_D(GlossControl);
     d->set(d->mouseIcon, icon, &GlossControl::MouseIconChanged);
-    d->applyCursor();
-    d->notify("MouseIcon");
-    if (!(d->traits.quiet & QuietMouseIcon))
-        refresh();
+    d->cursorChanged("MouseIcon", QuietMouseIcon);
 }
 
 int GlossControl::MousePointer() const {
@@ -200,73 +146,16 @@ int GlossControl::MousePointer() const {
 void GlossControl::setMousePointer(int pointer) {
     Q_D(GlossControl);
     d->set(d->mousePointer, pointer, &GlossControl::MousePointerChanged);
-    d->applyCursor();
-    d->notify("MousePointer");
-    if (!(d->traits.quiet & QuietMousePointer))
-        refresh();
+    d->cursorChanged("MousePointer", QuietMousePointer);
 }
 
-bool GlossControl::UseAnimation() const {
-    return d_func()->useAnimation;
-}
-
-void GlossControl::setUseAnimation(bool on) {
-    d_func()->setShown(d_func()->useAnimation, on, "UseAnimation",
-                       &GlossControl::UseAnimationChanged);
-}
-
-bool GlossControl::UseOnTop() const {
-    return d_func()->useOnTop;
-}
-
-void GlossControl::setUseOnTop(bool on) {
-    d_func()->setShown(d_func()->useOnTop, on, "UseOnTop", &GlossControl::UseOnTopChanged);
-}
-
-Picture GlossControl::PictureNormal() const {
-    return d_func()->pictureNormal;
-}
-
-void GlossControl::setPictureNormal(const Picture &picture) {
-    d_func()->setShown(d_func()->pictureNormal, picture, "PictureNormal",
-                       &GlossControl::PictureNormalChanged);
-}
-
-Picture GlossControl::PicturePushed() const {
-    return d_func()->picturePushed;
-}
-
-void GlossControl::setPicturePushed(const Picture &picture) {
-    d_func()->setShown(d_func()->picturePushed, picture, "PicturePushed",
-                       &GlossControl::PicturePushedChanged);
-}
-
-Picture GlossControl::PictureOver() const {
-    return d_func()->pictureOver;
-}
-
-void GlossControl::setPictureOver(const Picture &picture) {
-    d_func()->setShown(d_func()->pictureOver, picture, "PictureOver",
-                       &GlossControl::PictureOverChanged);
-}
-
-Picture GlossControl::PictureOver2() const {
-    return d_func()->pictureOver2;
-}
-
-void GlossControl::setPictureOver2(const Picture &picture) {
-    d_func()->setShown(d_func()->pictureOver2, picture, "PictureOver2",
-                       &GlossControl::PictureOver2Changed);
-}
-
-Picture GlossControl::PictureDisabled() const {
-    return d_func()->pictureDisabled;
-}
-
-void GlossControl::setPictureDisabled(const Picture &picture) {
-    d_func()->setShown(d_func()->pictureDisabled, picture, "PictureDisabled",
-                       &GlossControl::PictureDisabledChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossControl, bool, UseAnimation, useAnimation)
+GLOSS_SHOWN_PROPERTY(GlossControl, bool, UseOnTop, useOnTop)
+GLOSS_SHOWN_PROPERTY(GlossControl, Picture, PictureNormal, pictureNormal)
+GLOSS_SHOWN_PROPERTY(GlossControl, Picture, PicturePushed, picturePushed)
+GLOSS_SHOWN_PROPERTY(GlossControl, Picture, PictureOver, pictureOver)
+GLOSS_SHOWN_PROPERTY(GlossControl, Picture, PictureOver2, pictureOver2)
+GLOSS_SHOWN_PROPERTY(GlossControl, Picture, PictureDisabled, pictureDisabled)
 
 GlossControl::GKPicStyles GlossControl::PictureMode() const {
     return d_func()->pictureMode;
@@ -347,39 +236,45 @@ Persist::Persist(GlossControlPrivate *control, const PropertyBag &in)
 Persist::Persist(GlossControlPrivate *control, PropertyBag &out)
     : m_control(control), m_out(&out) {}
 
-void Persist::boolean(const char *key, bool &field, bool def) {
-    if (m_in)
-        field = m_in->readBool(name(key), def);
+namespace {
+
+// Loads field from the bag (in) or saves it into the bag (out) with the bag's accessors of its
+// type; a load of an absent key gives readDefault, a save leaves the key out when field equals
+// def.
+template <class T, class D, class R, class W>
+void transfer(const PropertyBag *in, PropertyBag *out, const QString &key, T &field,
+              const D &readDefault, const D &def, R read, W write) {
+    if (in)
+        field = (in->*read)(key, readDefault);
     else
-        m_out->writeBool(name(key), field, def);
+        (out->*write)(key, field, def);
+}
+
+} // namespace
+
+void Persist::boolean(const char *key, bool &field, bool def) {
+    transfer(m_in, m_out, name(key), field, def, def, &PropertyBag::readBool,
+             &PropertyBag::writeBool);
 }
 
 void Persist::integer(const char *key, int &field, int def, Absent absent) {
-    if (m_in)
-        field = m_in->readInt(name(key), absent == KeepsValue ? field : def);
-    else
-        m_out->writeInt(name(key), field, def);
+    transfer(m_in, m_out, name(key), field, absent == KeepsValue ? field : def, def,
+             &PropertyBag::readInt, &PropertyBag::writeInt);
 }
 
 void Persist::single(const char *key, double &field, double def) {
-    if (m_in)
-        field = m_in->readSingle(name(key), def);
-    else
-        m_out->writeSingle(name(key), field, def);
+    transfer(m_in, m_out, name(key), field, def, def, &PropertyBag::readSingle,
+             &PropertyBag::writeSingle);
 }
 
 void Persist::text(const char *key, QString &field, const QString &def) {
-    if (m_in)
-        field = m_in->readString(name(key), def);
-    else
-        m_out->writeString(name(key), field, def);
+    transfer(m_in, m_out, name(key), field, def, def, &PropertyBag::readString,
+             &PropertyBag::writeString);
 }
 
 void Persist::ole(const char *key, quint32 &field, quint32 def) {
-    if (m_in)
-        field = m_in->readColor(name(key), def);
-    else
-        m_out->writeColor(name(key), field, def);
+    transfer(m_in, m_out, name(key), field, def, def, &PropertyBag::readColor,
+             &PropertyBag::writeColor);
 }
 
 void Persist::oleByShade(const char *key, quint32 &field, quint32 def) {

@@ -58,14 +58,6 @@ void GlossHCommandPrivate::persist(Persist &io) {
     io.integer("AdjustTop", adjustTop, 0);
 }
 
-GlossHCommandPrivate *GlossHCommand::d_func() {
-    return static_cast<GlossHCommandPrivate *>(d_gloss.get());
-}
-
-const GlossHCommandPrivate *GlossHCommand::d_func() const {
-    return static_cast<const GlossHCommandPrivate *>(d_gloss.get());
-}
-
 GlossHCommand::GlossHCommand(QWidget *parent) : GlossControl(*new GlossHCommandPrivate, parent) {
     d_func()->playSound = [this](GKSoundType t) { emit PlaySound(t); };
     initProperties();
@@ -103,66 +95,13 @@ void GlossHCommand::readProperties(const PropertyBag &bag) {
 
 // --- properties ----------------------------------------------------------------------------
 
-GlossHCommand::GKHShineModes GlossHCommand::ShineMode() const {
-    return d_func()->shineMode;
-}
-
-void GlossHCommand::setShineMode(GKHShineModes mode) {
-    d_func()->setShown(d_func()->shineMode, mode, "ShineMode", &GlossHCommand::ShineModeChanged);
-}
-
-QColor GlossHCommand::LeftColor() const {
-    return d_func()->leftColor;
-}
-
-void GlossHCommand::setLeftColor(const QColor &color) {
-    d_func()->setShown(d_func()->leftColor, color, "LeftColor", &GlossHCommand::LeftColorChanged);
-}
-
-QColor GlossHCommand::RightColor() const {
-    return d_func()->rightColor;
-}
-
-void GlossHCommand::setRightColor(const QColor &color) {
-    d_func()->setShown(d_func()->rightColor, color, "RightColor",
-                       &GlossHCommand::RightColorChanged);
-}
-
-GlossHCommand::GKHCommandTypes GlossHCommand::GlossStyle() const {
-    return d_func()->glossStyle;
-}
-
-void GlossHCommand::setGlossStyle(GKHCommandTypes style) {
-    d_func()->setShown(d_func()->glossStyle, style, "GlossStyle",
-                       &GlossHCommand::GlossStyleChanged);
-}
-
-QString GlossHCommand::LeftCaption() const {
-    return d_func()->leftCaption;
-}
-
-void GlossHCommand::setLeftCaption(const QString &caption) {
-    d_func()->setShown(d_func()->leftCaption, caption, "LeftCaption",
-                       &GlossHCommand::LeftCaptionChanged);
-}
-
-QString GlossHCommand::RightCaption() const {
-    return d_func()->rightCaption;
-}
-
-void GlossHCommand::setRightCaption(const QString &caption) {
-    d_func()->setShown(d_func()->rightCaption, caption, "RightCaption",
-                       &GlossHCommand::RightCaptionChanged);
-}
-
-GlossHCommand::GKHCommandFocusStyles GlossHCommand::FocusStyle() const {
-    return d_func()->focusStyle;
-}
-
-void GlossHCommand::setFocusStyle(GKHCommandFocusStyles style) {
-    d_func()->setShown(d_func()->focusStyle, style, "FocusStyle",
-                       &GlossHCommand::FocusStyleChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossHCommand, GlossHCommand::GKHShineModes, ShineMode, shineMode)
+GLOSS_SHOWN_PROPERTY(GlossHCommand, QColor, LeftColor, leftColor)
+GLOSS_SHOWN_PROPERTY(GlossHCommand, QColor, RightColor, rightColor)
+GLOSS_SHOWN_PROPERTY(GlossHCommand, GlossHCommand::GKHCommandTypes, GlossStyle, glossStyle)
+GLOSS_SHOWN_PROPERTY(GlossHCommand, QString, LeftCaption, leftCaption)
+GLOSS_SHOWN_PROPERTY(GlossHCommand, QString, RightCaption, rightCaption)
+GLOSS_SHOWN_PROPERTY(GlossHCommand, GlossHCommand::GKHCommandFocusStyles, FocusStyle, focusStyle)
 
 short GlossHCommand::shinePhase() const {
     return d_func()->shinePhase;

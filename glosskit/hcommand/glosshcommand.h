@@ -209,9 +209,7 @@ protected:
     void onKeyPress(short keyAscii) override;
 
 private:
-    GlossHCommandPrivate *d_func();
-    const GlossHCommandPrivate *d_func() const;
-    friend class GlossHCommandPrivate;
+    Q_DECLARE_PRIVATE_D(d_gloss, GlossHCommand)
 };
 
 } // namespace glosskit

@@ -91,14 +91,6 @@ public:
     GlossScreen::GKScreenTypes screenType = GlossScreen::GKGreenScreen;
 };
 
-GlossScreenPrivate *GlossScreen::d_func() {
-    return static_cast<GlossScreenPrivate *>(d_gloss.get());
-}
-
-const GlossScreenPrivate *GlossScreen::d_func() const {
-    return static_cast<const GlossScreenPrivate *>(d_gloss.get());
-}
-
 GlossScreen::GlossScreen(QWidget *parent) : GlossControl(*new GlossScreenPrivate, parent) {
     initProperties();
 }
@@ -134,13 +126,7 @@ void GlossScreen::setBorderStyle(int style) {
     draw();
 }
 
-GlossScreen::GKScreenTypes GlossScreen::ScreenType() const {
-    return d_func()->screenType;
-}
-
-void GlossScreen::setScreenType(GKScreenTypes type) {
-    d_func()->setShown(d_func()->screenType, type, "ScreenType", &GlossScreen::ScreenTypeChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossScreen, GlossScreen::GKScreenTypes, ScreenType, screenType)
 
 void GlossScreen::onResize() {
     draw();

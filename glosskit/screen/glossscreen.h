@@ -57,9 +57,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    GlossScreenPrivate *d_func();
-    const GlossScreenPrivate *d_func() const;
-    friend class GlossScreenPrivate;
+    Q_DECLARE_PRIVATE_D(d_gloss, GlossScreen)
 };
 
 } // namespace glosskit

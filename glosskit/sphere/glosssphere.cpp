@@ -67,14 +67,6 @@ public:
     GlossSphere::GlsSphrIconSize iconSize = GlossSphere::GlsSphrIconUnknown;
 };
 
-GlossSpherePrivate *GlossSphere::d_func() {
-    return static_cast<GlossSpherePrivate *>(d_gloss.get());
-}
-
-const GlossSpherePrivate *GlossSphere::d_func() const {
-    return static_cast<const GlossSpherePrivate *>(d_gloss.get());
-}
-
 GlossSphere::GlossSphere(QWidget *parent) : GlossControl(*new GlossSpherePrivate, parent) {
     d_func()->playSound = [this](GKSoundType t) { emit PlaySound(t); };
     initProperties();
@@ -127,48 +119,11 @@ void GlossSphere::WriteProperties(PropertyBag &bag) {
 
 // --- properties ----------------------------------------------------------------------------
 
-GlossSphere::GlsSphereTypeEnum GlossSphere::SphereType() const {
-    return d_func()->sphereType;
-}
-
-void GlossSphere::setSphereType(GlsSphereTypeEnum type) {
-    d_func()->setShown(d_func()->sphereType, type, "SphereType", &GlossSphere::SphereTypeChanged);
-}
-
-GlossSphere::GlsSphrContentTypeEnum GlossSphere::ContentType() const {
-    return d_func()->contentType;
-}
-
-void GlossSphere::setContentType(GlsSphrContentTypeEnum type) {
-    d_func()->setShown(d_func()->contentType, type, "ContentType",
-                       &GlossSphere::ContentTypeChanged);
-}
-
-Picture GlossSphere::ContentIcon() const {
-    return d_func()->contentIcon;
-}
-
-void GlossSphere::setContentIcon(const Picture &icon) {
-    d_func()->setShown(d_func()->contentIcon, icon, "ContentIcon",
-                       &GlossSphere::ContentIconChanged);
-}
-
-QString GlossSphere::ContentLetter() const {
-    return d_func()->contentLetter;
-}
-
-void GlossSphere::setContentLetter(const QString &letter) {
-    d_func()->setShown(d_func()->contentLetter, letter, "ContentLetter",
-                       &GlossSphere::ContentLetterChanged);
-}
-
-GlossSphere::GlsSphrIconSize GlossSphere::IconSize() const {
-    return d_func()->iconSize;
-}
-
-void GlossSphere::setIconSize(GlsSphrIconSize size) {
-    d_func()->setShown(d_func()->iconSize, size, "IconSize", &GlossSphere::IconSizeChanged);
-}
+GLOSS_SHOWN_PROPERTY(GlossSphere, GlossSphere::GlsSphereTypeEnum, SphereType, sphereType)
+GLOSS_SHOWN_PROPERTY(GlossSphere, GlossSphere::GlsSphrContentTypeEnum, ContentType, contentType)
+GLOSS_SHOWN_PROPERTY(GlossSphere, Picture, ContentIcon, contentIcon)
+GLOSS_SHOWN_PROPERTY(GlossSphere, QString, ContentLetter, contentLetter)
+GLOSS_SHOWN_PROPERTY(GlossSphere, GlossSphere::GlsSphrIconSize, IconSize, iconSize)
 
 // --- events --------------------------------------------------------------------------------
 

@@ -157,9 +157,7 @@ protected:
     void onClick() override;
 
 private:
-    GlossSpherePrivate *d_func();
-    const GlossSpherePrivate *d_func() const;
-    friend class GlossSpherePrivate;
+    Q_DECLARE_PRIVATE_D(d_gloss, GlossSphere)
 };
 
 } // namespace glosskit
