@@ -15,6 +15,7 @@
 //    and after; target: within 1 MB. Then the same hold without the hold timer, as the window
 //    held before, for comparison.
 
+#include "benchcommon.h"
 #include "dialogs.h"
 #include "hardwareserialport.h"
 #include "loaderroutine.h"
@@ -34,13 +35,11 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <memory>
 
 using namespace zr;
@@ -50,12 +49,6 @@ namespace {
 constexpr qsizetype kScreen = 1757810;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 600;
-
-double cpuSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
 
 double residentMb() {
     QFile f(QStringLiteral("/proc/self/statm"));
@@ -84,13 +77,7 @@ class SimulatedDrive {
 public:
     bool start(const QStringList &options) {
         link_ = dir_.filePath(QStringLiteral("zr3500"));
-        sim_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zr3500-sim"),
-                   QStringList{QStringLiteral("--link"), link_} + options);
-        return sim_.waitForReadyRead(10000) && sim_.readLine().startsWith('/');
-    }
-    ~SimulatedDrive() {
-        sim_.terminate();
-        sim_.waitForFinished(3000);
+        return sim_.start(link_, options);
     }
     PortMap map() const {
         PortMap m;
@@ -101,7 +88,7 @@ public:
 private:
     QTemporaryDir dir_;
     QString link_;
-    QProcess sim_;
+    bench::SimProcess sim_;
 };
 
 // The program's shell on the simulated drive, with the scope window open and owning the line.
@@ -134,7 +121,7 @@ public:
 
 void acquisition() {
     SimulatedDrive sim;
-    if (!sim.start({QStringLiteral("--baud"), QStringLiteral("19200")})) {
+    if (!sim.start(bench::Paced())) {
         std::printf("acquisition: zr3500-sim did not start\n");
         return;
     }
@@ -153,14 +140,14 @@ void acquisition() {
     tick.setInterval(kTickMs);
     QObject::connect(&tick, &QTimer::timeout, [&acq] { acq.tick(); });
     const qint64 before = view.charted;
-    const double cpu0 = cpuSeconds();
+    const double cpu0 = bench::CpuSeconds();
     QElapsedTimer wall;
     wall.start();
     tick.start();
     runFor(4000);
     tick.stop();
     const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
-    const double cpu = cpuSeconds() - cpu0;
+    const double cpu = bench::CpuSeconds() - cpu0;
     const double rate = static_cast<double>(view.charted - before) / seconds;
     acq.stopscope();
     std::printf("acquisition: %.1f samples/s (drive sends 976.56), CPU %.2f %% of one core\n", rate,
@@ -182,7 +169,7 @@ protected:
 
 void rollingScreen() {
     SimulatedDrive sim;
-    if (!sim.start({QStringLiteral("--baud"), QStringLiteral("19200")})) {
+    if (!sim.start(bench::Paced())) {
         std::printf("rolling screen: zr3500-sim did not start\n");
         return;
     }
@@ -208,12 +195,12 @@ void rollingScreen() {
         }
         runFor(1500); // the screen fills and the redraws settle
         counter.paints = 0;
-        const double cpu0 = cpuSeconds();
+        const double cpu0 = bench::CpuSeconds();
         QElapsedTimer wall;
         wall.start();
         runFor(5000);
         const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
-        const double cpu = cpuSeconds() - cpu0;
+        const double cpu = bench::CpuSeconds() - cpu0;
         std::printf("rolling screen at %s: %.1f redraws/s, CPU %.2f %% of one core "
                     "(target 50 redraws/s at <= 5 %%)\n",
                     TimeBaseAt(position).text, counter.paints / seconds, 100 * cpu / seconds);

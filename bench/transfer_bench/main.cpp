@@ -1,6 +1,7 @@
 // Parameter upload and download through zr3500-cli against zr3500-sim paced at 19200 baud,
 // measured against the line time of the bytes the sequences move.
 
+#include "benchcommon.h"
 #include "transferfiles.h"
 
 #include <QCoreApplication>
@@ -54,10 +55,8 @@ int main(int argc, char **argv) {
     const QString link = dir.filePath(QStringLiteral("drive"));
     const QString file = dir.filePath(QStringLiteral("params.10d"));
 
-    QProcess sim;
-    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zr3500-sim"),
-              {QStringLiteral("--link"), link, QStringLiteral("--baud"), QStringLiteral("19200")});
-    if (!sim.waitForReadyRead(10000)) {
+    bench::SimProcess sim;
+    if (!sim.start(link, bench::Paced())) {
         std::fprintf(stderr, "cannot start zr3500-sim\n");
         return 1;
     }
@@ -72,8 +71,7 @@ int main(int argc, char **argv) {
         runCli({QStringLiteral("--port"), link, QStringLiteral("upload-params"), file});
     const Measured down =
         runCli({QStringLiteral("--port"), link, QStringLiteral("download-params"), file});
-    sim.terminate();
-    sim.waitForFinished();
+    sim.stop();
     if (!up.ok || !down.ok) {
         std::fprintf(stderr, "a transfer failed\n");
         return 1;
