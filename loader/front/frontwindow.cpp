@@ -4,6 +4,7 @@
 #include "glosscontrols.h"
 #include "panelkeys.h"
 #include "panelmessages.h"
+#include "pixmapcanvas.h"
 #include "serialport.h"
 #include "shell.h"
 #include "twips.h"
@@ -66,10 +67,8 @@ const KeyLook kKeys[kKeyCount] = {
 
 // The sign on a key, 24 x 24, dark on a light halo so that it reads on the cloudy sphere.
 QPixmap keyLegend(int index) {
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    shell::PixmapCanvas canvas(24);
+    QPainter &p = canvas.painter();
     QPainterPath sign;
     bool filled = false;
     switch (index) {
@@ -125,7 +124,7 @@ QPixmap keyLegend(int index) {
         p.setPen(Qt::NoPen);
         p.setBrush(kLegendInk);
         p.drawPath(half);
-        return pm;
+        return canvas.take();
     }
     }
     const QPen halo(QColor(255, 255, 255, 210), filled ? 3 : 5, Qt::SolidLine, Qt::RoundCap,
@@ -135,14 +134,12 @@ QPixmap keyLegend(int index) {
         p.fillPath(sign, kLegendInk);
     else
         p.strokePath(sign, QPen(kLegendInk, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    return pm;
+    return canvas.take();
 }
 
 QPixmap scopeIcon() {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    shell::PixmapCanvas canvas(16);
+    QPainter &p = canvas.painter();
     p.setPen(QPen(QColor(30, 30, 30), 1));
     p.setBrush(QColor(10, 40, 20));
     p.drawRoundedRect(QRectF(0.5, 1.5, 15, 13), 2, 2);
@@ -153,14 +150,12 @@ QPixmap scopeIcon() {
         trace.lineTo(x, 8 - 4 * std::sin((x - 2) * 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawPath(trace);
-    return pm;
+    return canvas.take();
 }
 
 QPixmap driveImage() {
-    QPixmap pm(32, 40);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    shell::PixmapCanvas canvas(32, 40);
+    QPainter &p = canvas.painter();
     QLinearGradient g(0, 0, 32, 0);
     g.setColorAt(0, QColor(70, 74, 82));
     g.setColorAt(1, QColor(130, 136, 146));
@@ -174,7 +169,7 @@ QPixmap driveImage() {
         p.drawEllipse(QPointF(9 + 7 * i, 22), 2.5, 2.5);
     p.setPen(QColor(200, 60, 40));
     p.drawLine(6, 33, 26, 33);
-    return pm;
+    return canvas.take();
 }
 } // namespace
 
