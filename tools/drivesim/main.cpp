@@ -110,7 +110,6 @@ int main(int argc, char **argv) {
     if (!scopePeriod || *scopePeriod < 1)
         return fail(QStringLiteral("--scope-period-us wants a number of 1 or more"));
     drive.scopeStream().setPeriod(std::chrono::microseconds(*scopePeriod));
-    drive.scopeStream().setPeriod(std::chrono::microseconds(scopePeriod));
     for (const QString &spec : p.values(faultOpt)) {
         const auto fault = zr::sim::ParseFault(spec, &error);
         if (!fault)
