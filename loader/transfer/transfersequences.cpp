@@ -5,6 +5,7 @@
 
 #include "savefile.h"
 
+#include <optional>
 #include <vector>
 
 namespace zr {
@@ -54,6 +55,25 @@ bool transferBlock(const TransferLink &link, int base, bool isWrite, bool ramSpa
         view.letEventsRun();
     }
     return true;
+}
+
+// A download's file, read before the line is touched; a problem is shown and gives nothing.
+using WordsReader = std::optional<std::vector<int>> (*)(const QString &, FileProblem *);
+std::optional<std::vector<int>> readForDownload(WordsReader read, const QString &source,
+                                                TransferView &view) {
+    FileProblem problem;
+    auto words = read(source, &problem);
+    if (!words)
+        view.showFileProblem(problem);
+    return words;
+}
+
+// The panel's poll stops while the download has the line; the clip, the label and the bar show.
+void startDownload(TransferView &view, int steps) {
+    view.setPollEnabled(false);
+    view.startDownloadAnimation();
+    view.setLabel(QStringLiteral("Download......."), true);
+    showProgress(view, steps);
 }
 
 TransferOutcome endDownload(bool confirmed, bool program, TransferView &view) {
@@ -114,16 +134,10 @@ TransferOutcome UploadParameters(const TransferLink &link, const QString &destin
 
 TransferOutcome DownloadParameters(const TransferLink &link, const QString &source,
                                    TransferView &view) {
-    FileProblem problem;
-    const auto values = ReadParameterValues(source, &problem);
-    if (!values) {
-        view.showFileProblem(problem);
+    const auto values = readForDownload(ReadParameterValues, source, view);
+    if (!values)
         return TransferOutcome::BadFile;
-    }
-    view.setPollEnabled(false);
-    showProgress(view, 3 * kParameterWords);
-    view.startDownloadAnimation();
-    view.setLabel(QStringLiteral("Download......."), true);
+    startDownload(view, 3 * kParameterWords);
 
     auto fail = [&] {
         view.setProgressVisible(false);
@@ -148,16 +162,10 @@ TransferOutcome DownloadParameters(const TransferLink &link, const QString &sour
 
 TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
                                 TransferView &view) {
-    FileProblem problem;
-    const auto words = ReadProgramWords(source, &problem);
-    if (!words) {
-        view.showFileProblem(problem);
+    const auto words = readForDownload(ReadProgramWords, source, view);
+    if (!words)
         return TransferOutcome::BadFile;
-    }
-    view.setPollEnabled(false);
-    view.startDownloadAnimation();
-    view.setLabel(QStringLiteral("Download......."), true);
-    showProgress(view, kProgramPairs);
+    startDownload(view, kProgramPairs);
     // One pair after the other, as the file is read: a word goes out with its second pair.
     for (int count = 0; count < kProgramPairs; ++count) {
         if (count % 2 == 1) {
