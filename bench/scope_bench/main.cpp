@@ -75,9 +75,13 @@ void runFor(int ms) {
 // zr3500-sim on a pseudo-terminal, reached through a link in a temporary folder.
 class SimulatedDrive {
 public:
-    bool start(const QStringList &options) {
+    // Says so under the measurement's name when the simulator does not start.
+    bool start(const char *measurement, const QStringList &options) {
         link_ = dir_.filePath(QStringLiteral("zr3500"));
-        return sim_.start(link_, options);
+        if (sim_.start(link_, options))
+            return true;
+        std::printf("%s: zr3500-sim did not start\n", measurement);
+        return false;
     }
     PortMap map() const {
         PortMap m;
@@ -121,10 +125,8 @@ public:
 
 void acquisition() {
     SimulatedDrive sim;
-    if (!sim.start(bench::Paced())) {
-        std::printf("acquisition: zr3500-sim did not start\n");
+    if (!sim.start("acquisition", bench::Paced()))
         return;
-    }
     HardwareSerialPort port(sim.map());
     port.Open();
     qint16 drive = 1;
@@ -169,10 +171,8 @@ protected:
 
 void rollingScreen() {
     SimulatedDrive sim;
-    if (!sim.start(bench::Paced())) {
-        std::printf("rolling screen: zr3500-sim did not start\n");
+    if (!sim.start("rolling screen", bench::Paced()))
         return;
-    }
     ScopeProgram program(sim.map());
     ScopeWindow *w = program.window;
     w->show();
@@ -212,10 +212,8 @@ void rollingScreen() {
 void hold() {
     // 8 us a sample: the drive's stream 128 times faster, so an hour passes in 28 s.
     SimulatedDrive sim;
-    if (!sim.start({QStringLiteral("--scope-period-us"), QStringLiteral("8")})) {
-        std::printf("hold: zr3500-sim did not start\n");
+    if (!sim.start("hold", {QStringLiteral("--scope-period-us"), QStringLiteral("8")}))
         return;
-    }
     ScopeProgram program(sim.map());
     ScopeWindow *w = program.window;
     if (!w->startscope()) {
