@@ -215,23 +215,21 @@ int Cli::session(QStringList tokens, bool verbose) {
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser p;
-    SetUpCommandLine(
-        p, "zr3500-cli",
-        QStringLiteral(
-            "Talks to a ZR3500 drive on a serial line.\n\n"
-            "Commands:\n"
-            "  probe                        find the drive on ports 1 to 4 (or --port DEVICE)\n"
-            "  read [--rom] ADDR            print the word at ADDR (RAM unless --rom)\n"
-            "  write [--rom] ADDR VALUE     write VALUE (decimal or &H hexadecimal) to ADDR\n"
-            "  session CMD...               several read/write commands on one connection\n"
-            "  upload-params FILE           save the drive's parameter set into FILE\n"
-            "  download-params [--verify] FILE  send FILE's 1024 values into the drive\n"
-            "  download-program FILE        send a .hex drive program\n"
-            "ADDR: decimal, 0x0280 or &H0280.\n"
-            "Exit code 0 = No error / transfer done; 2 = the drive link failed, a file was "
-            "refused\n"
-            "or could not be written, or the drive did not confirm a download (the reason goes to\n"
-            "stderr); 1 = bad command line."));
+    const QString description = QStringLiteral(
+        "Talks to a ZR3500 drive on a serial line.\n\n"
+        "Commands:\n"
+        "  probe                        find the drive on ports 1 to 4 (or --port DEVICE)\n"
+        "  read [--rom] ADDR            print the word at ADDR (RAM unless --rom)\n"
+        "  write [--rom] ADDR VALUE     write VALUE (decimal or &H hexadecimal) to ADDR\n"
+        "  session CMD...               several read/write commands on one connection\n"
+        "  upload-params FILE           save the drive's parameter set into FILE\n"
+        "  download-params [--verify] FILE  send FILE's 1024 values into the drive\n"
+        "  download-program FILE        send a .hex drive program\n"
+        "ADDR: decimal, 0x0280 or &H0280.\n"
+        "Exit code 0 = No error / transfer done; 2 = the drive link failed, a file was refused\n"
+        "or could not be written, or the drive did not confirm a download (the reason goes to\n"
+        "stderr); 1 = bad command line.");
+    SetUpCommandLine(p, "zr3500-cli", description);
     const QCommandLineOption portOpt = ValueOption(
         "port", "A device to use (/dev/ttyUSB0), or N=DEVICE to map port N (repeatable).",
         "DEVICE");
