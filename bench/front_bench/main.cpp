@@ -7,11 +7,9 @@
 #include "hardwareserialport.h"
 #include "panelkeys.h"
 #include "panelpoll.h"
-#include "portmap.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -78,16 +76,12 @@ double report(const char *what, const Run &r, int bytesPerTick) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("drive"));
     bench::SimProcess sim;
-    if (!sim.start(link, bench::Paced())) {
+    if (!sim.start(bench::Paced())) {
         std::fprintf(stderr, "cannot start zr3500-sim\n");
         return 1;
     }
-    PortMap map;
-    map.setDevice(1, link);
-    HardwareSerialPort port(map);
+    HardwareSerialPort port(sim.map());
     if (!port.Open()) {
         std::fprintf(stderr, "cannot open the simulated line: %s\n", qPrintable(port.lastError()));
         return 1;

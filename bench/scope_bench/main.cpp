@@ -72,28 +72,13 @@ void runFor(int ms) {
     loop.exec();
 }
 
-// zr3500-sim on a pseudo-terminal, reached through a link in a temporary folder.
-class SimulatedDrive {
-public:
-    // Says so under the measurement's name when the simulator does not start.
-    bool start(const char *measurement, const QStringList &options) {
-        link_ = dir_.filePath(QStringLiteral("zr3500"));
-        if (sim_.start(link_, options))
-            return true;
-        std::printf("%s: zr3500-sim did not start\n", measurement);
-        return false;
-    }
-    PortMap map() const {
-        PortMap m;
-        m.setDevice(1, link_);
-        return m;
-    }
-
-private:
-    QTemporaryDir dir_;
-    QString link_;
-    bench::SimProcess sim_;
-};
+// Starts the simulator for a measurement, or says under its name that it did not start.
+bool startSim(bench::SimProcess &sim, const char *measurement, const QStringList &options) {
+    if (sim.start(options))
+        return true;
+    std::printf("%s: zr3500-sim did not start\n", measurement);
+    return false;
+}
 
 // The program's shell on the simulated drive, with the scope window open and owning the line.
 struct ScopeProgram {
@@ -124,8 +109,8 @@ public:
 };
 
 void acquisition() {
-    SimulatedDrive sim;
-    if (!sim.start("acquisition", bench::Paced()))
+    bench::SimProcess sim;
+    if (!startSim(sim, "acquisition", bench::Paced()))
         return;
     HardwareSerialPort port(sim.map());
     port.Open();
@@ -170,8 +155,8 @@ protected:
 };
 
 void rollingScreen() {
-    SimulatedDrive sim;
-    if (!sim.start("rolling screen", bench::Paced()))
+    bench::SimProcess sim;
+    if (!startSim(sim, "rolling screen", bench::Paced()))
         return;
     ScopeProgram program(sim.map());
     ScopeWindow *w = program.window;
@@ -211,8 +196,8 @@ void rollingScreen() {
 
 void hold() {
     // 8 us a sample: the drive's stream 128 times faster, so an hour passes in 28 s.
-    SimulatedDrive sim;
-    if (!sim.start("hold", {QStringLiteral("--scope-period-us"), QStringLiteral("8")}))
+    bench::SimProcess sim;
+    if (!startSim(sim, "hold", {QStringLiteral("--scope-period-us"), QStringLiteral("8")}))
         return;
     ScopeProgram program(sim.map());
     ScopeWindow *w = program.window;

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -78,34 +77,29 @@ std::vector<double> transactions(SerialPort &port, int count, QString *failure) 
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("drive"));
-    PortMap map;
-    map.setDevice(1, link);
     QString failure;
 
     // 1. Host overhead, unpaced drive.
-    bench::SimProcess fast;
-    if (!fast.start(link)) {
+    bench::SimProcess sim;
+    if (!sim.start()) {
         std::fprintf(stderr, "cannot start zr3500-sim\n");
         return 1;
     }
     const int n = 3000;
-    const std::vector<double> bare = bareRoundTrips(link, n);
-    HardwareSerialPort port(map);
+    const std::vector<double> bare = bareRoundTrips(sim.link(), n);
+    HardwareSerialPort port(sim.map());
     if (bare.empty() || !port.Open()) {
         std::fprintf(stderr, "cannot open the simulated line\n");
         return 1;
     }
     const std::vector<double> host = transactions(port, n, &failure);
     port.Close();
-    fast.stop();
+    sim.stop();
     const double bareMedian = median(bare);
     const double hostMedian = median(host);
 
     // 2. Line efficiency and CPU, drive paced at 19200 baud.
-    bench::SimProcess paced;
-    if (!paced.start(link, bench::Paced()) || !port.Open()) {
+    if (!sim.start(bench::Paced()) || !port.Open()) {
         std::fprintf(stderr, "cannot start the paced drive\n");
         return 1;
     }
@@ -118,7 +112,7 @@ int main(int argc, char **argv) {
     const double wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     const double cpu = bench::CpuSeconds() - cpu0;
     port.Close();
-    paced.stop();
+    sim.stop();
 
     if (!failure.isEmpty())
         std::printf("note: some transactions failed (%s)\n", qPrintable(failure));

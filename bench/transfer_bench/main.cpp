@@ -52,11 +52,10 @@ double lineSeconds(int bytes) {
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("drive"));
     const QString file = dir.filePath(QStringLiteral("params.10d"));
 
     bench::SimProcess sim;
-    if (!sim.start(link, bench::Paced())) {
+    if (!sim.start(bench::Paced())) {
         std::fprintf(stderr, "cannot start zr3500-sim\n");
         return 1;
     }
@@ -68,9 +67,9 @@ int main(int argc, char **argv) {
         zr::kParameterWords * 9 + 2 * zr::kParameterWords * 12 + 12 + probeBytes;
 
     const Measured up =
-        runCli({QStringLiteral("--port"), link, QStringLiteral("upload-params"), file});
+        runCli({QStringLiteral("--port"), sim.link(), QStringLiteral("upload-params"), file});
     const Measured down =
-        runCli({QStringLiteral("--port"), link, QStringLiteral("download-params"), file});
+        runCli({QStringLiteral("--port"), sim.link(), QStringLiteral("download-params"), file});
     sim.stop();
     if (!up.ok || !down.ok) {
         std::fprintf(stderr, "a transfer failed\n");
