@@ -35,7 +35,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
