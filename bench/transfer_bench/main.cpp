@@ -54,8 +54,8 @@ int main(int argc, char **argv) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("params.10d"));
 
-    bench::SimProcess sim;
-    if (!sim.start(bench::Paced())) {
+    zr::bench::SimProcess sim;
+    if (!sim.start(zr::bench::Paced())) {
         std::fprintf(stderr, "cannot start zr3500-sim\n");
         return 1;
     }
