@@ -21,7 +21,7 @@ int KeyCodeForIndex(int index) {
     // Indexed by KeyIndex, kMinusKey to kRightKey; the contrast key sends no code.
     static constexpr int kCodes[] = {key::kMinus, key::kPlus, key::kEnter,
                                      key::kEsc,   key::kLeft, key::kRight};
-    static_assert(std::size(kCodes) == kContrastKey);
+    static_assert(static_cast<int>(std::size(kCodes)) == kContrastKey);
     return index >= 0 && index < static_cast<int>(std::size(kCodes)) ? kCodes[index] : 0;
 }
 
