@@ -23,6 +23,7 @@
 #include "common/picture.h"
 
 #include <cmath>
+#include <vector>
 
 namespace zr::front {
 
@@ -65,6 +66,18 @@ const KeyLook kKeys[kKeyCount] = {
     {"<", 840, 2640}, {">", 1440, 2640}, {"", 2040, 2640},
 };
 
+// The signs drawn as lines, by key index: each stroke a run of points joined by straight lines.
+// Enter goes down, then left into an arrowhead; Esc is lettered instead.
+using Stroke = std::vector<QPointF>;
+const std::vector<Stroke> kKeyStrokes[kRightKey + 1] = {
+    /* - */ {{{6.5, 12}, {17.5, 12}}},
+    /* + */ {{{6.5, 12}, {17.5, 12}}, {{12, 6.5}, {12, 17.5}}},
+    /* Enter */ {{{17, 5}, {17, 14}, {8, 14}}, {{11.5, 10.5}, {8, 14}, {11.5, 17.5}}},
+    /* Esc */ {},
+    /* < */ {{{14.5, 6}, {8.5, 12}, {14.5, 18}}},
+    /* > */ {{{9.5, 6}, {15.5, 12}, {9.5, 18}}},
+};
+
 // The sign on a key, 24 x 24, dark on a light halo so that it reads on the cloudy sphere.
 QPixmap keyLegend(int index) {
     shell::PixmapCanvas canvas(24);
@@ -72,25 +85,18 @@ QPixmap keyLegend(int index) {
     QPainterPath sign;
     bool filled = false;
     switch (index) {
-    case 0: // "-"
-        sign.moveTo(6.5, 12);
-        sign.lineTo(17.5, 12);
+    case kMinusKey:
+    case kPlusKey:
+    case kEnterKey:
+    case kLeftKey:
+    case kRightKey:
+        for (const Stroke &stroke : kKeyStrokes[index]) {
+            sign.moveTo(stroke.front());
+            for (auto at = stroke.begin() + 1; at != stroke.end(); ++at)
+                sign.lineTo(*at);
+        }
         break;
-    case 1: // "+"
-        sign.moveTo(6.5, 12);
-        sign.lineTo(17.5, 12);
-        sign.moveTo(12, 6.5);
-        sign.lineTo(12, 17.5);
-        break;
-    case 2: // Enter: down, then left into an arrowhead
-        sign.moveTo(17, 5);
-        sign.lineTo(17, 14);
-        sign.lineTo(8, 14);
-        sign.moveTo(11.5, 10.5);
-        sign.lineTo(8, 14);
-        sign.lineTo(11.5, 17.5);
-        break;
-    case 3: { // "Esc"
+    case kEscKey: {
         QFont f(QStringLiteral("Liberation Sans"));
         f.setPixelSize(12);
         f.setBold(true);
@@ -100,16 +106,6 @@ QPixmap keyLegend(int index) {
         filled = true;
         break;
     }
-    case 4: // "<"
-        sign.moveTo(14.5, 6);
-        sign.lineTo(8.5, 12);
-        sign.lineTo(14.5, 18);
-        break;
-    case 5: // ">"
-        sign.moveTo(9.5, 6);
-        sign.lineTo(15.5, 12);
-        sign.lineTo(9.5, 18);
-        break;
     default: { // contrast: a circle, one half dark
         sign.addEllipse(QPointF(12, 12), 6.5, 6.5);
         QPainterPath half;
