@@ -2,16 +2,14 @@
 // measured against what the line allows: a tick without a key is 18 reads of 9 bytes (84.4 ms,
 // 11.85 ticks a second); with "+" held it adds a 12-byte write and two reads (100 ms).
 
+#include "benchcommon.h"
 #include "driveprotocol.h"
 #include "hardwareserialport.h"
 #include "panelkeys.h"
 #include "panelpoll.h"
-#include "portmap.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -21,12 +19,6 @@ using namespace zr::front;
 
 namespace {
 constexpr double kByteSeconds = 10.0 / SerialPort::kBaudRate;
-
-bool startSim(QProcess &sim, const QString &link) {
-    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zr3500-sim"),
-              {QStringLiteral("--link"), link, QStringLiteral("--baud"), QStringLiteral("19200")});
-    return sim.waitForReadyRead(10000) && sim.readLine().startsWith('/');
-}
 
 struct Run {
     int ticks = 0;
@@ -84,16 +76,12 @@ double report(const char *what, const Run &r, int bytesPerTick) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("drive"));
-    QProcess sim;
-    if (!startSim(sim, link)) {
+    bench::SimProcess sim;
+    if (!sim.start(bench::Paced())) {
         std::fprintf(stderr, "cannot start zr3500-sim\n");
         return 1;
     }
-    PortMap map;
-    map.setDevice(1, link);
-    HardwareSerialPort port(map);
+    HardwareSerialPort port(sim.map());
     if (!port.Open()) {
         std::fprintf(stderr, "cannot open the simulated line: %s\n", qPrintable(port.lastError()));
         return 1;
@@ -109,8 +97,7 @@ int main(int argc, char **argv) {
     ReleaseKey(state);
     const Run idleTimed = timed(port, state, ticks);
     port.Close();
-    sim.terminate();
-    sim.waitForFinished();
+    sim.stop();
 
     report("loop, no key:", idle, kIdleBytes);
     report("loop, \"+\" held:", held, kKeyBytes);

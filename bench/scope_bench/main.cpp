@@ -15,6 +15,7 @@
 //    and after; target: within 1 MB. Then the same hold without the hold timer, as the window
 //    held before, for comparison.
 
+#include "benchcommon.h"
 #include "dialogs.h"
 #include "hardwareserialport.h"
 #include "loaderroutine.h"
@@ -34,13 +35,10 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <memory>
 
 using namespace zr;
@@ -50,12 +48,6 @@ namespace {
 constexpr qsizetype kScreen = 1757810;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 600;
-
-double cpuSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
 
 double residentMb() {
     QFile f(QStringLiteral("/proc/self/statm"));
@@ -79,30 +71,13 @@ void runFor(int ms) {
     loop.exec();
 }
 
-// zr3500-sim on a pseudo-terminal, reached through a link in a temporary folder.
-class SimulatedDrive {
-public:
-    bool start(const QStringList &options) {
-        link_ = dir_.filePath(QStringLiteral("zr3500"));
-        sim_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zr3500-sim"),
-                   QStringList{QStringLiteral("--link"), link_} + options);
-        return sim_.waitForReadyRead(10000) && sim_.readLine().startsWith('/');
-    }
-    ~SimulatedDrive() {
-        sim_.terminate();
-        sim_.waitForFinished(3000);
-    }
-    PortMap map() const {
-        PortMap m;
-        m.setDevice(1, link_);
-        return m;
-    }
-
-private:
-    QTemporaryDir dir_;
-    QString link_;
-    QProcess sim_;
-};
+// Starts the simulator for a measurement, or says under its name that it did not start.
+bool startSim(bench::SimProcess &sim, const char *measurement, const QStringList &options) {
+    if (sim.start(options))
+        return true;
+    std::printf("%s: zr3500-sim did not start\n", measurement);
+    return false;
+}
 
 // The program's shell on the simulated drive, with the scope window open and owning the line.
 struct ScopeProgram {
@@ -133,11 +108,9 @@ public:
 };
 
 void acquisition() {
-    SimulatedDrive sim;
-    if (!sim.start({QStringLiteral("--baud"), QStringLiteral("19200")})) {
-        std::printf("acquisition: zr3500-sim did not start\n");
+    bench::SimProcess sim;
+    if (!startSim(sim, "acquisition", bench::Paced()))
         return;
-    }
     HardwareSerialPort port(sim.map());
     port.Open();
     qint16 drive = 1;
@@ -153,14 +126,14 @@ void acquisition() {
     tick.setInterval(kTickMs);
     QObject::connect(&tick, &QTimer::timeout, [&acq] { acq.tick(); });
     const qint64 before = view.charted;
-    const double cpu0 = cpuSeconds();
+    const double cpu0 = bench::CpuSeconds();
     QElapsedTimer wall;
     wall.start();
     tick.start();
     runFor(4000);
     tick.stop();
     const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
-    const double cpu = cpuSeconds() - cpu0;
+    const double cpu = bench::CpuSeconds() - cpu0;
     const double rate = static_cast<double>(view.charted - before) / seconds;
     acq.stopscope();
     std::printf("acquisition: %.1f samples/s (drive sends 976.56), CPU %.2f %% of one core\n", rate,
@@ -181,11 +154,9 @@ protected:
 };
 
 void rollingScreen() {
-    SimulatedDrive sim;
-    if (!sim.start({QStringLiteral("--baud"), QStringLiteral("19200")})) {
-        std::printf("rolling screen: zr3500-sim did not start\n");
+    bench::SimProcess sim;
+    if (!startSim(sim, "rolling screen", bench::Paced()))
         return;
-    }
     ScopeProgram program(sim.map());
     ScopeWindow *w = program.window;
     w->show();
@@ -208,12 +179,12 @@ void rollingScreen() {
         }
         runFor(1500); // the screen fills and the redraws settle
         counter.paints = 0;
-        const double cpu0 = cpuSeconds();
+        const double cpu0 = bench::CpuSeconds();
         QElapsedTimer wall;
         wall.start();
         runFor(5000);
         const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
-        const double cpu = cpuSeconds() - cpu0;
+        const double cpu = bench::CpuSeconds() - cpu0;
         std::printf("rolling screen at %s: %.1f redraws/s, CPU %.2f %% of one core "
                     "(target 50 redraws/s at <= 5 %%)\n",
                     TimeBaseAt(position).text, counter.paints / seconds, 100 * cpu / seconds);
@@ -224,11 +195,9 @@ void rollingScreen() {
 
 void hold() {
     // 8 us a sample: the drive's stream 128 times faster, so an hour passes in 28 s.
-    SimulatedDrive sim;
-    if (!sim.start({QStringLiteral("--scope-period-us"), QStringLiteral("8")})) {
-        std::printf("hold: zr3500-sim did not start\n");
+    bench::SimProcess sim;
+    if (!startSim(sim, "hold", {QStringLiteral("--scope-period-us"), QStringLiteral("8")}))
         return;
-    }
     ScopeProgram program(sim.map());
     ScopeWindow *w = program.window;
     if (!w->startscope()) {

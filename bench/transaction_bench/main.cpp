@@ -1,17 +1,15 @@
 // Drive transactions against the simulated drive on a pseudo-terminal, measured against the
 // physical limits of the same run: a bare round trip on the same line, and the 19200-baud line.
 
+#include "benchcommon.h"
 #include "driveprotocol.h"
 #include "hardwareserialport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -25,18 +23,6 @@ namespace {
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
-}
-
-double cpuSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
-}
-
-bool startSim(QProcess &sim, const QString &link, const QStringList &extra) {
-    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zr3500-sim"),
-              QStringList{QStringLiteral("--link"), link} + extra);
-    return sim.waitForReadyRead(10000) && sim.readLine().startsWith('/');
 }
 
 // Write the request, poll, read until six bytes: the least any host can do.
@@ -91,50 +77,42 @@ std::vector<double> transactions(SerialPort &port, int count, QString *failure) 
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("drive"));
-    PortMap map;
-    map.setDevice(1, link);
     QString failure;
 
     // 1. Host overhead, unpaced drive.
-    QProcess fast;
-    if (!startSim(fast, link, {})) {
+    bench::SimProcess sim;
+    if (!sim.start()) {
         std::fprintf(stderr, "cannot start zr3500-sim\n");
         return 1;
     }
     const int n = 3000;
-    const std::vector<double> bare = bareRoundTrips(link, n);
-    HardwareSerialPort port(map);
+    const std::vector<double> bare = bareRoundTrips(sim.link(), n);
+    HardwareSerialPort port(sim.map());
     if (bare.empty() || !port.Open()) {
         std::fprintf(stderr, "cannot open the simulated line\n");
         return 1;
     }
     const std::vector<double> host = transactions(port, n, &failure);
     port.Close();
-    fast.terminate();
-    fast.waitForFinished();
+    sim.stop();
     const double bareMedian = median(bare);
     const double hostMedian = median(host);
 
     // 2. Line efficiency and CPU, drive paced at 19200 baud.
-    QProcess paced;
-    if (!startSim(paced, link, {QStringLiteral("--baud"), QStringLiteral("19200")}) ||
-        !port.Open()) {
+    if (!sim.start(bench::Paced()) || !port.Open()) {
         std::fprintf(stderr, "cannot start the paced drive\n");
         return 1;
     }
     const int reads = 1024;
     const double lineSeconds = reads * 9 * 10.0 / 19200.0;
-    const double cpu0 = cpuSeconds();
+    const double cpu0 = bench::CpuSeconds();
     QElapsedTimer wall;
     wall.start();
     transactions(port, reads, &failure);
     const double wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
-    const double cpu = cpuSeconds() - cpu0;
+    const double cpu = bench::CpuSeconds() - cpu0;
     port.Close();
-    paced.terminate();
-    paced.waitForFinished();
+    sim.stop();
 
     if (!failure.isEmpty())
         std::printf("note: some transactions failed (%s)\n", qPrintable(failure));

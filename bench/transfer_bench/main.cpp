@@ -1,6 +1,7 @@
 // Parameter upload and download through zr3500-cli against zr3500-sim paced at 19200 baud,
 // measured against the line time of the bytes the sequences move.
 
+#include "benchcommon.h"
 #include "transferfiles.h"
 
 #include <QCoreApplication>
@@ -51,13 +52,10 @@ double lineSeconds(int bytes) {
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("drive"));
     const QString file = dir.filePath(QStringLiteral("params.10d"));
 
-    QProcess sim;
-    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zr3500-sim"),
-              {QStringLiteral("--link"), link, QStringLiteral("--baud"), QStringLiteral("19200")});
-    if (!sim.waitForReadyRead(10000)) {
+    zr::bench::SimProcess sim;
+    if (!sim.start(zr::bench::Paced())) {
         std::fprintf(stderr, "cannot start zr3500-sim\n");
         return 1;
     }
@@ -69,11 +67,10 @@ int main(int argc, char **argv) {
         zr::kParameterWords * 9 + 2 * zr::kParameterWords * 12 + 12 + probeBytes;
 
     const Measured up =
-        runCli({QStringLiteral("--port"), link, QStringLiteral("upload-params"), file});
+        runCli({QStringLiteral("--port"), sim.link(), QStringLiteral("upload-params"), file});
     const Measured down =
-        runCli({QStringLiteral("--port"), link, QStringLiteral("download-params"), file});
-    sim.terminate();
-    sim.waitForFinished();
+        runCli({QStringLiteral("--port"), sim.link(), QStringLiteral("download-params"), file});
+    sim.stop();
     if (!up.ok || !down.ok) {
         std::fprintf(stderr, "a transfer failed\n");
         return 1;

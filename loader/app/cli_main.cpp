@@ -1,6 +1,7 @@
 // zr3500-cli: the drive link from the command line (probe, read and write words).
 
 #include "cli_transfer.h"
+#include "commandline.h"
 #include "driveprotocol.h"
 #include "hardwareserialport.h"
 #include "simulatedline.h"
@@ -8,7 +9,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QTextStream>
 
 #include <memory>
@@ -214,11 +214,8 @@ int Cli::session(QStringList tokens, bool verbose) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zr3500-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ZR_VERSION));
-
     QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral(
+    const QString description = QStringLiteral(
         "Talks to a ZR3500 drive on a serial line.\n\n"
         "Commands:\n"
         "  probe                        find the drive on ports 1 to 4 (or --port DEVICE)\n"
@@ -231,27 +228,20 @@ int main(int argc, char **argv) {
         "ADDR: decimal, 0x0280 or &H0280.\n"
         "Exit code 0 = No error / transfer done; 2 = the drive link failed, a file was refused\n"
         "or could not be written, or the drive did not confirm a download (the reason goes to\n"
-        "stderr); 1 = bad command line."));
-    p.addHelpOption();
-    p.addVersionOption();
-    const QCommandLineOption portOpt(
-        QStringLiteral("port"),
-        QStringLiteral("A device to use (/dev/ttyUSB0), or N=DEVICE to map port N (repeatable)."),
-        QStringLiteral("DEVICE"));
-    const QCommandLineOption driveOpt(QStringLiteral("drive"),
-                                      QStringLiteral("Drive number 0..63 (default 1)."),
-                                      QStringLiteral("N"), QStringLiteral("1"));
+        "stderr); 1 = bad command line.");
+    SetUpCommandLine(p, "zr3500-cli", description);
+    const QCommandLineOption portOpt = ValueOption(
+        "port", "A device to use (/dev/ttyUSB0), or N=DEVICE to map port N (repeatable).",
+        "DEVICE");
+    const QCommandLineOption driveOpt =
+        ValueOption("drive", "Drive number 0..63 (default 1).", "N", "1");
     const QCommandLineOption simOpt(
         QStringLiteral("simulate"),
         QStringLiteral("Start a simulated drive on a pseudo-terminal and use it."));
-    const QCommandLineOption simPortOpt(
-        QStringLiteral("sim-port"),
-        QStringLiteral("Port number 1..4 the simulated drive appears on (default 1)."),
-        QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption traceOpt(
-        QStringLiteral("trace"),
-        QStringLiteral("Write a hex log of every frame sent and received to FILE."),
-        QStringLiteral("FILE"));
+    const QCommandLineOption simPortOpt = ValueOption(
+        "sim-port", "Port number 1..4 the simulated drive appears on (default 1).", "N", "1");
+    const QCommandLineOption traceOpt =
+        ValueOption("trace", "Write a hex log of every frame sent and received to FILE.", "FILE");
     p.addOptions({portOpt, driveOpt, simOpt, simPortOpt, traceOpt});
     p.addPositionalArgument(QStringLiteral("command"),
                             QStringLiteral("probe, read, write, session, upload-params, "
@@ -299,19 +289,16 @@ int main(int argc, char **argv) {
 
     HardwareSerialPort hw(map);
     SerialPort *port = &hw;
-    QFile traceFile;
-    QTextStream traceOut;
+    LineLog trace;
     std::unique_ptr<TracingSerialPort> tracer;
     if (p.isSet(traceOpt)) {
-        traceFile.setFileName(p.value(traceOpt));
-        if (!traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            err() << "zr3500-cli: cannot write the trace " << traceFile.fileName() << ": "
-                  << traceFile.errorString() << Qt::endl;
+        if (!trace.openFile(p.value(traceOpt))) {
+            err() << "zr3500-cli: cannot write the trace " << trace.fileName() << ": "
+                  << trace.errorString() << Qt::endl;
             return kExitDrive;
         }
-        traceOut.setDevice(&traceFile);
         tracer = std::make_unique<TracingSerialPort>(
-            hw, [&](const QString &line) { traceOut << line << Qt::endl; });
+            hw, [&trace](const QString &line) { trace.write(line); });
         port = tracer.get();
     }
 

@@ -4,6 +4,7 @@
 #include "glosscontrols.h"
 #include "panelkeys.h"
 #include "panelmessages.h"
+#include "pixmapcanvas.h"
 #include "serialport.h"
 #include "shell.h"
 #include "twips.h"
@@ -22,6 +23,7 @@
 #include "common/picture.h"
 
 #include <cmath>
+#include <vector>
 
 namespace zr::front {
 
@@ -64,34 +66,37 @@ const KeyLook kKeys[kKeyCount] = {
     {"<", 840, 2640}, {">", 1440, 2640}, {"", 2040, 2640},
 };
 
+// The signs drawn as lines, by key index: each stroke a run of points joined by straight lines.
+// Enter goes down, then left into an arrowhead; Esc is lettered instead.
+using Stroke = std::vector<QPointF>;
+const std::vector<Stroke> kKeyStrokes[kRightKey + 1] = {
+    /* - */ {{{6.5, 12}, {17.5, 12}}},
+    /* + */ {{{6.5, 12}, {17.5, 12}}, {{12, 6.5}, {12, 17.5}}},
+    /* Enter */ {{{17, 5}, {17, 14}, {8, 14}}, {{11.5, 10.5}, {8, 14}, {11.5, 17.5}}},
+    /* Esc */ {},
+    /* < */ {{{14.5, 6}, {8.5, 12}, {14.5, 18}}},
+    /* > */ {{{9.5, 6}, {15.5, 12}, {9.5, 18}}},
+};
+
 // The sign on a key, 24 x 24, dark on a light halo so that it reads on the cloudy sphere.
 QPixmap keyLegend(int index) {
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    shell::PixmapCanvas canvas(24);
+    QPainter &p = canvas.painter();
     QPainterPath sign;
     bool filled = false;
     switch (index) {
-    case 0: // "-"
-        sign.moveTo(6.5, 12);
-        sign.lineTo(17.5, 12);
+    case kMinusKey:
+    case kPlusKey:
+    case kEnterKey:
+    case kLeftKey:
+    case kRightKey:
+        for (const Stroke &stroke : kKeyStrokes[index]) {
+            sign.moveTo(stroke.front());
+            for (auto at = stroke.begin() + 1; at != stroke.end(); ++at)
+                sign.lineTo(*at);
+        }
         break;
-    case 1: // "+"
-        sign.moveTo(6.5, 12);
-        sign.lineTo(17.5, 12);
-        sign.moveTo(12, 6.5);
-        sign.lineTo(12, 17.5);
-        break;
-    case 2: // Enter: down, then left into an arrowhead
-        sign.moveTo(17, 5);
-        sign.lineTo(17, 14);
-        sign.lineTo(8, 14);
-        sign.moveTo(11.5, 10.5);
-        sign.lineTo(8, 14);
-        sign.lineTo(11.5, 17.5);
-        break;
-    case 3: { // "Esc"
+    case kEscKey: {
         QFont f(QStringLiteral("Liberation Sans"));
         f.setPixelSize(12);
         f.setBold(true);
@@ -101,16 +106,6 @@ QPixmap keyLegend(int index) {
         filled = true;
         break;
     }
-    case 4: // "<"
-        sign.moveTo(14.5, 6);
-        sign.lineTo(8.5, 12);
-        sign.lineTo(14.5, 18);
-        break;
-    case 5: // ">"
-        sign.moveTo(9.5, 6);
-        sign.lineTo(15.5, 12);
-        sign.lineTo(9.5, 18);
-        break;
     default: { // contrast: a circle, one half dark
         sign.addEllipse(QPointF(12, 12), 6.5, 6.5);
         QPainterPath half;
@@ -125,7 +120,7 @@ QPixmap keyLegend(int index) {
         p.setPen(Qt::NoPen);
         p.setBrush(kLegendInk);
         p.drawPath(half);
-        return pm;
+        return canvas.take();
     }
     }
     const QPen halo(QColor(255, 255, 255, 210), filled ? 3 : 5, Qt::SolidLine, Qt::RoundCap,
@@ -135,14 +130,12 @@ QPixmap keyLegend(int index) {
         p.fillPath(sign, kLegendInk);
     else
         p.strokePath(sign, QPen(kLegendInk, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    return pm;
+    return canvas.take();
 }
 
 QPixmap scopeIcon() {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    shell::PixmapCanvas canvas(16);
+    QPainter &p = canvas.painter();
     p.setPen(QPen(QColor(30, 30, 30), 1));
     p.setBrush(QColor(10, 40, 20));
     p.drawRoundedRect(QRectF(0.5, 1.5, 15, 13), 2, 2);
@@ -153,14 +146,12 @@ QPixmap scopeIcon() {
         trace.lineTo(x, 8 - 4 * std::sin((x - 2) * 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawPath(trace);
-    return pm;
+    return canvas.take();
 }
 
 QPixmap driveImage() {
-    QPixmap pm(32, 40);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    shell::PixmapCanvas canvas(32, 40);
+    QPainter &p = canvas.painter();
     QLinearGradient g(0, 0, 32, 0);
     g.setColorAt(0, QColor(70, 74, 82));
     g.setColorAt(1, QColor(130, 136, 146));
@@ -174,7 +165,7 @@ QPixmap driveImage() {
         p.drawEllipse(QPointF(9 + 7 * i, 22), 2.5, 2.5);
     p.setPen(QColor(200, 60, 40));
     p.drawLine(6, 33, 26, 33);
-    return pm;
+    return canvas.take();
 }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "panelkeys.h"
 
+#include <iterator>
+
 namespace zr::front {
 
 namespace {
@@ -16,22 +18,11 @@ QString trimBlanks(const QString &s) {
 } // namespace
 
 int KeyCodeForIndex(int index) {
-    switch (index) {
-    case kMinusKey:
-        return key::kMinus;
-    case kPlusKey:
-        return key::kPlus;
-    case kEnterKey:
-        return key::kEnter;
-    case kEscKey:
-        return key::kEsc;
-    case kLeftKey:
-        return key::kLeft;
-    case kRightKey:
-        return key::kRight;
-    default:
-        return 0;
-    }
+    // Indexed by KeyIndex, kMinusKey to kRightKey; the contrast key sends no code.
+    static constexpr int kCodes[] = {key::kMinus, key::kPlus, key::kEnter,
+                                     key::kEsc,   key::kLeft, key::kRight};
+    static_assert(static_cast<int>(std::size(kCodes)) == kContrastKey);
+    return index >= 0 && index < static_cast<int>(std::size(kCodes)) ? kCodes[index] : 0;
 }
 
 bool IsHeldKey(int code) {

@@ -5,6 +5,7 @@
 #include "flexgridview.h"
 #include "paramfile.h"
 #include "paramtexts.h"
+#include "pixmapcanvas.h"
 #include "reportprint.h"
 #include "shell.h"
 
@@ -29,10 +30,8 @@ using namespace zr::shell;
 namespace {
 // Pictures of the image list imopen, drawn here: 0 new, 1 open, 2 save, 3 default, 4 print.
 QIcon imopen(int index) {
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    shell::PixmapCanvas canvas(24);
+    QPainter &p = canvas.painter();
     p.setPen(QPen(QColor(40, 40, 40), 1.2));
     switch (index) {
     case 1: { // an opened folder
@@ -70,7 +69,7 @@ QIcon imopen(int index) {
         p.drawRect(QRectF(6, 3, 12, 18));
         break;
     }
-    return QIcon(pm);
+    return QIcon(canvas.take());
 }
 
 const QString kOne = QStringLiteral("1");

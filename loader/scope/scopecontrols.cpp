@@ -33,7 +33,7 @@ QPointF Polar(QPointF centre, double degrees, double r) {
 }
 } // namespace
 
-// --- wheel and release shared by the knob and the slide ---
+// --- wheel and mouse shared by the knob and the slide ---
 
 void NotchedSlider::wheelEvent(QWheelEvent *e) {
     if (!oneStepPerNotch_) {
@@ -49,10 +49,21 @@ void NotchedSlider::wheelEvent(QWheelEvent *e) {
     e->accept();
 }
 
-void NotchedSlider::pressAt(int v) {
+void NotchedSlider::mousePressEvent(QMouseEvent *e) {
+    if (e->button() != Qt::LeftButton) {
+        e->ignore();
+        return;
+    }
     setFocus(Qt::MouseFocusReason);
     setSliderDown(true);
-    setSliderPosition(v);
+    setSliderPosition(valueAt(e->position()));
+    e->accept();
+}
+
+void NotchedSlider::mouseMoveEvent(QMouseEvent *e) {
+    if (isSliderDown())
+        setSliderPosition(valueAt(e->position()));
+    e->accept();
 }
 
 void NotchedSlider::mouseReleaseEvent(QMouseEvent *e) {
@@ -101,7 +112,7 @@ double ScopeKnob::angleOf(int v) const {
     return -kSweep / 2 + (span > 0 ? double(v - minimum()) / span : 0) * kSweep;
 }
 
-int ScopeKnob::sliderValueAt(QPointF at) const {
+int ScopeKnob::valueAt(QPointF at) const {
     const QPointF c = layout().centre;
     double deg = std::atan2(at.x() - c.x(), c.y() - at.y()) * 180 / std::numbers::pi;
     deg = std::clamp(deg, -kSweep / 2, kSweep / 2);
@@ -319,21 +330,6 @@ void ScopeKnob::paintEvent(QPaintEvent *) {
     p.drawLine(Polar(c, deg, radius * 0.25), Polar(c, deg, radius * 0.85));
 }
 
-void ScopeKnob::mousePressEvent(QMouseEvent *e) {
-    if (e->button() != Qt::LeftButton) {
-        e->ignore();
-        return;
-    }
-    pressAt(sliderValueAt(e->position()));
-    e->accept();
-}
-
-void ScopeKnob::mouseMoveEvent(QMouseEvent *e) {
-    if (isSliderDown())
-        setSliderPosition(sliderValueAt(e->position()));
-    e->accept();
-}
-
 // --- slide ---
 
 ScopeSlide::ScopeSlide(const QStringList &labels, QWidget *parent)
@@ -382,21 +378,6 @@ void ScopeSlide::paintEvent(QPaintEvent *) {
     p.drawRoundedRect(QRectF(x - 10, y - 6, 20, 12), 3, 3);
     p.setPen(QPen(kPointer, 2));
     p.drawLine(QPointF(x - 7, y), QPointF(x + 7, y));
-}
-
-void ScopeSlide::mousePressEvent(QMouseEvent *e) {
-    if (e->button() != Qt::LeftButton) {
-        e->ignore();
-        return;
-    }
-    pressAt(valueAt(e->position()));
-    e->accept();
-}
-
-void ScopeSlide::mouseMoveEvent(QMouseEvent *e) {
-    if (isSliderDown())
-        setSliderPosition(valueAt(e->position()));
-    e->accept();
 }
 
 // --- switch ---

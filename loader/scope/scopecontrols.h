@@ -25,10 +25,14 @@ public:
     void setOneStepPerNotch(bool on) { oneStepPerNotch_ = on; }
 
 protected:
+    // The slider value whose mark or slot is nearest to a point, in widget pixels.
+    virtual int valueAt(QPointF at) const = 0;
     void wheelEvent(QWheelEvent *event) override;
+    // A left press takes the focus, presses the slider down and moves it to the value under the
+    // mouse; dragging follows while it is down.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    // Presses the slider down and moves it to the value under the mouse.
-    void pressAt(int value);
 
 private:
     bool oneStepPerNotch_ = true;
@@ -63,8 +67,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
+    int valueAt(QPointF at) const override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -78,7 +81,6 @@ private:
     };
     QFont labelFont() const;
     double angleOf(int sliderValue) const; // degrees, 0 = up, clockwise
-    int sliderValueAt(QPointF at) const;
     Layout layoutFor(double radius, double labelRadius) const;
     Layout legendFor(const QRectF &area) const;
     // The layout for the widget's present size and font (worked out again when they change).
@@ -105,11 +107,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
+    int valueAt(QPointF at) const override;
 
 private:
-    int valueAt(QPointF at) const;
     double slotY(int v) const;
     QStringList labels_;
 };

@@ -225,10 +225,9 @@ QList<QRect> ScopeGraph::traceSpans(const QRectF &r, QPolygonF *line) const {
     }
 }
 
-void ScopeGraph::drawTrace(QPainter &painter, const QRectF &r) const {
-    QPolygonF line;
-    const QList<QRect> spans = traceSpans(r, &line);
-    painter.save();
+namespace {
+// The trace with the painter: its columns where there are any, else the line through the samples.
+void paintTrace(QPainter &painter, const QList<QRect> &spans, const QPolygonF &line) {
     if (!spans.isEmpty()) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(kTraceColour);
@@ -237,6 +236,14 @@ void ScopeGraph::drawTrace(QPainter &painter, const QRectF &r) const {
         painter.setPen(QPen(kTraceColour, 0));
         painter.drawPolyline(line);
     }
+}
+} // namespace
+
+void ScopeGraph::drawTrace(QPainter &painter, const QRectF &r) const {
+    QPolygonF line;
+    const QList<QRect> spans = traceSpans(r, &line);
+    painter.save();
+    paintTrace(painter, spans, line);
     painter.restore();
 }
 
@@ -425,13 +432,8 @@ void ScopeGraph::paintEvent(QPaintEvent *event) {
                 *reinterpret_cast<QRgb *>(at) = colour;
         }
         p.drawImage(r.topLeft(), frame_);
-    } else if (!spans.isEmpty()) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(kTraceColour);
-        p.drawRects(spans);
     } else {
-        p.setPen(QPen(kTraceColour, 0));
-        p.drawPolyline(line);
+        paintTrace(p, spans, line);
     }
     drawCursors(p, r);
     p.restore();

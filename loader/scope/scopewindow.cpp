@@ -439,23 +439,23 @@ void ScopeWindow::setCell(int row, int col, const QString &text) {
 // the file dialog is open, and what is saved is what the user saw.
 void ScopeWindow::ExportCsv_Click() {
     const QByteArray samples = CWGraph1->trace().samples();
-    const QString path = shell_.dialogs.GetSaveFileName(this, kScopeCaption,
-                                                        QStringLiteral("CSV (*.csv)|*.csv"), {});
-    QString why;
-    if (!path.isEmpty() && !SaveTraceCsv(path, samples, &why))
-        exportFailed(path, why);
+    exportTo(QStringLiteral("CSV (*.csv)|*.csv"), [&samples](const QString &path, QString *why) {
+        return SaveTraceCsv(path, samples, why);
+    });
 }
 
 void ScopeWindow::ExportPng_Click() {
     const QImage picture = CWGraph1->grab().toImage();
-    const QString path = shell_.dialogs.GetSaveFileName(this, kScopeCaption,
-                                                        QStringLiteral("PNG (*.png)|*.png"), {});
-    QString why;
-    if (!path.isEmpty() && !SaveImage(path, picture, &why))
-        exportFailed(path, why);
+    exportTo(QStringLiteral("PNG (*.png)|*.png"), [&picture](const QString &path, QString *why) {
+        return SaveImage(path, picture, why);
+    });
 }
 
-void ScopeWindow::exportFailed(const QString &path, const QString &why) {
+void ScopeWindow::exportTo(const QString &filter, const ExportSaver &save) {
+    const QString path = shell_.dialogs.GetSaveFileName(this, kScopeCaption, filter, {});
+    QString why;
+    if (path.isEmpty() || save(path, &why))
+        return;
     shell_.dialogs.MsgBox(
         this,
         ScopeTextFor(ScopeText::ExportFailed, shell_.state.CurrentLanguage)

@@ -120,7 +120,10 @@ private:
     void showTriggerLevel();
     void showStatus(ScopeText text);
     void showModeStatus();
-    void exportFailed(const QString &path, const QString &why);
+    // Asks where to save and saves there with save (path, reason if it fails); a failure is
+    // reported in a message box.
+    using ExportSaver = std::function<bool(const QString &path, QString *why)>;
+    void exportTo(const QString &filter, const ExportSaver &save);
     void hookFrontPanel();
 
     std::shared_ptr<ScopeAcquisition> acq_;

@@ -15,11 +15,7 @@ AboutWindow::AboutWindow(Shell &shell, QWidget *parent) : Form(shell, kAboutWind
     setWindowTitle(QStringLiteral("About ZR_LOADER"));
     setFixedSize(TwipsToPx(6300), TwipsToPx(4200));
     setAutoFillBackground(true);
-    if (QWidget *screen = CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
-                                             QStringLiteral("GlossScreen1"))) {
-        screen->setGeometry(rect());
-        screen->lower();
-    }
+    AddGlossBackdrop(this);
     auto *image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(ToolbarIcon(2).pixmap(48, 48));

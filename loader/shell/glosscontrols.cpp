@@ -13,4 +13,12 @@ QWidget *CreateGlossControl(const QString &progId, QWidget *parent, const QStrin
     return w;
 }
 
+void AddGlossBackdrop(QWidget *window) {
+    if (QWidget *screen = CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), window,
+                                             QStringLiteral("GlossScreen1"))) {
+        screen->setGeometry(window->rect());
+        screen->lower();
+    }
+}
+
 } // namespace zr::shell

@@ -11,4 +11,8 @@ namespace zr::shell {
 
 QWidget *CreateGlossControl(const QString &progId, QWidget *parent, const QString &name);
 
+// The window's backdrop GlossScreen1: a GlossScreen over the whole window, behind every other
+// control.
+void AddGlossBackdrop(QWidget *window);
+
 } // namespace zr::shell

@@ -23,11 +23,7 @@ LanguageWindow::LanguageWindow(Shell &shell, QWidget *parent)
     : Form(shell, kLanguageWindow, parent) {
     setWindowTitle(QStringLiteral("Language ZR3500 Loader"));
     setFixedSize(TwipsToPx(7200), TwipsToPx(4500));
-    if (QWidget *screen = CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
-                                             QStringLiteral("GlossScreen1"))) {
-        screen->setGeometry(rect());
-        screen->lower();
-    }
+    AddGlossBackdrop(this);
     Frame2 = new QGroupBox(QStringLiteral("Language"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFont(QFont(QStringLiteral("Comic Sans MS"), 9));

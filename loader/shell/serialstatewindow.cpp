@@ -53,11 +53,7 @@ SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
     setFixedSize(TwipsToPx(6300), TwipsToPx(4350));
     setAutoFillBackground(true);
 
-    if (QWidget *screen = CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
-                                             QStringLiteral("GlossScreen1"))) {
-        screen->setGeometry(rect());
-        screen->lower();
-    }
+    AddGlossBackdrop(this);
 
     Frame1 = frame(this, "Frame1", QStringLiteral("Numero Drive"), twipRect(675, 630, 2550, 810));
     Combo1 = new QComboBox(Frame1);

@@ -1,5 +1,7 @@
 #include "toolbaricons.h"
 
+#include "pixmapcanvas.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -7,10 +9,8 @@
 namespace zr::shell {
 
 QIcon ToolbarIcon(int index) {
-    QPixmap pm(48, 48);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    PixmapCanvas canvas(48);
+    QPainter &p = canvas.painter();
     p.setPen(QPen(QColor(30, 40, 70), 3));
     switch (index) {
     case 0: // a plug on its cable
@@ -72,7 +72,7 @@ QIcon ToolbarIcon(int index) {
         p.drawLine(36, 30, 42, 24);
         break;
     }
-    return QIcon(pm);
+    return QIcon(canvas.take());
 }
 
 } // namespace zr::shell

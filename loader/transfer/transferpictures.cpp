@@ -1,5 +1,7 @@
 #include "transferpictures.h"
 
+#include "pixmapcanvas.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,10 +9,8 @@
 namespace zr::transfer {
 
 QPixmap TransferPicture(bool download, int size) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    shell::PixmapCanvas canvas(size);
+    QPainter &p = canvas.painter();
     p.scale(size / 72.0, size / 72.0);
 
     // the drive
@@ -52,7 +52,7 @@ QPixmap TransferPicture(bool download, int size) {
     p.setBrush(fill);
     p.drawPath(arrow);
     p.restore();
-    return pm;
+    return canvas.take();
 }
 
 } // namespace zr::transfer

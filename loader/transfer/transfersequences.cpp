@@ -5,6 +5,9 @@
 
 #include "savefile.h"
 
+#include <optional>
+#include <vector>
+
 namespace zr {
 
 namespace {
@@ -40,6 +43,39 @@ void clearProgress(TransferView &view) {
     view.setProgressVisible(false);
 }
 
+// Reads or writes words[i] at base + i, each guarded, the bar moving on from done; false at the
+// first word that fails.
+bool transferBlock(const TransferLink &link, int base, bool isWrite, bool ramSpace,
+                   std::vector<QString> &words, int done, TransferView &view) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        const int offset = static_cast<int>(i);
+        if (!GuardedTransfer(link, base + offset, isWrite, ramSpace, words[i]))
+            return false;
+        view.setProgressValue(done + offset + 1);
+        view.letEventsRun();
+    }
+    return true;
+}
+
+// A download's file, read before the line is touched; a problem is shown and gives nothing.
+using WordsReader = std::optional<std::vector<int>> (*)(const QString &, FileProblem *);
+std::optional<std::vector<int>> readForDownload(WordsReader read, const QString &source,
+                                                TransferView &view) {
+    FileProblem problem;
+    auto words = read(source, &problem);
+    if (!words)
+        view.showFileProblem(problem);
+    return words;
+}
+
+// The panel's poll stops while the download has the line; the clip, the label and the bar show.
+void startDownload(TransferView &view, int steps) {
+    view.setPollEnabled(false);
+    view.startDownloadAnimation();
+    view.setLabel(QStringLiteral("Download......."), true);
+    showProgress(view, steps);
+}
+
 TransferOutcome endDownload(bool confirmed, bool program, TransferView &view) {
     clearProgress(view);
     view.setPollEnabled(true);
@@ -73,20 +109,17 @@ TransferOutcome UploadParameters(const TransferLink &link, const QString &destin
     view.setLabel(QStringLiteral("Upload......."), true);
     showProgress(view, kParameterWords);
 
-    QString value;
-    for (int i = 0; i < kParameterWords; ++i) {
-        if (!GuardedTransfer(link, addr::kParamRom + i, false, false, value)) {
-            view.setProgressVisible(false);
-            file.cancel();
-            view.unloadUploadClip();
-            view.setPollEnabled(true);
-            view.ShowCommError(link.language);
-            return TransferOutcome::CommError;
-        }
-        file.write(FormatParameterLine(value.toInt())); // a failure shows at the commit
-        view.setProgressValue(i + 1);
-        view.letEventsRun();
+    std::vector<QString> values(kParameterWords);
+    if (!transferBlock(link, addr::kParamRom, false, false, values, 0, view)) {
+        view.setProgressVisible(false);
+        file.cancel();
+        view.unloadUploadClip();
+        view.setPollEnabled(true);
+        view.ShowCommError(link.language);
+        return TransferOutcome::CommError;
     }
+    for (const QString &value : values)
+        file.write(FormatParameterLine(value.toInt())); // a failure shows at the commit
 
     clearProgress(view);
     view.unloadUploadClip();
@@ -101,16 +134,10 @@ TransferOutcome UploadParameters(const TransferLink &link, const QString &destin
 
 TransferOutcome DownloadParameters(const TransferLink &link, const QString &source,
                                    TransferView &view) {
-    FileProblem problem;
-    const auto values = ReadParameterValues(source, &problem);
-    if (!values) {
-        view.showFileProblem(problem);
+    const auto values = readForDownload(ReadParameterValues, source, view);
+    if (!values)
         return TransferOutcome::BadFile;
-    }
-    view.setPollEnabled(false);
-    showProgress(view, 3 * kParameterWords);
-    view.startDownloadAnimation();
-    view.setLabel(QStringLiteral("Download......."), true);
+    startDownload(view, 3 * kParameterWords);
 
     auto fail = [&] {
         view.setProgressVisible(false);
@@ -118,29 +145,16 @@ TransferOutcome DownloadParameters(const TransferLink &link, const QString &sour
         return TransferOutcome::CommError;
     };
 
+    // The second block goes from ROM to RAM as it is, then the file's values into RAM.
     std::vector<QString> secondBlock(kParameterWords);
-    QString value;
-    for (int i = 0; i < kParameterWords; ++i) {
-        if (!GuardedTransfer(link, addr::kSecondBlockRom + i, false, false, value))
-            return fail();
-        secondBlock[static_cast<size_t>(i)] = value;
-        view.setProgressValue(i + 1);
-        view.letEventsRun();
-    }
-    for (int i = 0; i < kParameterWords; ++i) {
-        QString text = secondBlock[static_cast<size_t>(i)];
-        if (!GuardedTransfer(link, addr::kSecondBlockRam + i, true, true, text))
-            return fail();
-        view.setProgressValue(kParameterWords + i + 1);
-        view.letEventsRun();
-    }
-    for (int i = 0; i < kParameterWords; ++i) {
-        QString text = QString::number((*values)[static_cast<size_t>(i)]);
-        if (!GuardedTransfer(link, addr::kParamRam + i, true, true, text))
-            return fail();
-        view.setProgressValue(2 * kParameterWords + i + 1);
-        view.letEventsRun();
-    }
+    if (!transferBlock(link, addr::kSecondBlockRom, false, false, secondBlock, 0, view) ||
+        !transferBlock(link, addr::kSecondBlockRam, true, true, secondBlock, kParameterWords, view))
+        return fail();
+    std::vector<QString> texts(kParameterWords);
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = QString::number(values->at(i));
+    if (!transferBlock(link, addr::kParamRam, true, true, texts, 2 * kParameterWords, view))
+        return fail();
     const bool confirmed = sendCompletion(link, kParamCompletion);
 
     return endDownload(confirmed, false, view);
@@ -148,16 +162,10 @@ TransferOutcome DownloadParameters(const TransferLink &link, const QString &sour
 
 TransferOutcome DownloadProgram(const TransferLink &link, const QString &source,
                                 TransferView &view) {
-    FileProblem problem;
-    const auto words = ReadProgramWords(source, &problem);
-    if (!words) {
-        view.showFileProblem(problem);
+    const auto words = readForDownload(ReadProgramWords, source, view);
+    if (!words)
         return TransferOutcome::BadFile;
-    }
-    view.setPollEnabled(false);
-    view.startDownloadAnimation();
-    view.setLabel(QStringLiteral("Download......."), true);
-    showProgress(view, kProgramPairs);
+    startDownload(view, kProgramPairs);
     // One pair after the other, as the file is read: a word goes out with its second pair.
     for (int count = 0; count < kProgramPairs; ++count) {
         if (count % 2 == 1) {

@@ -63,11 +63,7 @@ TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
     setFixedSize(TwipsToPx(7200), TwipsToPx(5250));
     setAutoFillBackground(true);
 
-    if (QWidget *screen = shell::CreateGlossControl(QStringLiteral("GlossKit.GlossScreen"), this,
-                                                    QStringLiteral("GlossScreen1"))) {
-        screen->setGeometry(rect());
-        screen->lower();
-    }
+    shell::AddGlossBackdrop(this);
     auto *shape = named(new QFrame(this), "Shape1", px(34, 32, width() - 68, height() - 64));
     shape->setFrameShape(QFrame::Box);
     shape->setStyleSheet(

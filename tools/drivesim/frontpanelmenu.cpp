@@ -1,6 +1,8 @@
 #include "frontpanelmenu.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace zr::sim {
 
@@ -11,39 +13,22 @@ constexpr int kMinus = 128, kPlus = 8, kEnter = 4, kEsc = 2, kLeft = 64, kRight 
 // Display bytes of a text: the signs the display has in place of Latin-1 (é ± ² º Ω ® ©, and
 // « » for the arrow bytes) become their codes; the row is cut or padded to sixteen.
 QByteArray driveBytes(const QString &text) {
+    struct Sign {
+        char16_t shown;
+        char code;
+    };
+    static constexpr Sign kSigns[] = {
+        {u'é', '\x00'}, {u'«', '\x02'}, {u'»', '\x03'}, {u'±', '\x06'}, {u'²', '\x07'},
+        {u'º', '\xDF'}, {u'Ω', '\xF4'}, {u'®', '\x05'}, {u'©', '\x04'},
+    };
     QByteArray b;
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'é':
-            b.append('\x00');
-            break;
-        case u'«':
-            b.append('\x02');
-            break;
-        case u'»':
-            b.append('\x03');
-            break;
-        case u'±':
-            b.append('\x06');
-            break;
-        case u'²':
-            b.append('\x07');
-            break;
-        case u'º':
-            b.append('\xDF');
-            break;
-        case u'Ω':
-            b.append('\xF4');
-            break;
-        case u'®':
-            b.append('\x05');
-            break;
-        case u'©':
-            b.append('\x04');
-            break;
-        default:
+        const auto sign = std::find_if(std::begin(kSigns), std::end(kSigns),
+                                       [c](const Sign &s) { return s.shown == c.unicode(); });
+        if (sign != std::end(kSigns))
+            b.append(sign->code);
+        else
             b.append(c.unicode() < 0x100 ? static_cast<char>(c.unicode()) : '?');
-        }
     }
     b = b.left(16);
     while (b.size() < 16)
