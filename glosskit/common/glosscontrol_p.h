@@ -155,7 +155,12 @@ public:
         if (field == value)
             return;
         field = std::forward<V>(value);
-        step([&] { (static_cast<C *>(q)->*changed)(); });
+        // Called in place, not through step(): in the address-sanitized build GCC 12 read this
+        // closure's captures from the wrong stack slot.
+        try {
+            (static_cast<C *>(q)->*changed)();
+        } catch (...) {
+        }
     }
     // A setter with effects: stores, tells the container and repaints.
     template <class C, class T, class V>
