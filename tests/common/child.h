@@ -7,7 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace testing {
+namespace zr::test {
 
 template <typename T> T *child(const QObject *parent, const char *name) {
     T *found = parent->findChild<T *>(QString::fromLatin1(name));
@@ -17,4 +17,4 @@ template <typename T> T *child(const QObject *parent, const char *name) {
     return found;
 }
 
-} // namespace testing
+} // namespace zr::test
