@@ -1,106 +1,146 @@
 #pragma once
 
-// The simulated drive on a pseudo-terminal and the program's real serial port on it, as the
-// fault matrix uses them: the port counts the requests it sends, the drive takes faults while it
-// serves, and the line can be pulled and plugged in again.
+// The fault matrix's line to the simulated drive. In process, the line keeps a clock of its own
+// that moves only while the program waits: a timeout costs no real time and every run takes the
+// same turns. On a pseudo-terminal the program's real serial port talks to the drive, for the
+// faults where a real device goes away under the program's feet.
 
-#include "driveprotocol.h"
 #include "hardwareserialport.h"
 #include "simfaults.h"
+#include "simserialport.h"
 #include "simulatedline.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <ctime>
+#include <memory>
 
 namespace zr::faults {
 
-// The real port with the requests handed to it (one a transaction).
-class CountingPort final : public SerialPort {
+// One holder of the line, the drive link or the scope, counting the requests it hands on. In
+// process both hold the one simulated port, so that they share its clock; each end is open only
+// while it opened it, as with two ports on one device.
+class LineEnd final : public SerialPort {
 public:
-    explicit CountingPort(SerialPort &inner) : inner_(inner) {}
-    QList<QByteArray> frames; // every request handed to the port
-    int sentOnLine = 0;       // the requests the port could send
+    explicit LineEnd(SerialPort &line) : line_(line) {}
+    QList<QByteArray> frames; // every request handed to this end
+    int sentOnLine = 0;       // those the line took
+    const LineEnd *other = nullptr;
 
-    bool IsOpen() const override { return inner_.IsOpen(); }
-    bool Open() override { return inner_.Open(); }
-    bool Close() override { return inner_.Close(); }
-    bool SetPortNumber(int n) override { return inner_.SetPortNumber(n); }
-    int GetPortNumber() const override { return inner_.GetPortNumber(); }
+    bool IsOpen() const override { return open_ && line_.IsOpen(); }
+    bool Open() override {
+        open_ = line_.IsOpen() || line_.Open();
+        return relay(open_);
+    }
+    bool Close() override {
+        open_ = false;
+        return (other && other->IsOpen()) || relay(line_.Close());
+    }
+    bool SetPortNumber(int n) override { return relay(line_.SetPortNumber(n)); }
+    int GetPortNumber() const override { return line_.GetPortNumber(); }
     bool Write(const QByteArray &bytes) override {
         frames << bytes;
-        const bool ok = inner_.Write(bytes);
+        const bool ok = IsOpen() && line_.Write(bytes);
         sentOnLine += ok;
-        return ok;
+        return relay(ok);
     }
-    QByteArray ReadAvailable(bool *ok = nullptr) override { return inner_.ReadAvailable(ok); }
-    bool waitForData(int msecs) override { return inner_.waitForData(msecs); }
-    QString deviceFor(int n) const override { return inner_.deviceFor(n); }
+    QByteArray ReadAvailable(bool *ok = nullptr) override {
+        if (ok)
+            *ok = false;
+        return IsOpen() ? line_.ReadAvailable(ok) : QByteArray();
+    }
+    bool waitForData(int msecs) override { return IsOpen() && line_.waitForData(msecs); }
+    qint64 clockNs() const override { return line_.clockNs(); }
 
 private:
-    SerialPort &inner_;
+    bool relay(bool ok) { return ok || fail(line_.lastError(), line_.lastFailure()); }
+    SerialPort &line_;
+    bool open_ = false;
 };
 
-// Port 1 is the simulated drive (unpaced); ports 2 to 4 have no device.
+// Port 1 leads to the drive; ports 2 to 4 have no device.
 struct FaultRig {
+    bool pty = false;
     QTemporaryDir dir;
-    sim::SimulatedLine line;
+    sim::SimDrive drive; // in process
+    sim::SimSerialPort simPort{drive};
+    sim::SimulatedLine line; // on a pseudo-terminal
     std::unique_ptr<HardwareSerialPort> hardware;
-    std::unique_ptr<CountingPort> port;
+    std::unique_ptr<LineEnd> port; // the drive link's end
 
-    bool start() {
-        line.setLinkPath(dir.filePath(QStringLiteral("zr3500")));
+    bool start(bool onPty) {
+        pty = onPty;
+        if (!pty) {
+            simPort.useOwnTime(true);
+            for (int n = 2; n <= SerialPort::kLastPort; ++n)
+                simPort.setPortPresent(n, false);
+            port = std::make_unique<LineEnd>(simPort);
+            return port->Open();
+        }
+        line.setLinkPath(path(QStringLiteral("zr3500")));
         if (!line.start())
             return false;
         PortMap map;
-        map.setDevice(1, dir.filePath(QStringLiteral("zr3500")));
+        map.setDevice(1, path(QStringLiteral("zr3500")));
         hardware = std::make_unique<HardwareSerialPort>(map);
-        port = std::make_unique<CountingPort>(*hardware);
+        port = std::make_unique<LineEnd>(*hardware);
         return port->Open();
     }
-    PortMap portMap() const { return hardware->portMap(); }
+    // The scope's own port on the same line.
+    std::unique_ptr<SerialPort> scopePort() {
+        if (pty)
+            return std::make_unique<HardwareSerialPort>(hardware->portMap());
+        auto end = std::make_unique<LineEnd>(simPort);
+        end->other = port.get();
+        port->other = end.get();
+        return end;
+    }
     QString path(const QString &name) const { return dir.filePath(name); }
 
+    template <class F> auto fromDrive(F read) {
+        decltype(read(drive)) value{};
+        if (pty)
+            line.withDrive([&](sim::SimDrive &d) { value = read(d); });
+        else
+            value = read(drive);
+        return value;
+    }
     // The fault starts with the drive's next transaction.
     void setFault(sim::Fault fault) {
-        line.withDrive([&](sim::SimDrive &d) {
+        fromDrive([&](sim::SimDrive &d) {
             fault.after += d.transactions();
             d.clearFaults();
             d.addFault(fault);
+            return 0;
         });
     }
-    void clearFault() {
-        line.withDrive([](sim::SimDrive &d) { d.clearFaults(); });
-    }
-    template <class T> T fromDrive(const std::function<T(sim::SimDrive &)> &read) {
-        T value{};
-        line.withDrive([&](sim::SimDrive &d) { value = read(d); });
-        return value;
-    }
     bool lineVanished() {
-        return fromDrive<bool>([](sim::SimDrive &d) { return d.vanished(); });
+        return fromDrive([](sim::SimDrive &d) { return d.vanished(); });
     }
-    // The fault cleared, what the drive still had to say said (a late reply), and, when the line
-    // went away, the adapter plugged in again; the port opened as the link page opens it.
+    // The fault cleared, the adapter plugged in again when the line went away, the port open
+    // again, and what the drive still had to say (a late reply) said and dropped.
     bool restore() {
-        clearFault();
-        QElapsedTimer waited;
-        waited.start();
-        while (fromDrive<bool>(
-                   [](sim::SimDrive &d) { return d.nextDue() != sim::TimePoint::max(); }) &&
-               !waited.hasExpired(500))
-            QThread::msleep(10);
-        if (port->IsOpen())
-            port->DiscardInput();
+        fromDrive([](sim::SimDrive &d) { return (d.clearFaults(), 0); });
         if (lineVanished()) {
             if (!line.plugIn())
                 return false;
             if (port->IsOpen())
                 port->Close();
         }
-        return port->IsOpen() || port->Open();
+        if (!port->IsOpen() && !port->Open())
+            return false;
+        for (int i = 0; i < 50 && fromDrive([](sim::SimDrive &d) {
+                            return d.nextDue() != sim::TimePoint::max();
+                        });
+             ++i) {
+            if (pty)
+                QThread::msleep(10);
+            else
+                port->waitForData(10);
+            port->DiscardInput();
+        }
+        return true;
     }
 };
 
