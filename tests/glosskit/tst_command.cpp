@@ -3,6 +3,7 @@
 
 #include "command/glosscommand.h"
 #include "common/drawing.h"
+#include "datatable.h"
 #include "glosstest.h"
 
 #include <QTest>
@@ -62,24 +63,17 @@ private:
 };
 
 void TestCommand::facePlacement_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<QColor>("expected");
+    columns<int, QSize, QPoint, QColor>("mode", "size", "pixel", "expected");
     const QColor bg = sys(ButtonFace);
-    QTest::newRow("0, 250 x 100: whole face")
-        << 0 << QSize(250, 100) << QPoint(10, 10) << QColor(10, 10, 7);
-    QTest::newRow("0, 200 x 80: centre part")
-        << 0 << QSize(200, 80) << QPoint(10, 10) << QColor(35, 20, 7);
-    QTest::newRow("1 stretches to the edges")
-        << 1 << QSize(125, 50) << QPoint(50, 20) << QColor(100, 40, 7);
-    QTest::newRow("2 large: stretched from the corner")
-        << 2 << QSize(300, 120) << QPoint(30, 30) << QColor(25, 25, 7);
-    QTest::newRow("2 narrow: centred across")
-        << 2 << QSize(200, 100) << QPoint(10, 10) << QColor(35, 10, 7);
-    QTest::newRow("3 half size") << 3 << QSize(250, 100) << QPoint(60, 30) << QColor(4, 10, 7);
-    QTest::newRow("4 double size") << 4 << QSize(250, 100) << QPoint(10, 10) << QColor(67, 30, 7);
-    QTest::newRow("5: no face") << 5 << QSize(250, 100) << QPoint(10, 10) << bg;
+    row("0, 250 x 100: whole face", 0, QSize(250, 100), QPoint(10, 10), QColor(10, 10, 7));
+    row("0, 200 x 80: centre part", 0, QSize(200, 80), QPoint(10, 10), QColor(35, 20, 7));
+    row("1 stretches to the edges", 1, QSize(125, 50), QPoint(50, 20), QColor(100, 40, 7));
+    row("2 large: stretched from the corner", 2, QSize(300, 120), QPoint(30, 30),
+        QColor(25, 25, 7));
+    row("2 narrow: centred across", 2, QSize(200, 100), QPoint(10, 10), QColor(35, 10, 7));
+    row("3 half size", 3, QSize(250, 100), QPoint(60, 30), QColor(4, 10, 7));
+    row("4 double size", 4, QSize(250, 100), QPoint(10, 10), QColor(67, 30, 7));
+    row("5: no face", 5, QSize(250, 100), QPoint(10, 10), bg);
 }
 
 void TestCommand::facePlacement() {
@@ -97,10 +91,9 @@ void TestCommand::facePlacement() {
 }
 
 void TestCommand::goDownMovesFaceAndIcons_data() {
-    QTest::addColumn<bool>("goDown");
-    QTest::addColumn<QColor>("pressedFace");
-    QTest::newRow("go-down") << true << QColor(33, 18, 7);
-    QTest::newRow("no go-down") << false << QColor(35, 20, 7);
+    columns<bool, QColor>("goDown", "pressedFace");
+    row("go-down", true, QColor(33, 18, 7));
+    row("no go-down", false, QColor(35, 20, 7));
 }
 
 void TestCommand::goDownMovesFaceAndIcons() {
@@ -151,20 +144,16 @@ void TestCommand::shadowThreePixelsLowerRight() {
 }
 
 void TestCommand::gradientColours_data() {
-    QTest::addColumn<int>("i");
-    QTest::addColumn<double>("red");
-    QTest::addColumn<double>("green");
-    QTest::addColumn<double>("blue");
-    QTest::addColumn<QColor>("expected");
-    QTest::newRow("defaults, first") << 0 << 2.0 << 2.0 << 1.0 << QColor(0, 0, 0);
-    QTest::newRow("defaults, last") << 255 << 2.0 << 2.0 << 1.0 << QColor(128, 128, 255);
-    QTest::newRow("halves go to even") << 5 << 2.0 << 2.0 << 1.0 << QColor(2, 2, 5);
-    QTest::newRow("odd half up to even") << 3 << 2.0 << 2.0 << 1.0 << QColor(2, 2, 3);
-    QTest::newRow("blue 0.5 at 127") << 127 << 2.0 << 2.0 << 0.5 << QColor(64, 64, 254);
-    QTest::newRow("blue 0.5 saturates at 128") << 128 << 2.0 << 2.0 << 0.5 << QColor(64, 64, 255);
-    QTest::newRow("blue 0.5 at 255") << 255 << 2.0 << 2.0 << 0.5 << QColor(128, 128, 255);
-    QTest::newRow("divisor 0 keeps the last") << 9 << 0.0 << 2.0 << 1.0 << QColor(1, 2, 3);
-    QTest::newRow("negative keeps the last") << 9 << -1.0 << 2.0 << 1.0 << QColor(1, 2, 3);
+    columns<int, double, double, double, QColor>("i", "red", "green", "blue", "expected");
+    row("defaults, first", 0, 2.0, 2.0, 1.0, QColor(0, 0, 0));
+    row("defaults, last", 255, 2.0, 2.0, 1.0, QColor(128, 128, 255));
+    row("halves go to even", 5, 2.0, 2.0, 1.0, QColor(2, 2, 5));
+    row("odd half up to even", 3, 2.0, 2.0, 1.0, QColor(2, 2, 3));
+    row("blue 0.5 at 127", 127, 2.0, 2.0, 0.5, QColor(64, 64, 254));
+    row("blue 0.5 saturates at 128", 128, 2.0, 2.0, 0.5, QColor(64, 64, 255));
+    row("blue 0.5 at 255", 255, 2.0, 2.0, 0.5, QColor(128, 128, 255));
+    row("divisor 0 keeps the last", 9, 0.0, 2.0, 1.0, QColor(1, 2, 3));
+    row("negative keeps the last", 9, -1.0, 2.0, 1.0, QColor(1, 2, 3));
 }
 
 void TestCommand::gradientColours() {
@@ -178,12 +167,10 @@ void TestCommand::gradientColours() {
 }
 
 void TestCommand::gradientFace_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<double>("red");
-    QTest::addColumn<bool>("narrow");
-    QTest::newRow("wide") << QSize(400, 60) << 2.0 << false;
-    QTest::newRow("narrow") << QSize(250, 60) << 2.0 << true;
-    QTest::newRow("red divisor 0: all black") << QSize(400, 60) << 0.0 << false;
+    columns<QSize, double, bool>("size", "red", "narrow");
+    row("wide", QSize(400, 60), 2.0, false);
+    row("narrow", QSize(250, 60), 2.0, true);
+    row("red divisor 0: all black", QSize(400, 60), 0.0, false);
 }
 
 void TestCommand::gradientFace() {
@@ -231,16 +218,15 @@ void TestCommand::pictureX2PaintsNoFace() {
 }
 
 void TestCommand::disabledFace_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("picture"); // 0 none, 1 empty, 2 own
-    QTest::addColumn<QColor>("face");
+    // picture: 0 none, 1 empty, 2 own
+    columns<int, int, QColor>("mode", "picture", "face");
     const QColor bg = sys(ButtonFace), own(200, 100, 50);
-    QTest::newRow("none, mode 0: bitmap 601") << 0 << 0 << kDisabled;
-    QTest::newRow("none, mode 4: bitmap 601") << 4 << 0 << kDisabled;
-    QTest::newRow("none, mode 5: bitmap 601") << 5 << 0 << kDisabled;
-    QTest::newRow("empty: nothing") << 0 << 1 << bg;
-    QTest::newRow("own picture") << 0 << 2 << own;
-    QTest::newRow("own picture, mode 3: nothing") << 3 << 2 << bg;
+    row("none, mode 0: bitmap 601", 0, 0, kDisabled);
+    row("none, mode 4: bitmap 601", 4, 0, kDisabled);
+    row("none, mode 5: bitmap 601", 5, 0, kDisabled);
+    row("empty: nothing", 0, 1, bg);
+    row("own picture", 0, 2, own);
+    row("own picture, mode 3: nothing", 3, 2, bg);
 }
 
 void TestCommand::disabledFace() {

@@ -2,6 +2,7 @@
 // their group, icons and the sizes of new instances, each control created through the plugin.
 
 #include "common/glosscontrol.h"
+#include "datatable.h"
 
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
@@ -54,10 +55,7 @@ void TestDesigner::collectionHoldsFiveControls() {
 }
 
 void TestDesigner::eachControlIsCreated_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<QSize>("size");
+    columns<QString, QString, QString, QSize>("name", "progId", "header", "size");
     const struct {
         const char *cls, *header;
         QSize size;
@@ -67,9 +65,8 @@ void TestDesigner::eachControlIsCreated_data() {
                 {"GlossScreen", "screen/glossscreen.h", {300, 300}},
                 {"GlossHCommand", "hcommand/glosshcommand.h", {175, 32}}};
     for (const auto &r : rows)
-        QTest::newRow(r.cls) << QStringLiteral("glosskit::%1").arg(QLatin1String(r.cls))
-                             << QStringLiteral("GlossKit.%1").arg(QLatin1String(r.cls)) << r.header
-                             << r.size;
+        row(r.cls, QStringLiteral("glosskit::%1").arg(QLatin1String(r.cls)),
+            QStringLiteral("GlossKit.%1").arg(QLatin1String(r.cls)), r.header, r.size);
 }
 
 void TestDesigner::eachControlIsCreated() {

@@ -3,6 +3,7 @@
 // of new and loaded instances, the persisted keys, the About window and the rule that no failure
 // reaches the host.
 
+#include "datatable.h"
 #include "everycontrol.h"
 
 using namespace glosstest;
@@ -12,8 +13,6 @@ class TestFrame : public QObject {
 private slots:
     void createByProgId_data();
     void createByProgId();
-    void dispatchIds_data();
-    void dispatchIds();
     void interfacesNameTheClass();
     void propertiesAreTheInterface_data();
     void propertiesAreTheInterface();
@@ -30,17 +29,15 @@ private slots:
 };
 
 void TestFrame::createByProgId_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<QString>("className");
-    QTest::newRow("sphere") << kSphere << "glosskit::GlossSphere";
-    QTest::newRow("screen") << kScreen << "glosskit::GlossScreen";
-    QTest::newRow("command") << kCommand << "glosskit::GlossCommand";
-    QTest::newRow("bar") << kBar << "glosskit::GlossHCommand";
-    QTest::newRow("check") << kCheck << "glosskit::GlossCheck";
-    QTest::newRow("any case") << "glosskit.glosssphere"
-                              << "glosskit::GlossSphere";
-    QTest::newRow("unknown") << "GlossKit.GlossNothing" << QString();
-    QTest::newRow("class name alone") << "GlossSphere" << QString();
+    columns<QString, QString>("progId", "className");
+    row("sphere", kSphere, "glosskit::GlossSphere");
+    row("screen", kScreen, "glosskit::GlossScreen");
+    row("command", kCommand, "glosskit::GlossCommand");
+    row("bar", kBar, "glosskit::GlossHCommand");
+    row("check", kCheck, "glosskit::GlossCheck");
+    row("any case", "glosskit.glosssphere", "glosskit::GlossSphere");
+    row("unknown", "GlossKit.GlossNothing", QString());
+    row("class name alone", "GlossSphere", QString());
 }
 
 void TestFrame::createByProgId() {
@@ -53,41 +50,6 @@ void TestFrame::createByProgId() {
         QCOMPARE(w->parentWidget(), &parent);
         QCOMPARE(qobject_cast<GlossControl *>(w)->progId().toLower(), progId.toLower());
     }
-}
-
-void TestFrame::dispatchIds_data() {
-    QTest::addColumn<QString>("cls");
-    QTest::addColumn<QString>("member");
-    QTest::addColumn<bool>("isEvent");
-    QTest::addColumn<int>("id");
-    for (const char *c :
-         {"GlossSphere", "GlossScreen", "GlossCommand", "GlossHCommand", "GlossCheck"})
-        QTest::addRow("%s AboutMe", c) << c << "AboutMe" << false << -552;
-    const struct {
-        const char *cls, *member;
-        bool event;
-        int id;
-    } rows[] = {
-        {"GlossSphere", "Enabled", false, -514},   {"GlossSphere", "Font", false, -512},
-        {"GlossSphere", "ForeColor", false, -513}, {"GlossSphere", "ContentLetter", false, -518},
-        {"GlossCommand", "hwnd", false, -515},     {"GlossCheck", "Value", false, 0},
-        {"GlossCheck", "Caption", false, -518},    {"GlossHCommand", "Caption", false, -518},
-        {"GlossSphere", "Click", true, 1},         {"GlossSphere", "PlaySound", true, 9},
-        {"GlossScreen", "Click", true, 2},         {"GlossScreen", "DblClick", true, 1},
-        {"GlossHCommand", "MouseMove", true, 6},   {"GlossHCommand", "MouseDown", true, 7},
-        {"GlossCommand", "MouseDown", true, 6}};
-    for (const auto &r : rows)
-        QTest::addRow("%s %s", r.cls, r.member) << r.cls << r.member << r.event << r.id;
-}
-
-void TestFrame::dispatchIds() {
-    QFETCH(QString, cls);
-    QFETCH(QString, member);
-    QFETCH(bool, isEvent);
-    QFETCH(int, id);
-    const TypeLibrary &lib = TypeLibrary::instance();
-    const auto got = isEvent ? lib.eventDispId(cls, member) : lib.memberDispId(cls, member);
-    QCOMPARE(got.value_or(12345), id);
 }
 
 void TestFrame::interfacesNameTheClass() {
@@ -110,9 +72,9 @@ void TestFrame::interfacesNameTheClass() {
 }
 
 void TestFrame::propertiesAreTheInterface_data() {
-    QTest::addColumn<QString>("progId");
+    columns<QString>("progId");
     for (const char *id : {kSphere, kScreen, kCommand, kBar, kCheck})
-        QTest::newRow(id) << id;
+        row(id, id);
 }
 
 // The control's own Qt properties are its interface's properties, in interface order, each with
@@ -167,11 +129,9 @@ void TestFrame::everyChangeIsSignalled() {
 }
 
 void TestFrame::settersAndFields_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<int>("passes"); // drawing passes
-    QTest::addColumn<bool>("tellsContainer");
+    // passes: drawing passes
+    columns<QString, QString, QVariant, int, bool>("progId", "property", "value", "passes",
+                                                   "tellsContainer");
     const QVariant emptyPicture = QVariant::fromValue(Picture::empty());
     const struct {
         const char *progId, *property;
@@ -226,10 +186,8 @@ void TestFrame::settersAndFields() {
 }
 
 void TestFrame::newAndLoadedValues_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("fresh");
-    QTest::addColumn<QVariant>("loaded"); // from an empty bag
+    // loaded: from an empty bag
+    columns<QString, QString, QVariant, QVariant>("progId", "property", "fresh", "loaded");
     // The values where a load without the key gives another value than a new instance has.
     const QVariant none = QVariant::fromValue(Picture()),
                    empty = QVariant::fromValue(Picture::empty());
@@ -273,10 +231,9 @@ void TestFrame::newAndLoadedValues() {
 }
 
 void TestFrame::persistedKeys_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<QVariantList>("values");
-    QTest::addColumn<QStringList>("fromEmptyBag"); // the keys a control loaded from none saves
+    // fromEmptyBag: the keys a control loaded from none saves
+    columns<QString, QStringList, QVariantList, QStringList>("progId", "keys", "values",
+                                                             "fromEmptyBag");
     // Every key (followed by a value other than its default), in the order the control writes
     // them.
     QFont font(QStringLiteral("Liberation Serif"), 13, QFont::Bold, true);
@@ -291,8 +248,8 @@ void TestFrame::persistedKeys_data() {
         }
         // The font's own keys default to a font nobody has: a new font is written.
         const bool fontKeys = progId == kCommand || progId == kBar;
-        QTest::newRow(progId) << progId << keys << values
-                              << (fontKeys ? QStringList{"FontName", "FontSize"} : QStringList{});
+        row(progId, progId, keys, values,
+            (fontKeys ? QStringList{"FontName", "FontSize"} : QStringList{}));
     };
     // clang-format off
     add(kSphere, {"Enabled", 0, "MouseIcon", pic(Qt::red), "MousePointer", 99, "SphereType", 4,

@@ -1,6 +1,7 @@
 // GlossHCommand: faces at rest and pressed, custom faces, the shine run by TimerInvoke and the
 // captions on a disabled bar.
 
+#include "datatable.h"
 #include "glosstest.h"
 #include "hcommand/glosshcommand.h"
 
@@ -41,15 +42,12 @@ private:
 };
 
 void TestHCommand::customFaces_data() {
-    QTest::addColumn<bool>("withPushed");
-    QTest::addColumn<bool>("useOnTop");
-    QTest::addColumn<bool>("pressed");
-    QTest::addColumn<QColor>("face");
+    columns<bool, bool, bool, QColor>("withPushed", "useOnTop", "pressed", "face");
     const QColor normal(0, 200, 0), pushed(0, 0, 200);
-    QTest::newRow("rest") << true << true << false << normal;
-    QTest::newRow("pressed") << true << true << true << pushed;
-    QTest::newRow("pressed without PicturePushed") << false << true << true << normal;
-    QTest::newRow("UseOnTop off") << true << false << false << normal;
+    row("rest", true, true, false, normal);
+    row("pressed", true, true, true, pushed);
+    row("pressed without PicturePushed", false, true, true, normal);
+    row("UseOnTop off", true, false, false, normal);
 }
 
 void TestHCommand::customFaces() {
@@ -111,16 +109,15 @@ void TestHCommand::shineRisesFallsAndRepaints() {
 }
 
 void TestHCommand::shineColours_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("white") << 0 << QColor(64, 64, 64);
-    QTest::newRow("red") << 1 << QColor(64, 0, 0);
-    QTest::newRow("green") << 2 << QColor(0, 64, 0);
-    QTest::newRow("blue") << 3 << QColor(0, 0, 64);
-    QTest::newRow("cyan") << 4 << QColor(0, 64, 64);
-    QTest::newRow("magenta") << 5 << QColor(64, 0, 64);
-    QTest::newRow("yellow") << 6 << QColor(64, 64, 0);
-    QTest::newRow("other: last colour, black") << 9 << QColor(0, 0, 0);
+    columns<int, QColor>("mode", "colour");
+    row("white", 0, QColor(64, 64, 64));
+    row("red", 1, QColor(64, 0, 0));
+    row("green", 2, QColor(0, 64, 0));
+    row("blue", 3, QColor(0, 0, 64));
+    row("cyan", 4, QColor(0, 64, 64));
+    row("magenta", 5, QColor(64, 0, 64));
+    row("yellow", 6, QColor(64, 64, 0));
+    row("other: last colour, black", 9, QColor(0, 0, 0));
 }
 
 void TestHCommand::shineColours() {

@@ -2,6 +2,7 @@
 // the events and their order, Space and Enter, the pressed faces, sounds, focus, access keys,
 // size hints, shapes and roll-over.
 
+#include "datatable.h"
 #include "everycontrol.h"
 
 using namespace glosstest;
@@ -30,29 +31,27 @@ private slots:
 };
 
 void TestInput::mouseEvents_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<bool>("twice"); // a double click
-    QTest::addColumn<QStringList>("events");
-    QTest::newRow("sphere") << kSphere << false
-                            << QStringList{"PlaySound 0 down", "MouseDown 1 down", "PlaySound 1 up",
-                                           "MouseUp 1 up", "Click up"};
-    QTest::newRow("command") << kCommand << false
-                             << QStringList{"PlaySound 0 down", "MouseDown 1 down",
-                                            "PlaySound 1 up", "MouseUp 1 up", "Click up"};
+    // twice: a double click
+    columns<QString, bool, QStringList>("progId", "twice", "events");
+    row("sphere", kSphere, false,
+        QStringList{"PlaySound 0 down", "MouseDown 1 down", "PlaySound 1 up", "MouseUp 1 up",
+                    "Click up"});
+    row("command", kCommand, false,
+        QStringList{"PlaySound 0 down", "MouseDown 1 down", "PlaySound 1 up", "MouseUp 1 up",
+                    "Click up"});
     // The bar raises the mouse events before it changes its state.
-    QTest::newRow("bar") << kBar << false
-                         << QStringList{"MouseDown 1 up", "PlaySound 0 up", "MouseUp 1 down",
-                                        "PlaySound 1 down", "Click up"};
-    QTest::newRow("check toggles")
-        << kCheck << false << QStringList{"PlaySound 0 down", "MouseDown 1 down", "PlaySound 1 up",
-                                          "changed Value",    "MouseUp 1 up",     "Click up"};
-    QTest::newRow("screen passes them on")
-        << kScreen << false << QStringList{"MouseDown 1 up", "MouseUp 1 up", "Click up"};
+    row("bar", kBar, false,
+        QStringList{"MouseDown 1 up", "PlaySound 0 up", "MouseUp 1 down", "PlaySound 1 down",
+                    "Click up"});
+    row("check toggles", kCheck, false,
+        QStringList{"PlaySound 0 down", "MouseDown 1 down", "PlaySound 1 up", "changed Value",
+                    "MouseUp 1 up", "Click up"});
+    row("screen passes them on", kScreen, false,
+        QStringList{"MouseDown 1 up", "MouseUp 1 up", "Click up"});
     // The release that ends a double click is no click.
-    QTest::newRow("sphere, double click")
-        << kSphere << true
-        << QStringList{"PlaySound 0 down", "MouseDown 1 down", "PlaySound 1 up", "MouseUp 1 up",
-                       "Click up",         "DblClick up",      "PlaySound 1 up", "MouseUp 1 up"};
+    row("sphere, double click", kSphere, true,
+        QStringList{"PlaySound 0 down", "MouseDown 1 down", "PlaySound 1 up", "MouseUp 1 up",
+                    "Click up", "DblClick up", "PlaySound 1 up", "MouseUp 1 up"});
 }
 
 void TestInput::mouseEvents() {
@@ -73,46 +72,35 @@ void TestInput::mouseEvents() {
 }
 
 void TestInput::buttonKeys_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("hostZeroes"); // the host's KeyDown and KeyUp set KeyCode to 0
-    QTest::addColumn<QStringList>("events");
+    // hostZeroes: the host's KeyDown and KeyUp set KeyCode to 0
+    columns<QString, int, bool, QStringList>("progId", "key", "hostZeroes", "events");
     const QStringList afterHost = {"KeyDown 32 up", "KeyPress 32 down", "KeyUp 32 down",
                                    "Click up"};
     const QStringList beforeHost = {"KeyDown 32 down", "KeyPress 32 down", "Click up",
                                     "KeyUp 32 up"};
-    QTest::newRow("sphere space") << kSphere << int(Qt::Key_Space) << false << afterHost;
-    QTest::newRow("sphere enter") << kSphere << int(Qt::Key_Return) << false
-                                  << QStringList{"KeyDown 13 up", "KeyPress 13 down",
-                                                 "KeyUp 13 down", "Click up"};
-    QTest::newRow("sphere keypad enter")
-        << kSphere << int(Qt::Key_Enter) << false
-        << QStringList{"KeyDown 13 up", "KeyPress 13 down", "KeyUp 13 down", "Click up"};
-    QTest::newRow("sphere letter")
-        << kSphere << int(Qt::Key_X) << false
-        << QStringList{"KeyDown 88 up", "KeyPress 120 up", "KeyUp 88 up"};
-    QTest::newRow("sphere, host cancels")
-        << kSphere << int(Qt::Key_Space) << true
-        << QStringList{"KeyDown 32 up", "KeyPress 32 up", "KeyUp 32 up"};
-    QTest::newRow("bar space") << kBar << int(Qt::Key_Space) << false << afterHost;
-    QTest::newRow("bar, host cancels")
-        << kBar << int(Qt::Key_Space) << true
-        << QStringList{"KeyDown 32 up", "KeyPress 32 up", "KeyUp 32 up"};
-    QTest::newRow("command space") << kCommand << int(Qt::Key_Space) << false << beforeHost;
-    QTest::newRow("command enter")
-        << kCommand << int(Qt::Key_Return) << false
-        << QStringList{"KeyDown 13 down", "KeyPress 13 down", "Click up", "KeyUp 13 up"};
-    QTest::newRow("command, too late to cancel")
-        << kCommand << int(Qt::Key_Space) << true << beforeHost;
-    QTest::newRow("command letter")
-        << kCommand << int(Qt::Key_X) << false
-        << QStringList{"KeyDown 88 up", "KeyPress 120 up", "KeyUp 88 up"};
+    row("sphere space", kSphere, int(Qt::Key_Space), false, afterHost);
+    row("sphere enter", kSphere, int(Qt::Key_Return), false,
+        QStringList{"KeyDown 13 up", "KeyPress 13 down", "KeyUp 13 down", "Click up"});
+    row("sphere keypad enter", kSphere, int(Qt::Key_Enter), false,
+        QStringList{"KeyDown 13 up", "KeyPress 13 down", "KeyUp 13 down", "Click up"});
+    row("sphere letter", kSphere, int(Qt::Key_X), false,
+        QStringList{"KeyDown 88 up", "KeyPress 120 up", "KeyUp 88 up"});
+    row("sphere, host cancels", kSphere, int(Qt::Key_Space), true,
+        QStringList{"KeyDown 32 up", "KeyPress 32 up", "KeyUp 32 up"});
+    row("bar space", kBar, int(Qt::Key_Space), false, afterHost);
+    row("bar, host cancels", kBar, int(Qt::Key_Space), true,
+        QStringList{"KeyDown 32 up", "KeyPress 32 up", "KeyUp 32 up"});
+    row("command space", kCommand, int(Qt::Key_Space), false, beforeHost);
+    row("command enter", kCommand, int(Qt::Key_Return), false,
+        QStringList{"KeyDown 13 down", "KeyPress 13 down", "Click up", "KeyUp 13 up"});
+    row("command, too late to cancel", kCommand, int(Qt::Key_Space), true, beforeHost);
+    row("command letter", kCommand, int(Qt::Key_X), false,
+        QStringList{"KeyDown 88 up", "KeyPress 120 up", "KeyUp 88 up"});
     // The check box toggles on the key going up and raises no Click.
-    QTest::newRow("check space") << kCheck << int(Qt::Key_Space) << false
-                                 << QStringList{"KeyDown 32 down", "KeyPress 32 down",
-                                                "changed Value", "KeyUp 32 up"};
-    QTest::newRow("screen space") << kScreen << int(Qt::Key_Space) << false
-                                  << QStringList{"KeyDown 32 up", "KeyPress 32 up", "KeyUp 32 up"};
+    row("check space", kCheck, int(Qt::Key_Space), false,
+        QStringList{"KeyDown 32 down", "KeyPress 32 down", "changed Value", "KeyUp 32 up"});
+    row("screen space", kScreen, int(Qt::Key_Space), false,
+        QStringList{"KeyDown 32 up", "KeyPress 32 up", "KeyUp 32 up"});
 }
 
 void TestInput::buttonKeys() {
@@ -132,10 +120,9 @@ void TestInput::buttonKeys() {
 }
 
 void TestInput::pressedFaces_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<int>("key"); // 0: the left mouse button
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QList<int>>("faces"); // the built-in bitmaps at rest, held and released
+    // key: 0: the left mouse button
+    // faces: the built-in bitmaps at rest, held and released
+    columns<QString, int, QPoint, QList<int>>("progId", "key", "at", "faces");
     for (int key : {0, int(Qt::Key_Space), int(Qt::Key_Enter)}) {
         const char *how = key == 0 ? "mouse" : key == Qt::Key_Space ? "space" : "enter";
         QTest::addRow("sphere %s", how) << kSphere << key << QPoint(16, 16) << QList{303, 403, 303};
@@ -172,17 +159,13 @@ void TestInput::pressedFaces() {
 }
 
 void TestInput::pressAndReleaseSounds_data() {
-    QTest::addColumn<bool>("useSound");
-    QTest::addColumn<int>("method");
-    QTest::addColumn<QStringList>("events");
-    QTest::addColumn<QList<int>>("clips");
-    QTest::newRow("off") << false << 0 << QStringList{} << QList<int>{};
-    QTest::newRow("off, event method") << false << 1 << QStringList{} << QList<int>{};
-    QTest::newRow("internal clips") << true << 0 << QStringList{} << QList<int>{401, 402};
-    QTest::newRow("event") << true << 1 << QStringList{"PlaySound 0 down", "PlaySound 1 up"}
-                           << QList<int>{};
-    QTest::newRow("any other method is the event")
-        << true << 7 << QStringList{"PlaySound 0 down", "PlaySound 1 up"} << QList<int>{};
+    columns<bool, int, QStringList, QList<int>>("useSound", "method", "events", "clips");
+    row("off", false, 0, QStringList{}, QList<int>{});
+    row("off, event method", false, 1, QStringList{}, QList<int>{});
+    row("internal clips", true, 0, QStringList{}, QList<int>{401, 402});
+    row("event", true, 1, QStringList{"PlaySound 0 down", "PlaySound 1 up"}, QList<int>{});
+    row("any other method is the event", true, 7, QStringList{"PlaySound 0 down", "PlaySound 1 up"},
+        QList<int>{});
 }
 
 void TestInput::pressAndReleaseSounds() {
@@ -203,16 +186,14 @@ void TestInput::pressAndReleaseSounds() {
 }
 
 void TestInput::focusMark_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<bool>("showFocus");
-    QTest::addColumn<bool>("repaints");
-    QTest::newRow("sphere") << kSphere << false << true;
-    QTest::newRow("bar") << kBar << false << true;
-    QTest::newRow("check") << kCheck << false << true;
+    columns<QString, bool, bool>("progId", "showFocus", "repaints");
+    row("sphere", kSphere, false, true);
+    row("bar", kBar, false, true);
+    row("check", kCheck, false, true);
     // The command button repaints on focus changes only when it shows the mark.
-    QTest::newRow("command without mark") << kCommand << false << false;
-    QTest::newRow("command with mark") << kCommand << true << true;
-    QTest::newRow("screen") << kScreen << true << false;
+    row("command without mark", kCommand, false, false);
+    row("command with mark", kCommand, true, true);
+    row("screen", kScreen, true, false);
 }
 
 void TestInput::focusMark() {
@@ -230,17 +211,17 @@ void TestInput::focusMark() {
 }
 
 void TestInput::accessKeysAndDisabled_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<bool>("accessKeys"); // the control has ShortCutKey
-    QTest::addColumn<int>("clicks");      // raised while enabled
+    // accessKeys: the control has ShortCutKey
+    // clicks: raised while enabled
+    columns<QString, bool, int>("progId", "accessKeys", "clicks");
     // Alt+A, Alt+A after an empty ShortCutKey (the old key stays), Alt+A and Alt+B after "B",
     // a mouse click, Space: a button counts all but the dropped Alt+A.
-    QTest::newRow("sphere") << kSphere << true << 5;
-    QTest::newRow("command") << kCommand << true << 5;
-    QTest::newRow("bar") << kBar << true << 5;
+    row("sphere", kSphere, true, 5);
+    row("command", kCommand, true, 5);
+    row("bar", kBar, true, 5);
     // The check box answers Space without a Click; the screen takes no keys.
-    QTest::newRow("check") << kCheck << false << 1;
-    QTest::newRow("screen") << kScreen << false << 1;
+    row("check", kCheck, false, 1);
+    row("screen", kScreen, false, 1);
 }
 
 // Access keys, mouse and Space each raise Click as a user gives them; a disabled control
@@ -283,19 +264,17 @@ void TestInput::accessKeysAndDisabled() {
 }
 
 void TestInput::sizeHints_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QSize>("hint");
-    QTest::newRow("command") << kCommand << 0 << QSize(250, 100);
-    QTest::newRow("check") << kCheck << 0 << QSize(150, 30);
-    QTest::newRow("screen") << kScreen << 0 << QSize(300, 300);
-    QTest::newRow("sphere") << kSphere << 0 << QSize(32, 32);
-    QTest::newRow("sphere, half size") << kSphere << 3 << QSize(16, 16);
-    QTest::newRow("sphere, double size") << kSphere << 4 << QSize(64, 64);
-    QTest::newRow("sphere, rescaled") << kSphere << 1 << QSize(32, 32);
-    QTest::newRow("bar") << kBar << 0 << QSize(175, 32);
-    QTest::newRow("bar, half size") << kBar << 3 << QSize(88, 16);
-    QTest::newRow("bar, one and a half") << kBar << 5 << QSize(350, 64);
+    columns<QString, int, QSize>("progId", "mode", "hint");
+    row("command", kCommand, 0, QSize(250, 100));
+    row("check", kCheck, 0, QSize(150, 30));
+    row("screen", kScreen, 0, QSize(300, 300));
+    row("sphere", kSphere, 0, QSize(32, 32));
+    row("sphere, half size", kSphere, 3, QSize(16, 16));
+    row("sphere, double size", kSphere, 4, QSize(64, 64));
+    row("sphere, rescaled", kSphere, 1, QSize(32, 32));
+    row("bar", kBar, 0, QSize(175, 32));
+    row("bar, half size", kBar, 3, QSize(88, 16));
+    row("bar, one and a half", kBar, 5, QSize(350, 64));
 }
 
 // A new instance has its size hint; a shaped control's hint follows its picture mode.
@@ -312,22 +291,21 @@ void TestInput::sizeHints() {
 }
 
 void TestInput::shapeByPictureMode_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QSize>("size"); // after a resize to 50 x 40 (sphere) or 300 x 50 (bar)
-    QTest::addColumn<int>("mask");   // 0: the shape stretched to the size
-    QTest::newRow("sphere 0") << kSphere << 0 << QSize(32, 32) << 705;
-    QTest::newRow("sphere 1") << kSphere << 1 << QSize(50, 40) << 0;
-    QTest::newRow("sphere 2") << kSphere << 2 << QSize(50, 40) << 0;
-    QTest::newRow("sphere 3") << kSphere << 3 << QSize(16, 16) << 706;
-    QTest::newRow("sphere 4") << kSphere << 4 << QSize(64, 64) << 707;
-    QTest::newRow("sphere 5: 64 x 64 mask, size kept") << kSphere << 5 << QSize(50, 40) << 707;
-    QTest::newRow("sphere 9: nothing changes") << kSphere << 9 << QSize(50, 40) << 705;
-    QTest::newRow("bar 0") << kBar << 0 << QSize(175, 32) << 700;
-    QTest::newRow("bar 1") << kBar << 1 << QSize(300, 50) << 0;
-    QTest::newRow("bar 3") << kBar << 3 << QSize(88, 16) << 701;
-    QTest::newRow("bar 4") << kBar << 4 << QSize(350, 64) << 702;
-    QTest::newRow("bar 5 as 4") << kBar << 5 << QSize(350, 64) << 702;
+    // size: after a resize to 50 x 40 (sphere) or 300 x 50 (bar)
+    // mask: 0: the shape stretched to the size
+    columns<QString, int, QSize, int>("progId", "mode", "size", "mask");
+    row("sphere 0", kSphere, 0, QSize(32, 32), 705);
+    row("sphere 1", kSphere, 1, QSize(50, 40), 0);
+    row("sphere 2", kSphere, 2, QSize(50, 40), 0);
+    row("sphere 3", kSphere, 3, QSize(16, 16), 706);
+    row("sphere 4", kSphere, 4, QSize(64, 64), 707);
+    row("sphere 5: 64 x 64 mask, size kept", kSphere, 5, QSize(50, 40), 707);
+    row("sphere 9: nothing changes", kSphere, 9, QSize(50, 40), 705);
+    row("bar 0", kBar, 0, QSize(175, 32), 700);
+    row("bar 1", kBar, 1, QSize(300, 50), 0);
+    row("bar 3", kBar, 3, QSize(88, 16), 701);
+    row("bar 4", kBar, 4, QSize(350, 64), 702);
+    row("bar 5 as 4", kBar, 5, QSize(350, 64), 702);
 }
 
 void TestInput::shapeByPictureMode() {
@@ -352,12 +330,11 @@ void TestInput::shapeByPictureMode() {
 }
 
 void TestInput::rollOver_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::addColumn<QString>("steps"); // m = mouse move, t = timer tick
-    QTest::addColumn<int>("s");
-    QTest::addColumn<int>("p");
-    QTest::addColumn<bool>("painted"); // the last step drew
-    QTest::addColumn<QString>("face"); // what the control shows afterwards
+    // steps: m = mouse move, t = timer tick
+    // painted: the last step drew
+    // face: what the control shows afterwards
+    columns<QString, QString, int, int, bool, QString>("progId", "steps", "s", "p", "painted",
+                                                       "face");
     const struct {
         const char *name, *steps;
         int s, p;

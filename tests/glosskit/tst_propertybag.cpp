@@ -3,6 +3,7 @@
 
 #include "common/glosskit.h"
 #include "common/propertybag.h"
+#include "datatable.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -35,14 +36,10 @@ private slots:
 };
 
 void TestPropertyBag::keysIgnoreCase_data() {
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QString>("asked");
-    QTest::newRow("host lower case") << "spheretype"
-                                     << "SphereType";
-    QTest::newRow("upper case") << "SPHERETYPE"
-                                << "SphereType";
-    QTest::newRow("read differs from write") << "AllowMultiLine"
-                                             << "AllowMultiline";
+    columns<QString, QString>("written", "asked");
+    row("host lower case", "spheretype", "SphereType");
+    row("upper case", "SPHERETYPE", "SphereType");
+    row("read differs from write", "AllowMultiLine", "AllowMultiline");
 }
 
 void TestPropertyBag::keysIgnoreCase() {
@@ -85,16 +82,16 @@ void TestPropertyBag::pictureNoneEmptyAndImage() {
 }
 
 void TestPropertyBag::textRoundTrip_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("plain") << "A";
-    QTest::newRow("empty") << "";
-    QTest::newRow("quotes and backslash") << "say \"hi\" \\ now";
-    QTest::newRow("line breaks and tab") << "one\ntwo\r\tthree";
-    QTest::newRow("looks like a number") << "42";
-    QTest::newRow("looks like a colour") << "&H00FF00&";
-    QTest::newRow("equals sign") << "a = b";
-    QTest::newRow("accents") << QString::fromUtf8("très ±Ω");
-    QTest::newRow("spaces around") << "  padded  ";
+    columns<QString>("text");
+    row("plain", "A");
+    row("empty", "");
+    row("quotes and backslash", "say \"hi\" \\ now");
+    row("line breaks and tab", "one\ntwo\r\tthree");
+    row("looks like a number", "42");
+    row("looks like a colour", "&H00FF00&");
+    row("equals sign", "a = b");
+    row("accents", QString::fromUtf8("très ±Ω"));
+    row("spaces around", "  padded  ");
 }
 
 void TestPropertyBag::textRoundTrip() {
@@ -128,12 +125,10 @@ void TestPropertyBag::textRoundTrip() {
 }
 
 void TestPropertyBag::repeatedKeyReplacesTheFirst_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("keys");
-    QTest::newRow("other case") << "Caption = 1\nValue = 2\nCAPTION = 3\n"
-                                << QStringList{"CAPTION", "Value"};
-    QTest::newRow("Kelvin sign folds to k") << QString::fromUtf8("K = 1\nValue = 2\n\u212A = 3\n")
-                                            << QStringList{QString::fromUtf8("\u212A"), "Value"};
+    columns<QString, QStringList>("text", "keys");
+    row("other case", "Caption = 1\nValue = 2\nCAPTION = 3\n", QStringList{"CAPTION", "Value"});
+    row("Kelvin sign folds to k", QString::fromUtf8("K = 1\nValue = 2\n\u212A = 3\n"),
+        QStringList{QString::fromUtf8("\u212A"), "Value"});
 }
 
 void TestPropertyBag::repeatedKeyReplacesTheFirst() {
@@ -145,15 +140,15 @@ void TestPropertyBag::repeatedKeyReplacesTheFirst() {
 }
 
 void TestPropertyBag::badTextIsSkipped_data() {
-    QTest::addColumn<QString>("line");
-    QTest::newRow("no equals") << "SphereType 3";
-    QTest::newRow("no key") << "= 3";
-    QTest::newRow("open quote") << "ContentLetter = \"A";
-    QTest::newRow("bad colour") << "ForeColor = &HZZ&";
-    QTest::newRow("bad picture") << "PictureNormal = png:%%%";
-    QTest::newRow("not a picture") << "PictureNormal = png:aGVsbG8=";
-    QTest::newRow("word") << "UseSound = maybe";
-    QTest::newRow("not finite") << "FontSize = inf";
+    columns<QString>("line");
+    row("no equals", "SphereType 3");
+    row("no key", "= 3");
+    row("open quote", "ContentLetter = \"A");
+    row("bad colour", "ForeColor = &HZZ&");
+    row("bad picture", "PictureNormal = png:%%%");
+    row("not a picture", "PictureNormal = png:aGVsbG8=");
+    row("word", "UseSound = maybe");
+    row("not finite", "FontSize = inf");
 }
 
 void TestPropertyBag::badTextIsSkipped() {
@@ -180,17 +175,15 @@ void TestPropertyBag::mismatchedKindsFallBackToDefault() {
 }
 
 void TestPropertyBag::pixelValuesAreBounded_data() {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("asInt");
-    QTest::addColumn<double>("asSingle");
-    QTest::newRow("in range") << "AdjustTop = 12" << 12 << 12.0;
-    QTest::newRow("largest int") << "AdjustTop = 2147483647" << 32767 << 32767.0;
-    QTest::newRow("smallest int") << "adjusttop = -2147483648" << -32767 << -32767.0;
-    QTest::newRow("written unsigned") << "AdjustTop = 3000000000" << -32767 << 32767.0;
+    columns<QString, int, double>("line", "asInt", "asSingle");
+    row("in range", "AdjustTop = 12", 12, 12.0);
+    row("largest int", "AdjustTop = 2147483647", 32767, 32767.0);
+    row("smallest int", "adjusttop = -2147483648", -32767, -32767.0);
+    row("written unsigned", "AdjustTop = 3000000000", -32767, 32767.0);
     QTest::newRow("huge size") << "SideIconHeight = 1e300" << 0 << 32767.0; // no int: default
-    QTest::newRow("other sizes") << "RSideIconWidth = -70000.5" << -32767 << -32767.0;
+    row("other sizes", "RSideIconWidth = -70000.5", -32767, -32767.0);
     // A key that is no pixel value keeps the whole 32-bit range.
-    QTest::newRow("hWnd") << "hWnd = 2147483647" << 2147483647 << 2147483647.0;
+    row("hWnd", "hWnd = 2147483647", 2147483647, 2147483647.0);
 }
 
 void TestPropertyBag::pixelValuesAreBounded() {
@@ -204,10 +197,10 @@ void TestPropertyBag::pixelValuesAreBounded() {
 }
 
 void TestPropertyBag::hostCannotSetUnboundedPixels_data() {
-    QTest::addColumn<QString>("progId");
-    QTest::newRow("command") << "GlossKit.GlossCommand";
-    QTest::newRow("bar") << "GlossKit.GlossHCommand";
-    QTest::newRow("check") << "GlossKit.GlossCheck";
+    columns<QString>("progId");
+    row("command", "GlossKit.GlossCommand");
+    row("bar", "GlossKit.GlossHCommand");
+    row("check", "GlossKit.GlossCheck");
 }
 
 // A host that sets a pixel value far outside any screen gets the bounded value, and the control

@@ -1,6 +1,7 @@
 // GlossScreen: which piece lands where for each screen type and size, the thresholds as the
 // frames have always been drawn, the real artwork at many sizes, border and cursor, key codes.
 
+#include "datatable.h"
 #include "glosstest.h"
 #include "screen/glossscreen.h"
 
@@ -66,38 +67,34 @@ void TestScreen::cleanupTestCase() {
 }
 
 void TestScreen::piecesBySize_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("piece");
-    QTest::addColumn<QRect>("extent"); // empty: not drawn
+    // extent: empty: not drawn
+    columns<int, QSize, int, QRect>("type", "size", "piece", "extent");
     const QSize square(300, 300);
-    QTest::newRow("0: 300 x 300 top left") << 0 << square << 500 << QRect(0, 0, 189, 197);
-    QTest::newRow("0: bottom left") << 0 << square << 501 << QRect(0, 251, 54, 49);
-    QTest::newRow("0: top right") << 0 << square << 502 << QRect(234, 0, 66, 50);
-    QTest::newRow("0: bottom right") << 0 << square << 503 << QRect(263, 262, 37, 38);
-    QTest::newRow("0: top strip 45 wide") << 0 << square << 504 << QRect(189, 0, 45, 35);
-    QTest::newRow("0: bottom strip 209 wide") << 0 << square << 505 << QRect(54, 266, 209, 34);
+    row("0: 300 x 300 top left", 0, square, 500, QRect(0, 0, 189, 197));
+    row("0: bottom left", 0, square, 501, QRect(0, 251, 54, 49));
+    row("0: top right", 0, square, 502, QRect(234, 0, 66, 50));
+    row("0: bottom right", 0, square, 503, QRect(263, 262, 37, 38));
+    row("0: top strip 45 wide", 0, square, 504, QRect(189, 0, 45, 35));
+    row("0: bottom strip 209 wide", 0, square, 505, QRect(54, 266, 209, 34));
     // From x = -1: its first column lies outside.
-    QTest::newRow("0: left strip 54 high") << 0 << square << 506 << QRect(0, 197, 36, 54);
-    QTest::newRow("0: right strip 212 high") << 0 << square << 507 << QRect(262, 50, 38, 212);
-    QTest::newRow("0: 240 wide, no top strip") << 0 << QSize(240, 300) << 504 << QRect();
-    QTest::newRow("0: 240 wide, bottom strip 149")
-        << 0 << QSize(240, 300) << 505 << QRect(54, 266, 149, 34);
-    QTest::newRow("0: 255 wide, top strip of width 0") << 0 << QSize(255, 300) << 504 << QRect();
-    QTest::newRow("0: 245 high, no left strip") << 0 << QSize(300, 245) << 506 << QRect();
-    QTest::newRow("0: 84 high, no right strip") << 0 << QSize(300, 84) << 507 << QRect();
-    QTest::newRow("1: 300 x 300 top strip") << 1 << QSize(300, 300) << 514 << QRect(189, 0, 46, 40);
-    QTest::newRow("1: bottom strip") << 1 << QSize(300, 300) << 515 << QRect(55, 266, 112, 34);
-    QTest::newRow("1: left strip") << 1 << QSize(300, 300) << 516 << QRect(0, 175, 35, 73);
-    QTest::newRow("1: right strip") << 1 << QSize(300, 300) << 517 << QRect(266, 51, 34, 135);
-    QTest::newRow("1: top right is 52 high")
-        << 1 << QSize(300, 300) << 512 << QRect(235, 0, 65, 52);
-    QTest::newRow("1: 187 wide, no bottom strip") << 1 << QSize(187, 300) << 515 << QRect();
-    QTest::newRow("2: top strip") << 2 << QSize(400, 300) << 524 << QRect(249, 0, 90, 36);
-    QTest::newRow("2: 309 wide, no top strip") << 2 << QSize(309, 300) << 524 << QRect();
-    QTest::newRow("2: bottom strip") << 2 << QSize(400, 300) << 525 << QRect(50, 267, 304, 33);
-    QTest::newRow("2: left strip") << 2 << QSize(400, 300) << 526 << QRect(0, 197, 36, 56);
-    QTest::newRow("2: right strip") << 2 << QSize(400, 300) << 527 << QRect(364, 47, 36, 211);
+    row("0: left strip 54 high", 0, square, 506, QRect(0, 197, 36, 54));
+    row("0: right strip 212 high", 0, square, 507, QRect(262, 50, 38, 212));
+    row("0: 240 wide, no top strip", 0, QSize(240, 300), 504, QRect());
+    row("0: 240 wide, bottom strip 149", 0, QSize(240, 300), 505, QRect(54, 266, 149, 34));
+    row("0: 255 wide, top strip of width 0", 0, QSize(255, 300), 504, QRect());
+    row("0: 245 high, no left strip", 0, QSize(300, 245), 506, QRect());
+    row("0: 84 high, no right strip", 0, QSize(300, 84), 507, QRect());
+    row("1: 300 x 300 top strip", 1, QSize(300, 300), 514, QRect(189, 0, 46, 40));
+    row("1: bottom strip", 1, QSize(300, 300), 515, QRect(55, 266, 112, 34));
+    row("1: left strip", 1, QSize(300, 300), 516, QRect(0, 175, 35, 73));
+    row("1: right strip", 1, QSize(300, 300), 517, QRect(266, 51, 34, 135));
+    row("1: top right is 52 high", 1, QSize(300, 300), 512, QRect(235, 0, 65, 52));
+    row("1: 187 wide, no bottom strip", 1, QSize(187, 300), 515, QRect());
+    row("2: top strip", 2, QSize(400, 300), 524, QRect(249, 0, 90, 36));
+    row("2: 309 wide, no top strip", 2, QSize(309, 300), 524, QRect());
+    row("2: bottom strip", 2, QSize(400, 300), 525, QRect(50, 267, 304, 33));
+    row("2: left strip", 2, QSize(400, 300), 526, QRect(0, 197, 36, 56));
+    row("2: right strip", 2, QSize(400, 300), 527, QRect(364, 47, 36, 211));
 }
 
 void TestScreen::piecesBySize() {
@@ -112,19 +109,16 @@ void TestScreen::piecesBySize() {
 }
 
 void TestScreen::mirroredRightStrip_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("piece");
-    QTest::addColumn<QRect>("extent");
+    columns<int, int, int, QRect>("type", "height", "piece", "extent");
     // Between the threshold and the full height the strip's height is negative: it is drawn
     // upward from its top end, over the top-right piece.
-    QTest::newRow("0 at 86: 2 rows above y 50") << 0 << 86 << 507 << QRect(262, 48, 38, 2);
-    QTest::newRow("0 at 85: 3 rows") << 0 << 85 << 507 << QRect(262, 47, 38, 3);
-    QTest::newRow("0 at 88: nothing") << 0 << 88 << 507 << QRect();
-    QTest::newRow("1 at 160") << 1 << 160 << 517 << QRect(266, 46, 34, 5);
-    QTest::newRow("1 at 152: not drawn") << 1 << 152 << 517 << QRect();
-    QTest::newRow("2 at 80") << 2 << 80 << 527 << QRect(264, 38, 36, 9);
-    QTest::newRow("2 at 78: not drawn") << 2 << 78 << 527 << QRect();
+    row("0 at 86: 2 rows above y 50", 0, 86, 507, QRect(262, 48, 38, 2));
+    row("0 at 85: 3 rows", 0, 85, 507, QRect(262, 47, 38, 3));
+    row("0 at 88: nothing", 0, 88, 507, QRect());
+    row("1 at 160", 1, 160, 517, QRect(266, 46, 34, 5));
+    row("1 at 152: not drawn", 1, 152, 517, QRect());
+    row("2 at 80", 2, 80, 527, QRect(264, 38, 36, 9));
+    row("2 at 78: not drawn", 2, 78, 527, QRect());
 }
 
 void TestScreen::mirroredRightStrip() {
@@ -139,11 +133,10 @@ void TestScreen::mirroredRightStrip() {
 }
 
 void TestScreen::faceColours_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("green") << 0 << QColor(0, 137, 0);
-    QTest::newRow("cyan") << 1 << QColor(0, 138, 128);
-    QTest::newRow("blue") << 2 << QColor(0, 0, 133);
+    columns<int, QColor>("type", "colour");
+    row("green", 0, QColor(0, 137, 0));
+    row("cyan", 1, QColor(0, 138, 128));
+    row("blue", 2, QColor(0, 0, 133));
 }
 
 void TestScreen::faceColours() {
@@ -156,8 +149,7 @@ void TestScreen::faceColours() {
 }
 
 void TestScreen::artworkJoinsAtEverySize_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QSize>("size");
+    columns<int, QSize>("type", "size");
     const QSize sizes[] = {{330, 250}, {300, 300}, {600, 420}, {240, 120},
                            {110, 86},  {241, 193}, {86, 88}};
     for (int type = 0; type < 3; ++type)

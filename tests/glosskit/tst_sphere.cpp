@@ -1,7 +1,7 @@
 // GlossSphere, on the pixels it draws: which face when, disabled and custom faces, the content in
-// the middle and the focus circles; when the roll-over runs; pictures that are none or empty; a
-// host's lower-case keys.
+// the middle and the focus circles; when the roll-over runs; pictures that are none or empty.
 
+#include "datatable.h"
 #include "glosstest.h"
 #include "sphere/glosssphere.h"
 
@@ -33,7 +33,6 @@ private slots:
     void timerInvokeNeedsAllThree_data();
     void timerInvokeNeedsAllThree();
     void pictureNoneVersusEmpty();
-    void hostLowerCaseBagLoads();
 
 private:
     Bitmaps m_faces{{303, solid(kRest)}, {300, solid(Qt::white)}, {600, solid(kDisabled)}};
@@ -49,11 +48,11 @@ void TestSphere::typeWithoutBitmapPaintsNothing() {
 }
 
 void TestSphere::disabledFace_data() {
-    QTest::addColumn<int>("picture"); // 0 none, 1 empty, 2 an image
-    QTest::addColumn<QColor>("face");
-    QTest::newRow("none: the library's face") << 0 << kDisabled;
-    QTest::newRow("empty counts as present: nothing drawn") << 1 << QColor(Qt::magenta);
-    QTest::newRow("host picture") << 2 << QColor(Qt::cyan);
+    // picture: 0 none, 1 empty, 2 an image
+    columns<int, QColor>("picture", "face");
+    row("none: the library's face", 0, kDisabled);
+    row("empty counts as present: nothing drawn", 1, QColor(Qt::magenta));
+    row("host picture", 2, QColor(Qt::cyan));
 }
 
 void TestSphere::disabledFace() {
@@ -80,19 +79,16 @@ void TestSphere::disabledFace() {
 }
 
 void TestSphere::customFace_data() {
-    QTest::addColumn<bool>("normal");
-    QTest::addColumn<bool>("onTop");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QColor>("face");
+    columns<bool, bool, QString, QColor>("normal", "onTop", "action", "face");
     const QColor fresh(Qt::white); // the built-in type 0 face drawn at creation
-    QTest::newRow("no normal, rest") << false << true << "none" << fresh;
-    QTest::newRow("no normal, pressed") << false << true << "press" << fresh;
-    QTest::newRow("no normal, hovered") << false << true << "move" << fresh;
-    QTest::newRow("rest") << true << true << "none" << QColor(Qt::red);
-    QTest::newRow("pressed") << true << true << "press" << QColor(Qt::blue);
-    QTest::newRow("hovered") << true << true << "move" << QColor(Qt::green);
-    QTest::newRow("not on top, hovered") << true << false << "move" << QColor(Qt::red);
-    QTest::newRow("not on top, pressed") << true << false << "press" << QColor(Qt::blue);
+    row("no normal, rest", false, true, "none", fresh);
+    row("no normal, pressed", false, true, "press", fresh);
+    row("no normal, hovered", false, true, "move", fresh);
+    row("rest", true, true, "none", QColor(Qt::red));
+    row("pressed", true, true, "press", QColor(Qt::blue));
+    row("hovered", true, true, "move", QColor(Qt::green));
+    row("not on top, hovered", true, false, "move", QColor(Qt::red));
+    row("not on top, pressed", true, false, "press", QColor(Qt::blue));
 }
 
 void TestSphere::customFace() {
@@ -137,13 +133,12 @@ void TestSphere::letterIsCentred() {
 }
 
 void TestSphere::iconSizes_data() {
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QRect>("where");
-    QTest::newRow("own size") << 0 << QRect(16, 16, 20, 10);
-    QTest::newRow("32") << 1 << QRect(16, 16, 32, 32);
-    QTest::newRow("24") << 2 << QRect(20, 20, 24, 24);
-    QTest::newRow("16") << 3 << QRect(24, 24, 16, 16);
-    QTest::newRow("other") << 7 << QRect(24, 24, 16, 16);
+    columns<int, QRect>("size", "where");
+    row("own size", 0, QRect(16, 16, 20, 10));
+    row("32", 1, QRect(16, 16, 32, 32));
+    row("24", 2, QRect(20, 20, 24, 24));
+    row("16", 3, QRect(24, 24, 16, 16));
+    row("other", 7, QRect(24, 24, 16, 16));
 }
 
 void TestSphere::iconSizes() {
@@ -161,11 +156,10 @@ void TestSphere::iconSizes() {
 }
 
 void TestSphere::focusCircles_data() {
-    QTest::addColumn<bool>("showFocus");
-    QTest::addColumn<bool>("focused");
-    QTest::newRow("shown") << true << true;
-    QTest::newRow("not wanted") << false << true;
-    QTest::newRow("not focused") << true << false;
+    columns<bool, bool>("showFocus", "focused");
+    row("shown", true, true);
+    row("not wanted", false, true);
+    row("not focused", true, false);
 }
 
 void TestSphere::focusCircles() {
@@ -187,14 +181,11 @@ void TestSphere::focusCircles() {
 }
 
 void TestSphere::timerInvokeNeedsAllThree_data() {
-    QTest::addColumn<bool>("animation");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<bool>("onTop");
-    QTest::addColumn<int>("s");
-    QTest::newRow("all") << true << 10 << true << -1;
-    QTest::newRow("no animation") << false << 10 << true << 0;
-    QTest::newRow("built-in type") << true << 3 << true << 0;
-    QTest::newRow("not on top") << true << 10 << false << 0;
+    columns<bool, int, bool, int>("animation", "type", "onTop", "s");
+    row("all", true, 10, true, -1);
+    row("no animation", false, 10, true, 0);
+    row("built-in type", true, 3, true, 0);
+    row("not on top", true, 10, false, 0);
 }
 
 void TestSphere::timerInvokeNeedsAllThree() {
@@ -221,24 +212,6 @@ void TestSphere::pictureNoneVersusEmpty() {
     loaded.ReadProperties(bag);
     QVERIFY(loaded.PictureNormal().isEmpty());
     QVERIFY(loaded.PictureOver2().isNone());
-}
-
-// The loader's windows keep their keys in lower case, beside the container's extent.
-void TestSphere::hostLowerCaseBagLoads() {
-    bool ok = false;
-    const PropertyBag bag =
-        PropertyBag::fromText(QStringLiteral("_extentx = 847\n_extenty = 847\nspheretype = "
-                                             "4\ncontenttype = 2\ncontentletter = \"Q\"\n"
-                                             "picturemode = 0\nuseanimation = 0\nuseontop = 0\n"),
-                              &ok);
-    QVERIFY(ok);
-    GlossSphere sphere;
-    sphere.ReadProperties(bag);
-    QCOMPARE(sphere.SphereType(), GlossSphere::GlsSphereRainFlux);
-    QCOMPARE(sphere.ContentType(), GlossSphere::GlsCntLetter);
-    QCOMPARE(sphere.ContentLetter(), QStringLiteral("Q"));
-    QVERIFY(!sphere.UseAnimation());
-    QVERIFY(!sphere.UseOnTop());
 }
 
 QTEST_MAIN(TestSphere)
