@@ -152,9 +152,12 @@ void TestSimDrive::portRules() {
         QVERIFY(!port.Open());
         QVERIFY(!port.lastError().isEmpty());
     }
+    QVERIFY(!port.SetPortNumber(0));
+    QVERIFY(!port.SetPortNumber(5));
     QVERIFY(port.SetPortNumber(2)); // present, but no drive on it
     QVERIFY(port.Open());
-    QVERIFY(!port.SetPortNumber(1));
+    QVERIFY(!port.SetPortNumber(1)); // only while closed
+    QCOMPARE(port.GetPortNumber(), 2);
     QCOMPARE(readRam(port, 0x0200).result, kTimeoutError);
 }
 

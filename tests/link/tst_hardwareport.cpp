@@ -86,7 +86,6 @@ class TestHardwarePort : public QObject {
 private Q_SLOTS:
     void init();
     void rawLineCarriesEveryByte();
-    void portNumberChangesOnlyWhileClosed();
     void vanishedDeviceClosesThePortAndCanBeReopened();
     void openFailureSaysWhy_data();
     void openFailureSaysWhy();
@@ -123,19 +122,6 @@ void TestHardwarePort::rawLineCarriesEveryByte() {
     QCOMPARE(far.receive(256), everyByte());
     far.send(everyByte());
     QCOMPARE(readUntil(port, 256), everyByte());
-}
-
-// Ports 1..4 only, and only while closed.
-void TestHardwarePort::portNumberChangesOnlyWhileClosed() {
-    FarEnd far(link_);
-    HardwareSerialPort port(map_);
-    QVERIFY(port.Open());
-    QVERIFY(!port.SetPortNumber(4));
-    QCOMPARE(port.GetPortNumber(), 1);
-    port.Close();
-    QVERIFY(!port.SetPortNumber(0));
-    QVERIFY(!port.SetPortNumber(5));
-    QVERIFY(port.SetPortNumber(4));
 }
 
 void TestHardwarePort::vanishedDeviceClosesThePortAndCanBeReopened() {
