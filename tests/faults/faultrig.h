@@ -130,9 +130,8 @@ struct FaultRig {
         }
         if (!port->IsOpen() && !port->Open())
             return false;
-        for (int i = 0; i < 50 && fromDrive([](sim::SimDrive &d) {
-                            return d.nextDue() != sim::TimePoint::max();
-                        });
+        for (int i = 0; i < 50 && fromDrive([](sim::SimDrive &d) { return d.nextDue(); }) !=
+                                      sim::TimePoint::max();
              ++i) {
             if (pty)
                 QThread::msleep(10);

@@ -120,7 +120,7 @@ void TestInput::buttonKeys() {
 }
 
 void TestInput::pressedFaces_data() {
-    // key: 0: the left mouse button
+    // key: 0 for the left mouse button
     // faces: the built-in bitmaps at rest, held and released
     columns<QString, int, QPoint, QList<int>>("progId", "key", "at", "faces");
     for (int key : {0, int(Qt::Key_Space), int(Qt::Key_Enter)}) {
@@ -292,7 +292,7 @@ void TestInput::sizeHints() {
 
 void TestInput::shapeByPictureMode_data() {
     // size: after a resize to 50 x 40 (sphere) or 300 x 50 (bar)
-    // mask: 0: the shape stretched to the size
+    // mask: 0 for the shape stretched to the size
     columns<QString, int, QSize, int>("progId", "mode", "size", "mask");
     row("sphere 0", kSphere, 0, QSize(32, 32), 705);
     row("sphere 1", kSphere, 1, QSize(50, 40), 0);

@@ -67,7 +67,7 @@ void TestScreen::cleanupTestCase() {
 }
 
 void TestScreen::piecesBySize_data() {
-    // extent: empty: not drawn
+    // extent: empty when not drawn
     columns<int, QSize, int, QRect>("type", "size", "piece", "extent");
     const QSize square(300, 300);
     row("0: 300 x 300 top left", 0, square, 500, QRect(0, 0, 189, 197));
