@@ -13,7 +13,6 @@ class TestFrame : public QObject {
 private slots:
     void createByProgId_data();
     void createByProgId();
-    void interfacesNameTheClass();
     void propertiesAreTheInterface_data();
     void propertiesAreTheInterface();
     void everyChangeIsSignalled_data();
@@ -50,25 +49,6 @@ void TestFrame::createByProgId() {
         QCOMPARE(w->parentWidget(), &parent);
         QCOMPARE(qobject_cast<GlossControl *>(w)->progId().toLower(), progId.toLower());
     }
-}
-
-void TestFrame::interfacesNameTheClass() {
-    const TypeLibrary &lib = TypeLibrary::instance();
-    QCOMPARE(lib.name(), QStringLiteral("GlossKit"));
-    QCOMPARE(lib.classes().size(), size_t(5));
-    for (const ClassInfo &c : lib.classes()) {
-        QCOMPARE(c.defaultInterface, QLatin1Char('_') + c.name);
-        QCOMPARE(c.eventInterface, QLatin1String("__") + c.name);
-        QCOMPARE(c.progId, QLatin1String("GlossKit.") + c.name);
-        QCOMPARE(lib.find(c.eventInterface), &c);
-        // Ordinary ids are unique within an interface.
-        QSet<int> ids;
-        for (const MemberInfo &m : c.members)
-            ids.insert(m.dispId);
-        QCOMPARE(qsizetype(ids.size()), qsizetype(c.members.size()));
-    }
-    QVERIFY(!lib.eventDispId(QStringLiteral("GlossScreen"), QStringLiteral("PlaySound")));
-    QVERIFY(lib.memberDispId(QStringLiteral("GlossCommand"), QStringLiteral("Caption")) != -518);
 }
 
 void TestFrame::propertiesAreTheInterface_data() {
