@@ -122,6 +122,10 @@ QPoint PixelOf(const ScopeGraph *g, double x, double y) {
     return {r.left() + qRound(xs * r.width()), r.bottom() - qRound(ys * r.height())};
 }
 
+int Decimals(const QString &number) {
+    const qsizetype dot = number.indexOf(QLatin1Char('.'));
+    return dot < 0 ? 0 : int(number.size() - dot - 1);
+}
 } // namespace
 
 class TestScopeWindow : public QObject {
@@ -199,6 +203,12 @@ void TestScopeWindow::axesFollowTheKnobs() {
     QVERIFY(qAbs(c.CWGraph1->axisMaximum(ScopeGraph::YAxis2) - voltsMax) < 1e-9);
     QTEST(c.yvalore->text(), "yText");
     QTEST(c.allposition->text(), "positionText");
+    // Each axis writes all its ticks in one number format.
+    for (int axis : {ScopeGraph::XAxis, ScopeGraph::YAxis1, ScopeGraph::YAxis2}) {
+        const QStringList ticks = c.CWGraph1->tickLabels(axis);
+        for (const QString &t : ticks)
+            QCOMPARE(Decimals(t), Decimals(ticks.first()));
+    }
 }
 
 void TestScopeWindow::modeCapsTheTimeBase_data() {
