@@ -167,7 +167,6 @@ void TestFrontWindow::enterGuard_data() {
     columns<int, int, int, bool>("language", "panel", "screen", "space");
     QTest::addColumn<QString>("message"); // empty: Enter goes to the drive
 
-    row("it, autophasing", 0, 0, 8, false, "Funzione non disponibile.");
     row("it, autophasing, Space on Esc", 0, 0, 8, true, "Funzione non disponibile.");
     row("en, autophasing shown by an Italian drive", 1, 0, 8, false, "");
     row("fr, current offset", 2, 2, 9, false, "Fonction non disponible.");
