@@ -9,7 +9,6 @@
 #include "form.h"
 #include "textgrid.h"
 
-
 class QAction;
 class QGroupBox;
 class QLabel;
