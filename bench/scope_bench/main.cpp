@@ -164,18 +164,20 @@ void rollingScreen() {
         std::printf("rolling screen: no stream\n");
         return;
     }
+    auto *graph = w->findChild<ScopeGraph *>(QStringLiteral("CWGraph1"));
+    auto *xscale = w->findChild<ScopeKnob *>(QStringLiteral("Xscale"));
     PaintCounter counter;
-    w->CWGraph1->installEventFilter(&counter);
+    graph->installEventFilter(&counter);
     const bool longOnly = qEnvironmentVariableIsSet("ZR_BENCH_LONG_ONLY");
     for (int position : {kLoadTimeBase, 14}) {
         if (longOnly && position != 14)
             continue;
-        w->Xscale->setPosition(position);
+        xscale->setPosition(position);
         if (position == 14) { // a full 30 minutes on the screen, as after half an hour
             QByteArray screen;
             for (qsizetype i = 0; i < kScreen; ++i)
                 screen.append(static_cast<char>(sim::ScopeStream::SpeedSample(i)));
-            w->CWGraph1->chart(screen);
+            graph->chart(screen);
         }
         runFor(1500); // the screen fills and the redraws settle
         counter.paints = 0;
@@ -189,7 +191,7 @@ void rollingScreen() {
                     "(target 50 redraws/s at <= 5 %%)\n",
                     TimeBaseAt(position).text, counter.paints / seconds, 100 * cpu / seconds);
     }
-    w->CWGraph1->removeEventFilter(&counter);
+    graph->removeEventFilter(&counter);
     program.shell.forms().unload(shell::kScopeWindow);
 }
 
@@ -205,10 +207,12 @@ void hold() {
         return;
     }
     runFor(1000);
-    w->CWButton1->setValue(true); // "Save": the picture holds, the stream goes on
+    auto *run = w->findChild<ScopeSwitch *>(QStringLiteral("CWButton1"));
+    auto *holdTimer = w->findChild<QTimer *>(QStringLiteral("HoldTimer"));
+    run->setValue(true); // "Save": the picture holds, the stream goes on
     // The hold timer drops what arrived at every beat; with the stream 128 times faster, so do
     // the beats, to keep as many beats to a minute of the stream as at the drive's rate.
-    w->HoldTimer->setInterval(std::max(1, w->HoldTimer->interval() / 128));
+    holdTimer->setInterval(std::max(1, holdTimer->interval() / 128));
     const double samplesPerHour = 3600.0 * 1000.0 / kMsPerSample;
     const qint64 dropped0 = w->acquisition().input().discarded();
     const double before = residentMb();
@@ -225,12 +229,12 @@ void hold() {
                 minutes, static_cast<double>(wall.elapsed()) / 1000.0, before, after,
                 after - before);
     // As the window held before: nobody reads the port meanwhile.
-    w->HoldTimer->stop();
+    holdTimer->stop();
     const double still = residentMb();
     runFor(5000);
     std::printf("hold without reading the port: %+.1f MB in 5 s of the same stream\n",
                 residentMb() - still);
-    w->CWButton1->setValue(false);
+    run->setValue(false);
     program.shell.forms().unload(shell::kScopeWindow);
 }
 } // namespace

@@ -26,6 +26,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -180,7 +181,8 @@ private:
         front_ = shell_->forms().formAs<front::FrontWindow>(shell::kFrontWindow);
         if (!front_)
             return false;
-        front_->Timer1->stop(); // the ticks run back to back from here
+        frontTimer_ = front_->findChild<QTimer *>(QStringLiteral("Timer1"));
+        frontTimer_->stop(); // the ticks run back to back from here
         host_.show();
         return true;
     }
@@ -206,25 +208,37 @@ private:
         for (int i = 0; i < kTicksPerRound; ++i) {
             const qint64 t = qint64(n) * kTicksPerRound + i;
             if (t % 400 == 0)
-                front_->GlossSphere1_MouseDown(1);
+                mouse(QStringLiteral("GlossSphere1_1"), QEvent::MouseButtonPress);
             if (t % 400 == 15)
-                front_->GlossSphere1_MouseUp(1);
+                mouse(QStringLiteral("GlossSphere1_1"), QEvent::MouseButtonRelease);
             if (t % 1000 == 500)
-                front_->GlossSphere1_MouseDown(5);
+                mouse(QStringLiteral("GlossSphere1_5"), QEvent::MouseButtonPress);
             totals_.keyTicks += front_->panelState().pendingKey != 0;
             const QPointer<front::FrontWindow> window(front_);
-            front_->Timer1_Timer();
+            QMetaObject::invokeMethod(frontTimer_, "timeout");
             if (!shell_->forms().isLoaded(shell::kFrontWindow)) {
                 // Row 1 shows why; the window is deleted once events run.
-                totals_.failures << QStringLiteral("panel tick %1 (%2)")
-                                        .arg(t)
-                                        .arg(window ? window->Label1->text() : QString());
+                totals_.failures
+                    << QStringLiteral("panel tick %1 (%2)")
+                           .arg(t)
+                           .arg(window
+                                    ? window->findChild<QLabel *>(QStringLiteral("Label1"))->text()
+                                    : QString());
                 openFront();
             }
             if (i % 20 == 0)
                 QCoreApplication::processEvents();
         }
         totals_.ticks += kTicksPerRound;
+    }
+
+    // A press or release of the left button in the middle of a key of the panel.
+    void mouse(const QString &key, QEvent::Type type) {
+        auto *w = front_->findChild<QWidget *>(key);
+        const QPointF at = QRectF(w->rect()).center();
+        QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+        QApplication::sendEvent(w, &e);
     }
 
     // The scope takes the line, rolls, holds a while (the stream goes on), rolls again, draws its
@@ -269,6 +283,7 @@ private:
     std::unique_ptr<shell::Shell> shell_;
     QWidget host_;
     front::FrontWindow *front_ = nullptr;
+    QTimer *frontTimer_ = nullptr;
     std::unique_ptr<scope::ScopeAcquisition> acquisition_;
     RollView scope_;
     QImage screen_{1920, 600, QImage::Format_ARGB32_Premultiplied}; // the graph's backing store

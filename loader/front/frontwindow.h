@@ -31,6 +31,16 @@ public:
     void Form_Unload() override;
     void ApplyLanguage(int lang) override;
 
+    const PanelState &panelState() const { return state_; }
+    // Shape1's colour as 0xBBGGRR.
+    unsigned shapeColour() const { return shapeColour_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // The keys take the keyboard as soon as the page shows.
+    void showEvent(QShowEvent *event) override;
+
+private:
     // Renders Label1 into Label3_0.. and Label2 into Label4_0.. (cells past a row keep their text).
     void frontalino();
     void Timer1_Timer();
@@ -48,9 +58,10 @@ public:
     void pauseForScope();
     void resumeAfterScope();
 
-    const PanelState &panelState() const { return state_; }
-    // Shape1's colour as 0xBBGGRR.
-    unsigned shapeColour() const { return shapeColour_; }
+    void createKeys();
+    void setShapeColour(unsigned bbggrr);
+    void applyPoll(const PanelPoll &poll);
+    void backToLinkPage();
 
     QList<QLabel *> Label3;
     QList<QLabel *> Label4;
@@ -67,17 +78,6 @@ public:
     QTimer *Timer1 = nullptr;
     // Over the display while the scope has the line.
     QLabel *PausedSign = nullptr;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    // The keys take the keyboard as soon as the page shows.
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void createKeys();
-    void setShapeColour(unsigned bbggrr);
-    void applyPoll(const PanelPoll &poll);
-    void backToLinkPage();
 
     PanelState state_;
     unsigned shapeColour_ = kDarkColour;

@@ -231,8 +231,8 @@ void ParameterEditor::tbropen_ButtonClick(const QString &key) {
         openCommand();
     else if (key == QLatin1String("btnSave"))
         saveCommand();
-    else if (key == QLatin1String("btnPrint") && openfile->text() == kOne && print)
-        print(*this);
+    else if (key == QLatin1String("btnPrint") && openfile->text() == kOne)
+        PrintParameters(*this);
 }
 
 void ParameterEditor::openCommand() {
@@ -396,11 +396,8 @@ void ParameterEditor::showMainWindow() {
 }
 
 void RegisterParameterEditor(Shell &shell) {
-    shell.forms().registerForm(kEditorWindow, [&shell](QWidget *p) {
-        auto *e = new ParameterEditor(shell, p);
-        e->print = PrintParameters;
-        return e;
-    });
+    shell.forms().registerForm(kEditorWindow,
+                               [&shell](QWidget *p) { return new ParameterEditor(shell, p); });
 }
 
 } // namespace zr::params

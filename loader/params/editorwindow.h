@@ -9,10 +9,6 @@
 #include "form.h"
 #include "textgrid.h"
 
-#include <QPointer>
-
-#include <functional>
-
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -35,6 +31,13 @@ public:
     void Form_Unload() override;
     void ApplyLanguage(int lang) override;
 
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    // The print routine reads the opened file, the grids and the report database.
+    friend void PrintParameters(ParameterEditor &editor);
+
     // Shows the save question in language lang; answer gets 6 (Yes) or 7 (No). Any other
     // language shows nothing and leaves answer as it was.
     void AskSaveParameters(int lang, int &answer);
@@ -42,14 +45,21 @@ public:
     // Toolbar command by button key: "btnOpen", "btnSave", "btnPrint".
     void tbropen_ButtonClick(const QString &key);
 
-    // Grid handlers (public so tests can drive them as the user would).
     void MSFlexGrid1_KeyPress(int keyAscii);
     void MSFlexGrid1_MouseDown(int row, int col);
     void MSFlexGrid1_SelChange(int row, int col);
     void MSFlexGrid2_Click(int row, int col);
 
-    // The print command; set by the report code of the build.
-    std::function<void(ParameterEditor &)> print;
+    bool unsaved() const;
+    void openCommand();
+    void saveCommand();
+    // The save dialog of the opened file's release; empty when cancelled.
+    QString askSavePath();
+    // salvafile onto destination; a failed save says why and puts back the last file written.
+    void writeFile();
+    void showProblem(const ParamProblem &problem);
+    void showMainWindow();
+    QAction *addButton(const QString &key, const QString &caption, const QString &tip, int icon);
 
     TextGrid grid1{kParamColumns};
     TextGrid grid2{kStatusColumns};
@@ -69,31 +79,11 @@ public:
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame7 = nullptr;
 
-    // The report database the print command writes (set by its first use in this window), and
-    // the report preview last shown.
+    // The report database the print command writes (set by its first use in this window).
     QString reportDbPath;
-    QPointer<QWidget> lastReport;
-    zr::shell::Shell &shell() { return shell_; }
-
     // The path the open dialog last returned (its file name).
     QString CommonDialog1FileName;
     ParameterKeys keys;
-
-protected:
-    void closeEvent(QCloseEvent *e) override;
-
-private:
-    bool unsaved() const;
-    void openCommand();
-    void saveCommand();
-    // The save dialog of the opened file's release; empty when cancelled.
-    QString askSavePath();
-    // salvafile onto destination; a failed save says why and puts back the last file written.
-    void writeFile();
-    void showProblem(const ParamProblem &problem);
-    void showMainWindow();
-    QAction *addButton(const QString &key, const QString &caption, const QString &tip, int icon);
-
     QString lastWritten_;
 };
 

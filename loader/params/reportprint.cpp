@@ -123,7 +123,7 @@ bool WriteReportPdf(QTextDocument &document, const QString &path, QString &error
 void PrintParameters(ParameterEditor &editor) {
     if (editor.openfile->text() != QLatin1String("1"))
         return;
-    Shell &shell = editor.shell();
+    Shell &shell = editor.shell_;
     LoaderRoutine &st = shell.state;
     const int lang = st.CurrentLanguage;
     auto problem = [&](const QString &why) {
@@ -186,7 +186,6 @@ void PrintParameters(ParameterEditor &editor) {
                                      kOkOnly | kCritical, QStringLiteral("ZR3500 Loader"));
         });
     }
-    editor.lastReport = dialog;
     dialog->resize(std::max(dialog->width(), 900), std::max(dialog->height(), 700));
     dialog->show();
     // Opened fitted to the page's width, where the lines can be read (the whole page in view is

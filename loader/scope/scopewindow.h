@@ -44,9 +44,15 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
-    // The line hand-over, also called by the front panel.
+    // The line hand-over; the front panel reaches it through the shell's line hooks.
     bool startscope();
     void stopscope();
+    ScopeAcquisition &acquisition() { return *acq_; }
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+private:
     void Timer1_Timer();
 
     void Xscale_ValueChanged();
@@ -64,8 +70,6 @@ public:
     void CWGraph1_MouseDown();
     void ExportCsv_Click();
     void ExportPng_Click();
-
-    ScopeAcquisition &acquisition() { return *acq_; }
 
     ScopeGraph *CWGraph1 = nullptr;
     ScopeKnob *Xscale = nullptr;
@@ -88,10 +92,6 @@ public:
     QPushButton *ExportCsv = nullptr;
     QPushButton *ExportPng = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent *e) override;
-
-private:
     // ScopeView
     void letEventsRun() override;
     bool holding() const override;

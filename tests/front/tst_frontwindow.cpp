@@ -4,6 +4,7 @@
 // the way back to the link page when the link fails. Leaving the page while the scope runs is in
 // tst_scopewindow.
 
+#include "child.h"
 #include "datatable.h"
 #include "dialogs.h"
 #include "frontpanelmenu.h"
@@ -22,8 +23,30 @@
 using namespace zr;
 using namespace zr::shell;
 using zr::front::FrontWindow;
+using zr::test::child;
 
 namespace {
+QTimer *Timer1(FrontWindow *w) {
+    return child<QTimer>(w, "Timer1");
+}
+// One tick of the poll, as the timer gives it.
+void Tick(FrontWindow *w) {
+    QMetaObject::invokeMethod(Timer1(w), "timeout");
+}
+QWidget *Key(FrontWindow *w, int i) {
+    return child<QWidget>(w, QStringLiteral("GlossSphere1_%1").arg(i).toLatin1().constData());
+}
+QLabel *Cell(FrontWindow *w, int row, int i) {
+    return child<QLabel>(w, QStringLiteral("Label%1_%2").arg(row).arg(i).toLatin1().constData());
+}
+// Row 3 (the upper) or 4 of the display as its cells show it, a blank for an empty cell.
+QString Shown(FrontWindow *w, int row) {
+    QString s;
+    for (int i = 0; i < 16; ++i)
+        s += Cell(w, row, i)->text().isEmpty() ? QStringLiteral(" ") : Cell(w, row, i)->text();
+    return s;
+}
+
 struct Rig : PanelRig {
     sim::FrontPanelMenu menu;
 
@@ -32,23 +55,17 @@ struct Rig : PanelRig {
         menu.attach();
         shell.port().Open();
     }
-    // The page with its poll stopped; the test runs the ticks.
+    // The page with its poll stopped; the test gives the ticks.
     FrontWindow *openStill() {
         FrontWindow *w = openPanel();
-        w->Timer1->stop();
+        Timer1(w)->stop();
         return w;
-    }
-    static QString row(const QList<QLabel *> &cells) {
-        QString s;
-        for (QLabel *c : cells)
-            s += c->text().isEmpty() ? QStringLiteral(" ") : c->text();
-        return s;
     }
     // Keys pressed on the drive's own menu, then one tick shows where it stands.
     void toScreen(FrontWindow *w, int code, int times = 1) {
         for (int i = 0; i < times; ++i)
             menu.key(code);
-        w->Timer1_Timer();
+        Tick(w);
     }
 };
 
@@ -67,11 +84,6 @@ QRect InkBox(QWidget *window, QWidget *w, int *count = nullptr) {
     if (count)
         *count = n;
     return box;
-}
-
-void Click(QWidget *w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
 }
 } // namespace
 
@@ -94,82 +106,71 @@ private Q_SLOTS:
 void TestFrontWindow::layoutInsideTheFrame() {
     Rig rig;
     FrontWindow *w = rig.openPanel();
-    QCOMPARE(w->objectName(), QStringLiteral("ZR_LOADER_FRONT"));
-    QVERIFY(w->Timer1->isActive());
-    QCOMPARE(w->Timer1->interval(), 20);
-    QWidget *frame = w->findChild<QWidget *>(QStringLiteral("GlossScreen1"));
-    QVERIFY(frame);
+    QVERIFY(Timer1(w)->isActive());
+    QCOMPARE(Timer1(w)->interval(), 20);
+    QWidget *frame = child<QWidget>(w, "GlossScreen1");
     // The glass inside the frame's bezel holds the display and every key, with room to spare.
     const int bezel = 24;
     const QRect glass = frame->geometry().adjusted(bezel + 4, bezel + 4, -bezel - 4, -bezel - 4);
-    QVERIFY(glass.contains(w->Shape1->geometry()));
-    for (QWidget *key : w->GlossSphere1)
-        QVERIFY2(glass.contains(key->geometry()), qPrintable(key->objectName()));
+    QVERIFY(glass.contains(child<QWidget>(w, "Shape1")->geometry()));
+    for (int i = 0; i < 7; ++i)
+        QVERIFY2(glass.contains(Key(w, i)->geometry()), qPrintable(Key(w, i)->objectName()));
     // The Scope button stands outside the frame, clear of the keys.
-    QVERIFY(!w->Command1->geometry().intersects(frame->geometry()));
-    QVERIFY(w->rect().contains(w->Command1->geometry()));
-    QVERIFY(w->rect().contains(frame->geometry()));
+    const QRect scope = child<QPushButton>(w, "Command1")->geometry();
+    QVERIFY(!scope.intersects(frame->geometry()));
+    QVERIFY(w->rect().contains(scope) && w->rect().contains(frame->geometry()));
 }
 
 void TestFrontWindow::symbolsAndLegendsAreLegible() {
     Rig rig;
     rig.drive.setRelease(1812);
     FrontWindow *w = rig.openStill();
-    w->Timer1_Timer();
-    QCOMPARE(Rig::row(w->Label3), QStringLiteral("ZR3500  Rel1.812"));
+    Tick(w);
+    QCOMPARE(Shown(w, 3), QStringLiteral("ZR3500  Rel1.812"));
     QCOMPARE(w->shapeColour(), front::kLitColour);
-    QCOMPARE(w->Text3->text(), QStringLiteral("0"));
+    QCOMPARE(child<QLineEdit>(w, "Text3")->text(), QStringLiteral("0"));
     // The test screen: the symbol cells switch font.
     rig.toScreen(w, 32, 7);
-    QCOMPARE(Rig::row(w->Label4),
-             QStringLiteral(" \u00E9<>\u00B1\u00B2\u00BA \u03A9 \u00AE\u00A9 <> "));
-    QVERIFY(w->Label4.at(8)->font().pointSize() < w->Label4.at(1)->font().pointSize());
+    QCOMPARE(Shown(w, 4), QStringLiteral(" \u00E9<>\u00B1\u00B2\u00BA \u03A9 \u00AE\u00A9 <> "));
+    QVERIFY(Cell(w, 4, 8)->font().pointSize() < Cell(w, 4, 1)->font().pointSize());
     if (qEnvironmentVariableIsSet("ZR_SCREENSHOT_DIR"))
         w->grab().save(qEnvironmentVariable("ZR_SCREENSHOT_DIR") + QStringLiteral("/front.png"));
     // The registered and copyright signs carry about as much ink as the letters around them.
     int letter = 0, registered = 0, copyright = 0;
-    const qsizetype d = Rig::row(w->Label3).indexOf(QLatin1Char('D'));
-    InkBox(w, w->Label3.at(d), &letter);
-    const QRect r = InkBox(w, w->Label4.at(10), &registered);
-    InkBox(w, w->Label4.at(11), &copyright);
-    QVERIFY2(registered * 10 >= letter * 6,
-             qPrintable(QStringLiteral("%1 of %2").arg(registered).arg(letter)));
-    QVERIFY(copyright * 10 >= letter * 6);
+    InkBox(w, Cell(w, 3, int(Shown(w, 3).indexOf(QLatin1Char('D')))), &letter);
+    const QRect r = InkBox(w, Cell(w, 4, 10), &registered);
+    InkBox(w, Cell(w, 4, 11), &copyright);
+    QVERIFY2(registered * 10 >= letter * 6 && copyright * 10 >= letter * 6,
+             qPrintable(QStringLiteral("%1, %2 of %3").arg(registered).arg(copyright).arg(letter)));
     QVERIFY(r.height() >= 8);
     // Each key's legend is drawn big enough to read, "Esc" too: its longer side at least half
     // the key's width.
     for (int i = 0; i < 7; ++i) {
-        QWidget *key = w->GlossSphere1.at(i);
-        const QRect legend = InkBox(w, key);
+        const QRect legend = InkBox(w, Key(w, i));
         QVERIFY2(
-            std::max(legend.width(), legend.height()) * 2 >= key->width() &&
+            std::max(legend.width(), legend.height()) * 2 >= Key(w, i)->width() &&
                 std::min(legend.width(), legend.height()) >= 3,
             qPrintable(
                 QStringLiteral("key %1: %2 x %3").arg(i).arg(legend.width()).arg(legend.height())));
     }
-    QVERIFY(InkBox(w, w->GlossSphere1.at(3)).height() >= 7);
+    QVERIFY(InkBox(w, Key(w, 3)).height() >= 7);
     // An alarm darkens the display.
     rig.menu.key(64); // the alarm test page
     rig.toScreen(w, 8);
     QCOMPARE(w->shapeColour(), front::kDarkColour);
-    QCOMPARE(w->Text4->text(), QStringLiteral("7"));
+    QCOMPARE(child<QLineEdit>(w, "Text4")->text(), QStringLiteral("7"));
 }
 
-// Enter clicked, or Space typed on a focused key, on a screen the panel guards.
+// Enter clicked, or Space typed on a focused key, on a screen the panel guards. Which screens
+// are guarded is held by tst_panelcore.
 void TestFrontWindow::enterGuard_data() {
-    QTest::addColumn<int>("language"); // the loader's
-    QTest::addColumn<int>("panel");    // the drive's display
-    columns<int, bool>("screen", "space");
+    columns<int, int, int, bool>("language", "panel", "screen", "space");
     QTest::addColumn<QString>("message"); // empty: Enter goes to the drive
 
-    row("it, autophasing", 0, 0, 8, false, "Funzione non disponibile.");
     row("it, autophasing, Space on Esc", 0, 0, 8, true, "Funzione non disponibile.");
     row("en, autophasing shown by an Italian drive", 1, 0, 8, false, "");
-    row("en, phasing", 1, 1, 8, false, "Not avaible.");
     row("fr, current offset", 2, 2, 9, false, "Fonction non disponible.");
-    row("it, variables over both rows", 0, 0, 10, false, "Funzione non disponibile.");
     row("en, variables", 1, 1, 10, false, "Not avaible.");
-    row("en, parameter page", 1, 1, 1, false, "");
     row("en, parameter page, Space on Esc", 1, 1, 1, true, "");
 }
 
@@ -183,18 +184,13 @@ void TestFrontWindow::enterGuard() {
     FrontWindow *w = rig.openStill();
     rig.toScreen(w, 32, screen);
     if (space)
-        QTest::keyClick(w->GlossSphere1.at(3), Qt::Key_Space);
+        QTest::keyClick(Key(w, 3), Qt::Key_Space);
     else
-        Click(w->GlossSphere1.at(2));
-    if (message.isEmpty()) {
-        QVERIFY(rig.modals.seen().isEmpty());
-        QCOMPARE(w->panelState().pendingKey, 4);
-    } else {
-        QCOMPARE(rig.modals.seen().size(), 1);
-        QCOMPARE(rig.modals.seen().at(0).text, message);
+        QTest::mouseClick(Key(w, 2), Qt::LeftButton, {}, Key(w, 2)->rect().center());
+    QCOMPARE(rig.modals.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(w->panelState().pendingKey, message.isEmpty() ? 4 : 0);
+    if (!message.isEmpty())
         QCOMPARE(rig.modals.seen().at(0).icon, QMessageBox::Warning);
-        QCOMPARE(w->panelState().pendingKey, 0);
-    }
 }
 
 // The user opens the page and types at once: the keys have the keyboard without a click.
@@ -218,17 +214,17 @@ void TestFrontWindow::keyboardWorksOnShow() {
     QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key(key)); // to the focus widget
     QTEST(w->panelState().pendingKey, "pending");
 }
+
 void TestFrontWindow::heldPlusThroughTheMouse() {
     Rig rig;
     FrontWindow *w = rig.openStill();
     rig.menu.key(32); // first parameter page, 1500
-    QWidget *plus = w->GlossSphere1.at(1);
-    const QPoint centre = plus->rect().center();
-    QTest::mousePress(plus, Qt::LeftButton, {}, centre);
+    QWidget *plus = Key(w, 1);
+    QTest::mousePress(plus, Qt::LeftButton, {}, plus->rect().center());
     for (int t = 0; t < 12; ++t)
-        w->Timer1_Timer();
-    QTest::mouseRelease(plus, Qt::LeftButton, {}, centre);
-    w->Timer1_Timer();
+        Tick(w);
+    QTest::mouseRelease(plus, Qt::LeftButton, {}, plus->rect().center());
+    Tick(w);
     QCOMPARE(rig.menu.parameter(0), 1500 + 10 + 2 * 10);
     QCOMPARE(w->panelState().holdTicks, qint16(0));
 }
@@ -250,17 +246,15 @@ void TestFrontWindow::scopeButton() {
     FrontWindow *w = rig.openPanel();
     rig.state.DriveRelease = static_cast<qint16>(release);
     rig.state.ScopePort = 0;
-    QTest::keyClick(w->Command1, Qt::Key_S); // "s" on the focused button
-    if (title.isEmpty()) {
-        QVERIFY(rig.modals.seen().isEmpty());
-        QCOMPARE(rig.state.ScopePort, qint16(1));
-    } else {
-        QCOMPARE(rig.modals.seen().size(), 1);
+    auto *scope = child<QPushButton>(w, "Command1");
+    QTest::keyClick(scope, Qt::Key_S); // "s" on the focused button
+    QCOMPARE(rig.state.ScopePort, qint16(title.isEmpty() ? 1 : 0));
+    QCOMPARE(rig.modals.seen().size(), title.isEmpty() ? 0 : 1);
+    if (!title.isEmpty()) {
         QCOMPARE(rig.modals.seen().at(0).title, title);
         QCOMPARE(rig.modals.seen().at(0).icon, QMessageBox::Critical);
-        QCOMPARE(rig.state.ScopePort, qint16(0));
     }
-    QVERIFY(w->Command1->isEnabled());
+    QVERIFY(scope->isEnabled());
 }
 
 void TestFrontWindow::failureAtLoad() {
@@ -277,19 +271,19 @@ void TestFrontWindow::failureAtLoad() {
 void TestFrontWindow::failureInATick() {
     Rig rig;
     FrontWindow *w = rig.openStill();
-    w->Timer1_Timer();
-    const QString row1 = Rig::row(w->Label3);
-    const QString row2 = Rig::row(w->Label4);
+    Tick(w);
+    const QString row1 = Shown(w, 3);
+    const QString row2 = Shown(w, 4);
     rig.drive.addFault(*sim::ParseFault(QStringLiteral("echo")));
     QPointer<FrontWindow> alive(w);
-    w->Timer1_Timer();
+    Tick(w);
     QCOMPARE(rig.state.CommResult, LinkResult::Echo);
     QVERIFY(alive);
-    QCOMPARE(Rig::row(w->Label3), QStringLiteral("Echo error") + row1.mid(10));
-    QCOMPARE(w->Label1->text(), kEchoError);
-    QCOMPARE(w->Label2->text(), QString());
-    QCOMPARE(Rig::row(w->Label4), row2); // an empty row leaves the cells as they were
-    QVERIFY(!w->Timer1->isActive());
+    QCOMPARE(Shown(w, 3), QStringLiteral("Echo error") + row1.mid(10));
+    QCOMPARE(child<QLabel>(w, "Label1")->text(), kEchoError);
+    QCOMPARE(child<QLabel>(w, "Label2")->text(), QString());
+    QCOMPARE(Shown(w, 4), row2); // an empty row leaves the cells as they were
+    QVERIFY(!Timer1(w)->isActive());
     QCOMPARE(rig.state.CurrentPage, qint16(kPageLink));
     QVERIFY(rig.shell.forms().isLoaded(kLinkWindow));
 }

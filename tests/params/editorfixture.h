@@ -5,6 +5,7 @@
 // temporary directory. The editor is worked as a user works it: toolbar buttons clicked, keys
 // typed into the grid, cells pressed with the mouse.
 
+#include "child.h"
 #include "editorwindow.h"
 #include "flexgridview.h"
 #include "form.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -38,6 +40,14 @@ struct EditorFixture : SimShell {
         }
         return e;
     }
+    // The parameter grid (1) or the status grid (2), and the cells it shows.
+    zr::params::FlexGridView *view(int n) {
+        return zr::test::child<zr::params::FlexGridView>(editor(),
+                                                         n == 1 ? "MSFlexGrid1" : "MSFlexGrid2");
+    }
+    zr::params::TextGrid &grid(int n) { return view(n)->grid(); }
+    // The text of one of the editor's boxes ("source", "destination", "numrelease", "openfile").
+    QString text(const char *box) { return zr::test::child<QLineEdit>(editor(), box)->text(); }
     // A copy of the shipped example of release code.
     QString example(const QString &code, const QString &name = QStringLiteral("pump")) {
         const QString path = dir.filePath(name + QLatin1Char('.') + code + QLatin1Char('d'));
@@ -78,7 +88,7 @@ struct EditorFixture : SimShell {
     }
     // Types keys into the parameter grid: "\r" is Enter, "\b" Backspace.
     void type(const QString &keys) {
-        auto *grid = editor()->MSFlexGrid1;
+        auto *grid = view(1);
         for (QChar c : keys) {
             if (c == QLatin1Char('\r'))
                 QTest::keyClick(grid, Qt::Key_Return);
@@ -90,7 +100,7 @@ struct EditorFixture : SimShell {
     }
     // The parameter grid row whose name is name, or -1.
     int rowNamed(const QString &name) {
-        auto &g = editor()->grid1;
+        auto &g = grid(1);
         for (int r = 1; r < g.Rows(); ++r)
             if (g.TextMatrix(r, 0).trimmed() == name)
                 return r;

@@ -12,6 +12,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -44,6 +45,16 @@ CellLook look(FlexGridView *view, int row, int col) {
     return l;
 }
 const QString kI2t = QStringLiteral("I²t alarm time");
+
+// Where the print command keeps its copy of the report database when the program folder holds
+// none (the tests' own data folder), emptied.
+QString ReportCopy() {
+    QStandardPaths::setTestModeEnabled(true);
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dir);
+    QFile::remove(QDir(dir).filePath(kReportDbName));
+    return QDir(dir).filePath(kReportDbName);
+}
 } // namespace
 
 class TestParamEditor : public QObject {
@@ -53,7 +64,6 @@ private Q_SLOTS:
     void languages_data();
     void languages();
     void openListsAndShowsFile();
-    void saveAddsTheExtensionAndCloseAsksAgain();
     void closeFlows_data();
     void closeFlows();
     void openWhileOpen_data();
@@ -110,41 +120,24 @@ void TestParamEditor::openListsAndShowsFile() {
         QVERIFY2(dialog.listed.contains(QString("demo.%1d").arg(code)),
                  qPrintable(dialog.listed.join(' ')));
     auto *e = f.editor();
-    QCOMPARE(e->openfile->text(), "0");
+    QCOMPARE(f.text("openfile"), "0");
 
     const QString path = f.example("14");
     f.open(path);
-    QCOMPARE(e->numrelease->text(), "1.4");
-    QCOMPARE(e->source->text(), path);
-    QCOMPARE(e->openfile->text(), "1");
+    QCOMPARE(f.text("numrelease"), "1.4");
+    QCOMPARE(f.text("source"), path);
+    QCOMPARE(f.text("openfile"), "1");
     QCOMPARE(f.state.ParamFileName, path);
     QCOMPARE(f.state.ParameterRowCount, 22);
     QVERIFY(f.state.DataDescriptionPath.endsWith("/dataRel14eng.txt"));
-    QCOMPARE(e->grid1.TextMatrix(1, kName), "Maximum speed");
-    QVERIFY(!e->MSFlexGrid2->isVisibleTo(e));
-}
-
-void TestParamEditor::saveAddsTheExtensionAndCloseAsksAgain() {
-    EditorFixture f;
-    f.open(f.example("10"));
-    f.modals.choose("edited"); // typed without extension, in the opened file's folder
-    f.click("btnSave");
-    const QString edited = f.dir.filePath("edited.10d");
-    QCOMPARE(f.modals.seen().last().filters, QStringList{"Parametri (*.10d)"});
-    QVERIFY(QFile::exists(edited));
-    QCOMPARE(f.editor()->destination->text(), edited);
-    // The toolbar save leaves the file unsaved for the close: the question comes again.
-    f.press(kNo);
-    f.editor()->close();
-    QCOMPARE(f.count("msgbox"), 1);
-    QCOMPARE(f.modals.seen().last().title, "Save File Parameters");
+    QCOMPARE(f.grid(1).TextMatrix(1, kName), "Maximum speed");
+    QVERIFY(!f.view(2)->isVisibleTo(e));
 }
 
 void TestParamEditor::closeFlows_data() {
     QTest::addColumn<QList<int>>("buttons");
-    QTest::addColumn<QString>("saveAs"); // "" cancel, "same", "new"
+    QTest::addColumn<QString>("saveAs"); // "" cancel, "same", "new"; No: languages()
     columns<bool, bool>("sourceChanged", "newWritten");
-    row("No writes nothing", QList<int>{kNo}, "", false, false);
     row("Yes, dialog cancelled", QList<int>{kYes}, "", false, false);
     row("Yes onto the opened file", QList<int>{kYes}, "same", true, false);
     row("Yes under a new name", QList<int>{kYes}, "new", false, true);
@@ -162,14 +155,17 @@ void TestParamEditor::closeFlows() {
     const QByteArray before = EditorFixture::bytes(path);
     f.open(path);
     auto *e = f.editor();
-    EditorFixture::pressCell(e->MSFlexGrid1, 28, 1); // the last row before STATUS
+    EditorFixture::pressCell(f.view(1), 28, 1); // the last row before STATUS
     f.type("7\r");
-    QCOMPARE(e->grid1.TextMatrix(28, kRaw), "70"); // a 0.1 row
-    // What the toolbar save writes, for comparison.
+    QCOMPARE(f.grid(1).TextMatrix(28, kRaw), "70"); // a 0.1 row
+    // What the toolbar save writes, for comparison: the name typed without its extension, in
+    // the opened file's folder. The save leaves the file unsaved for the close.
     const QString reference = f.dir.filePath("reference.30d");
-    f.modals.choose(reference);
+    f.modals.choose("reference");
     f.click("btnSave");
-    QCOMPARE(e->salva->text(), "0");
+    QCOMPARE(f.modals.seen().last().filters, QStringList{"Parametri (*.30d)"});
+    QCOMPARE(f.text("destination"), reference);
+    QCOMPARE(f.text("salva"), "0");
 
     for (int b : buttons)
         f.press(b);
@@ -206,7 +202,7 @@ void TestParamEditor::openWhileOpen() {
     f.press(answer);
     f.open(answer == kYes ? saved : f.example("40"));
     QCOMPARE(f.count("msgbox"), 1);
-    QTEST(f.editor()->numrelease->text(), "release");
+    QTEST(f.text("numrelease"), "release");
     QCOMPARE(QFile::exists(saved), answer == kYes);
     QCOMPARE(f.modals.seen().last().kind, answer == kYes ? "save" : "open");
 }
@@ -220,8 +216,8 @@ void TestParamEditor::failedOpenSaysWhy() {
     const auto &shown = f.modals.seen().last();
     QCOMPARE(shown.kind, "msgbox");
     QVERIFY2(shown.text.contains("dataRel99eng.txt"), qPrintable(shown.text));
-    QCOMPARE(f.editor()->grid1.Rows(), 0);
-    QCOMPARE(f.editor()->openfile->text(), "0");
+    QCOMPARE(f.grid(1).Rows(), 0);
+    QCOMPARE(f.text("openfile"), "0");
     f.editor()->close(); // nothing open: nothing asked
     QCOMPARE(f.count("msgbox"), 2);
 }
@@ -232,38 +228,36 @@ void TestParamEditor::failedOpenSaysWhy() {
 void TestParamEditor::multiplierTenRows() {
     EditorFixture f;
     f.open(f.example("13"));
-    auto *e = f.editor();
     const int row = f.rowNamed(kI2t);
     QVERIFY(row > 0);
-    QCOMPARE(e->grid1.TextMatrix(row, 7), "10");
-    EditorFixture::pressCell(e->MSFlexGrid1, row, 1);
+    QCOMPARE(f.grid(1).TextMatrix(row, 7), "10");
+    EditorFixture::pressCell(f.view(1), row, 1);
     f.type("250000\r");
     QCOMPARE(f.modals.messages(), QStringList{"OUT of RANGE"});
     f.modals.choose("x10");
     f.click("btnSave");
     f.press(kNo);
     f.open(f.dir.filePath("x10.13d"));
-    QCOMPARE(e->source->text(), f.dir.filePath("x10.13d"));
-    QCOMPARE(e->grid1.TextMatrix(row, kShown), "99990");
-    QCOMPARE(e->grid1.TextMatrix(row, kRaw), "9999");
+    QCOMPARE(f.text("source"), f.dir.filePath("x10.13d"));
+    QCOMPARE(f.grid(1).TextMatrix(row, kShown), "99990");
+    QCOMPARE(f.grid(1).TextMatrix(row, kRaw), "9999");
 }
 
 void TestParamEditor::typingColours() {
     EditorFixture f;
     f.open(f.example("13"));
-    auto *e = f.editor();
     auto check = [&](int row, const QColor &back, const QColor &ink) {
-        const CellLook l = look(e->MSFlexGrid1, row, 1);
+        const CellLook l = look(f.view(1), row, 1);
         QVERIFY2(distance(l.back, back) <= 40, qPrintable("fill " + l.back.name()));
         QVERIFY2(distance(l.ink, ink) <= 40, qPrintable("text " + l.ink.name()));
     };
     // After the open the current cell is white with dark grey text.
-    check(e->grid1.Row(), QColor(255, 255, 255), QColor(64, 64, 64));
+    check(f.grid(1).Row(), QColor(255, 255, 255), QColor(64, 64, 64));
     // A current cell without colours of its own is not covered by a highlight either.
-    EditorFixture::pressCell(e->MSFlexGrid1, 1, 1);
+    EditorFixture::pressCell(f.view(1), 1, 1);
     check(1, QColor(255, 255, 255), QColor(0, 0, 0));
     const int row = f.rowNamed(kI2t);
-    EditorFixture::pressCell(e->MSFlexGrid1, row, 1);
+    EditorFixture::pressCell(f.view(1), row, 1);
     f.type("12");
     check(row, QColor(255, 31, 15), QColor(255, 255, 15)); // while typing
     f.type("\r");
@@ -275,7 +269,7 @@ void TestParamEditor::namesAndWidth() {
     f.state.CurrentLanguage = kItalian;
     f.open(f.example("10"));
     auto *e = f.editor();
-    FlexGridView *view = e->MSFlexGrid1;
+    FlexGridView *view = f.view(1);
     // Two names that differ only at their end: both whole, and in the tooltip.
     for (const QString name : {"Funzione ingresso 1", "Funzione ingresso 2"}) {
         const int row = f.rowNamed(name);
@@ -299,10 +293,10 @@ void TestParamEditor::namesAndWidth() {
     // The keyboard does not reach the hidden columns.
     const int row = f.rowNamed("Funzione ingresso 1");
     EditorFixture::pressCell(view, row, 2);
-    QCOMPARE(e->grid1.Col(), 1); // a press makes the value current
+    QCOMPARE(f.grid(1).Col(), 1); // a press makes the value current
     for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_End}) {
         QTest::keyClick(view, k);
-        QCOMPARE(e->grid1.Col(), 2);
+        QCOMPARE(f.grid(1).Col(), 2);
     }
     for (int c = kRaw; c < kParamColumns; ++c)
         QVERIFY(view->isColumnHidden(c));
@@ -311,24 +305,23 @@ void TestParamEditor::namesAndWidth() {
 void TestParamEditor::statusGridFollowsPress() {
     EditorFixture f;
     f.open(f.example("10"));
-    auto *e = f.editor();
-    QVERIFY(IsStatusName(e->grid1.TextMatrix(21, kName)));
-    EditorFixture::pressCell(e->MSFlexGrid1, 21, 1);
-    QVERIFY(e->MSFlexGrid2->isVisible());
-    QCOMPARE(e->grid1.TextMatrix(21, kShown), "5");
-    QCOMPARE(e->grid2.TextMatrix(1, kBitShown), "Yes"); // bit 0 of 5
-    EditorFixture::pressCell(e->MSFlexGrid2, 2, 1);     // bit 1 set
-    QCOMPARE(e->grid1.TextMatrix(21, kShown), "7");
-    QCOMPARE(e->grid1.TextMatrix(21, kRaw), "7");
-    QVERIFY(e->MSFlexGrid2->isVisible());
-    EditorFixture::pressCell(e->MSFlexGrid2, 2, 0); // a bit's name hides the grid
-    QVERIFY(e->MSFlexGrid2->isHidden());
-    EditorFixture::pressCell(e->MSFlexGrid1, 21, 1);
-    EditorFixture::pressCell(e->MSFlexGrid1, 21, 0); // the name
-    QVERIFY(e->MSFlexGrid2->isHidden());
-    EditorFixture::pressCell(e->MSFlexGrid1, 21, 1);
-    EditorFixture::pressCell(e->MSFlexGrid1, 3, 1); // another row's value
-    QVERIFY(e->MSFlexGrid2->isHidden());
+    QVERIFY(IsStatusName(f.grid(1).TextMatrix(21, kName)));
+    EditorFixture::pressCell(f.view(1), 21, 1);
+    QVERIFY(f.view(2)->isVisible());
+    QCOMPARE(f.grid(1).TextMatrix(21, kShown), "5");
+    QCOMPARE(f.grid(2).TextMatrix(1, kBitShown), "Yes"); // bit 0 of 5
+    EditorFixture::pressCell(f.view(2), 2, 1);           // bit 1 set
+    QCOMPARE(f.grid(1).TextMatrix(21, kShown), "7");
+    QCOMPARE(f.grid(1).TextMatrix(21, kRaw), "7");
+    QVERIFY(f.view(2)->isVisible());
+    EditorFixture::pressCell(f.view(2), 2, 0); // a bit's name hides the grid
+    QVERIFY(f.view(2)->isHidden());
+    EditorFixture::pressCell(f.view(1), 21, 1);
+    EditorFixture::pressCell(f.view(1), 21, 0); // the name
+    QVERIFY(f.view(2)->isHidden());
+    EditorFixture::pressCell(f.view(1), 21, 1);
+    EditorFixture::pressCell(f.view(1), 3, 1); // another row's value
+    QVERIFY(f.view(2)->isHidden());
 }
 
 void TestParamEditor::printShowsReport_data() {
@@ -341,35 +334,36 @@ void TestParamEditor::printShowsReport() {
     QFETCH(QString, code);
     QFETCH(bool, failedSave);
     QFETCH(QString, report);
+    // The report database as a read-only program folder leaves it: a copy among the user's data.
+    const QString db = ReportCopy();
+    QString error;
+    QVERIFY(CreateReportDatabase(ZR_DATA_DIR "/report/zr3500Rel131.sql", db, error));
     EditorFixture f;
     auto *e = f.editor();
     f.click("btnPrint"); // nothing open: nothing printed
-    QVERIFY(!e->lastReport);
+    QVERIFY(!e->findChild<QPrintPreviewDialog *>());
     const QString path = f.example(code);
     f.open(path);
     if (failedSave) {
         f.modals.choose("/proc/edited"); // a folder where no file can be created
         f.click("btnSave");
         QCOMPARE(f.count("msgbox"), 1);
-        QCOMPARE(e->destination->text(), "");
+        QCOMPARE(f.text("destination"), "");
     }
-    f.state.ReportDbConfigured = kTrue;
-    e->reportDbPath = f.dir.filePath(kReportDbName);
-    QString error;
-    QVERIFY(CreateReportDatabase(ZR_DATA_DIR "/report/zr3500Rel131.sql", e->reportDbPath, error));
     f.click("btnPrint");
-    QVERIFY(e->lastReport);
-    QCOMPARE(e->lastReport->objectName(), report);
-    QCOMPARE(e->lastReport->windowTitle(), path); // the file the printout belongs to
+    auto *dialog = e->findChild<QPrintPreviewDialog *>();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->objectName(), report);
+    QCOMPARE(dialog->windowTitle(), path); // the file the printout belongs to
     // Opened fitted to the page's width, where the lines can be read.
-    auto *preview = e->lastReport->findChild<QPrintPreviewWidget *>();
+    auto *preview = dialog->findChild<QPrintPreviewWidget *>();
     QVERIFY(preview);
     QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitToWidth);
     {
-        ReportConnection c(e->reportDbPath);
+        ReportConnection c(db);
         QTEST(int(c.records(LayoutFor(code.toInt()).table).size()), "records");
     }
-    QToolButton *pdf = EditorFixture::buttonOf(e->lastReport->findChild<QAction *>("exportPdf"));
+    QToolButton *pdf = EditorFixture::buttonOf(dialog->findChild<QAction *>("exportPdf"));
     QVERIFY(pdf);
     const QString pdfPath = f.dir.filePath("report.pdf");
     f.modals.choose(pdfPath);
@@ -378,12 +372,12 @@ void TestParamEditor::printShowsReport() {
 }
 
 void TestParamEditor::printWithoutDatabaseSaysWhy() {
-    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(ReportCopy());
     EditorFixture f;
     f.open(f.example("10"));
     f.shell.programDir = f.dir.filePath("empty-program-dir");
     f.click("btnPrint");
-    QVERIFY(!f.editor()->lastReport);
+    QVERIFY(!f.editor()->findChild<QPrintPreviewDialog *>());
     QCOMPARE(f.modals.seen().last().kind, "msgbox");
     QVERIFY(f.modals.seen().last().text.contains(kReportDbName));
     QCOMPARE(f.state.ReportDbConfigured, kTrue);

@@ -50,7 +50,6 @@ void TestParamReport::records_data() {
     QTest::addColumn<int>("layout");       // 0: the code's own
     QTest::addColumn<int>("tableRecords"); // records the table holds before printing
     columns<int, int, bool>("prints", "parameterRecords", "statusSection");
-    row("10", "10", 0, 21, 1, 21, true);
     row("13 on layout 10", "13", 0, 21, 1, 21, true);
     row("14", "14", 0, 22, 1, 22, true);
     row("printed three times, one status section", "30", 0, 29, 3, 29, true);

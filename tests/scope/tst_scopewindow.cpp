@@ -3,16 +3,14 @@
 // table, the trigger level and the acquisition's state, the hold, export, the line hand-over with
 // the front panel, and the controls' legibility.
 
+#include "child.h"
 #include "datatable.h"
-#include "frontwindow.h"
 #include "panelrig.h"
 #include "scopecontrols.h"
 #include "scopegraph.h"
 #include "scopescales.h"
 #include "scopewindow.h"
-#include "serialstatewindow.h"
 #include "simserialport.h"
-#include "toggleswitch.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -30,8 +28,45 @@
 using namespace zr;
 using namespace zr::shell;
 using namespace zr::scope;
+using zr::test::child;
 
 namespace {
+// The window's controls, found by their names.
+struct Controls {
+    QWidget *w;
+    ScopeGraph *CWGraph1() const { return child<ScopeGraph>(w, "CWGraph1"); }
+    ScopeKnob *Xscale() const { return child<ScopeKnob>(w, "Xscale"); }
+    ScopeKnob *Yscale() const { return child<ScopeKnob>(w, "Yscale"); }
+    ScopeKnob *CWKnob1() const { return child<ScopeKnob>(w, "CWKnob1"); }
+    ScopeKnob *CWKnob2() const { return child<ScopeKnob>(w, "CWKnob2"); }
+    ScopeSlide *CWSlide1() const { return child<ScopeSlide>(w, "CWSlide1"); }
+    ScopeSwitch *CWButton1() const { return child<ScopeSwitch>(w, "CWButton1"); }
+    ScopeSwitch *CWButton2() const { return child<ScopeSwitch>(w, "CWButton2"); }
+    ScopeSwitch *CWButton3() const { return child<ScopeSwitch>(w, "CWButton3"); }
+    ScopeSwitch *CWButton4() const { return child<ScopeSwitch>(w, "CWButton4"); }
+    QLineEdit *xvalore() const { return child<QLineEdit>(w, "xvalore"); }
+    QLineEdit *yvalore() const { return child<QLineEdit>(w, "yvalore"); }
+    QLineEdit *allposition() const { return child<QLineEdit>(w, "allposition"); }
+    QTableWidget *MSFlexGrid1() const { return child<QTableWidget>(w, "MSFlexGrid1"); }
+    QTimer *Timer1() const { return child<QTimer>(w, "Timer1"); }
+    QTimer *HoldTimer() const { return child<QTimer>(w, "HoldTimer"); }
+    QPushButton *ExportCsv() const { return child<QPushButton>(w, "ExportCsv"); }
+    QPushButton *ExportPng() const { return child<QPushButton>(w, "ExportPng"); }
+
+    QString cell(int row, int col) const {
+        const QTableWidgetItem *item = MSFlexGrid1()->item(row, col);
+        return item ? item->text() : QString();
+    }
+};
+
+// The front panel's controls the scope works with.
+struct Panel {
+    QWidget *w;
+    QPushButton *Command1() const { return child<QPushButton>(w, "Command1"); }
+    QTimer *Timer1() const { return child<QTimer>(w, "Timer1"); }
+    QLabel *PausedSign() const { return child<QLabel>(w, "PausedSign"); }
+};
+
 struct Rig : PanelRig {
     sim::SimSerialPort *scopePort = nullptr;
 
@@ -48,12 +83,8 @@ struct Rig : PanelRig {
     ScopeWindow *scope() { return shell.forms().formAs<ScopeWindow>(kScopeWindow); }
     // The front panel's Scope button: the scope opens and takes the line.
     ScopeWindow *openFromThePanel() {
-        QTest::mouseClick(openPanel()->Command1, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(openPanel(), "Command1"), Qt::LeftButton);
         return qobject_cast<ScopeWindow *>(shell.forms().find(kScopeWindow));
-    }
-    static QString cell(ScopeWindow *w, int row, int col) {
-        const QTableWidgetItem *item = w->MSFlexGrid1->item(row, col);
-        return item ? item->text() : QString();
     }
 };
 
@@ -75,8 +106,8 @@ void TurnTo(ScopeKnob *knob, int position) {
     Keys(knob, Qt::Key_Up, position - knob->minimum());
 }
 
-void ChooseMode(ScopeWindow *w, int mode) {
-    QTest::mouseClick(w->CWSlide1, Qt::LeftButton, {}, w->CWSlide1->slotCentre(mode).toPoint());
+void ChooseMode(const Controls &w, int mode) {
+    QTest::mouseClick(w.CWSlide1(), Qt::LeftButton, {}, w.CWSlide1()->slotCentre(mode).toPoint());
 }
 
 QPoint PixelOf(const ScopeGraph *g, double x, double y) {
@@ -120,30 +151,31 @@ void TestScopeWindow::loadState() {
     Rig rig;
     ScopeWindow *w = rig.scope();
     QVERIFY(w);
+    const Controls c{w};
     QCOMPARE(w->objectName(), QStringLiteral("ZR_LOADER_OSCILLO"));
     QCOMPARE(w->windowTitle(), QStringLiteral("ZR3500 Loader Scope"));
-    QCOMPARE(w->xvalore->text(), QStringLiteral(" 1 Sec "));
-    QCOMPARE(w->yvalore->text(), QStringLiteral("10 V"));
-    QCOMPARE(w->allposition->text(), QStringLiteral("0"));
-    QVERIFY(w->MSFlexGrid1->isHidden());
-    QCOMPARE(Rig::cell(w, 0, 5), QStringLiteral("Diff. X"));
-    QCOMPARE(w->CWGraph1->axisMaximum(ScopeGraph::XAxis), double(976.56f));
-    QCOMPARE(w->CWGraph1->axisCaption(ScopeGraph::XAxis), QStringLiteral("ms"));
-    QCOMPARE(w->CWGraph1->tickLabels(ScopeGraph::XAxis),
-             (QStringList{"0", "200", "400", "600", "800", "1000"}));
-    QCOMPARE(w->CWGraph1->axisCaption(ScopeGraph::YAxis2), QStringLiteral("Volt"));
-    QCOMPARE(w->CWButton1->value(), false);
-    QVERIFY(!w->CWButton2->isEnabled());
-    QVERIFY(w->Timer1->isActive());
-    QCOMPARE(w->Timer1->interval(), 5);
-    QCOMPARE(w->CWGraph1->statusText(), QStringLiteral("Rolling"));
+    QCOMPARE(c.xvalore()->text(), QStringLiteral(" 1 Sec "));
+    QCOMPARE(c.yvalore()->text(), QStringLiteral("10 V"));
+    QCOMPARE(c.allposition()->text(), QStringLiteral("0"));
+    QVERIFY(c.MSFlexGrid1()->isHidden());
+    QCOMPARE(c.cell(0, 5), QStringLiteral("Diff. X"));
+    QCOMPARE(c.CWGraph1()->axisMaximum(ScopeGraph::XAxis), double(976.56f));
+    QCOMPARE(c.CWGraph1()->axisCaption(ScopeGraph::XAxis), QStringLiteral("ms"));
+    QCOMPARE(c.CWGraph1()->tickLabels(ScopeGraph::XAxis),
+             (QStringList{"0", "200", "400", "600", "800", "1000"})); // samples shown as ms
+    QCOMPARE(c.CWGraph1()->axisCaption(ScopeGraph::YAxis2), QStringLiteral("Volt"));
+    QCOMPARE(c.CWButton1()->value(), false);
+    QVERIFY(!c.CWButton2()->isEnabled());
+    QVERIFY(c.Timer1()->isActive());
+    QCOMPARE(c.Timer1()->interval(), 5);
+    QCOMPARE(c.CWGraph1()->statusText(), QStringLiteral("Rolling"));
     // The read-outs show what the knobs chose; typing changes nothing.
-    for (QLineEdit *box : {w->xvalore, w->yvalore, w->allposition}) {
-        const QString before = box->text();
+    for (QLineEdit *box : {c.xvalore(), c.yvalore(), c.allposition()}) {
         QTest::keyClicks(box, QStringLiteral("12"));
         QTest::keyClick(box, Qt::Key_Backspace);
-        QCOMPARE(box->text(), before);
     }
+    QCOMPARE(c.xvalore()->text() + c.yvalore()->text() + c.allposition()->text(),
+             QStringLiteral(" 1 Sec 10 V0"));
 }
 
 void TestScopeWindow::axesFollowTheKnobs_data() {
@@ -158,19 +190,19 @@ void TestScopeWindow::axesFollowTheKnobs_data() {
 void TestScopeWindow::axesFollowTheKnobs() {
     QFETCH(int, range);
     QFETCH(int, steps);
-    Rig rig;
-    ScopeWindow *w = rig.scope();
-    TurnTo(w->Yscale, range);
-    Keys(w->CWKnob1, steps > 0 ? Qt::Key_Up : Qt::Key_Down, std::abs(steps));
     QFETCH(double, samplesMin);
     QFETCH(double, voltsMax);
-    QVERIFY(qAbs(w->CWGraph1->axisMinimum(ScopeGraph::YAxis1) - samplesMin) < 1e-3);
-    QVERIFY(qAbs(w->CWGraph1->axisMaximum(ScopeGraph::YAxis2) - voltsMax) < 1e-9);
-    QTEST(w->yvalore->text(), "yText");
-    QTEST(w->allposition->text(), "positionText");
+    Rig rig;
+    const Controls c{rig.scope()};
+    TurnTo(c.Yscale(), range);
+    Keys(c.CWKnob1(), steps > 0 ? Qt::Key_Up : Qt::Key_Down, std::abs(steps));
+    QVERIFY(qAbs(c.CWGraph1()->axisMinimum(ScopeGraph::YAxis1) - samplesMin) < 1e-3);
+    QVERIFY(qAbs(c.CWGraph1()->axisMaximum(ScopeGraph::YAxis2) - voltsMax) < 1e-9);
+    QTEST(c.yvalore()->text(), "yText");
+    QTEST(c.allposition()->text(), "positionText");
     // Each axis writes all its ticks in one number format.
     for (int axis : {ScopeGraph::XAxis, ScopeGraph::YAxis1, ScopeGraph::YAxis2}) {
-        const QStringList ticks = w->CWGraph1->tickLabels(axis);
+        const QStringList ticks = c.CWGraph1()->tickLabels(axis);
         for (const QString &t : ticks)
             QCOMPARE(Decimals(t), Decimals(ticks.first()));
     }
@@ -188,78 +220,74 @@ void TestScopeWindow::modeCapsTheTimeBase() {
     QFETCH(int, mode);
     QFETCH(int, asked);
     Rig rig;
-    ScopeWindow *w = rig.scope();
+    const Controls c{rig.scope()};
     // The time base first, then the mode; and the other way round.
-    TurnTo(w->Xscale, asked);
-    ChooseMode(w, mode);
-    QCOMPARE(w->CWSlide1->value(), mode);
-    QTEST(w->Xscale->position(), "position");
-    QTEST(w->xvalore->text(), "text");
-    TurnTo(w->Xscale, asked);
-    QTEST(w->Xscale->position(), "position");
-    QTEST(w->xvalore->text(), "text");
-    QCOMPARE(w->CWGraph1->axisMaximum(ScopeGraph::XAxis),
-             double(TimeBaseAt(w->Xscale->position()).value));
-    QTEST(w->CWGraph1->axisCaption(ScopeGraph::XAxis), "unit");
+    TurnTo(c.Xscale(), asked);
+    ChooseMode(c, mode);
+    QCOMPARE(c.CWSlide1()->value(), mode);
+    QTEST(c.Xscale()->position(), "position");
+    TurnTo(c.Xscale(), asked);
+    QTEST(c.Xscale()->position(), "position");
+    QTEST(c.xvalore()->text(), "text");
+    QCOMPARE(c.CWGraph1()->axisMaximum(ScopeGraph::XAxis),
+             double(TimeBaseAt(c.Xscale()->position()).value));
+    QTEST(c.CWGraph1()->axisCaption(ScopeGraph::XAxis), "unit");
 }
 
+// The readings' own texts are held by tst_scopescales; here the cursors' first places.
 void TestScopeWindow::cursorsFillTheTableAtOnce_data() {
     QTest::addColumn<int>("timeBase");
     QTest::addColumn<QStringList>("cells"); // as the cursors start, columns 1..7
     row("20 mS: X 5 and 10", 1,
         QStringList{" 5.12 ms", "-0.94 V", " 10.24 ms", " 0.85 V", " 5.12 ms", " 1.8 V",
                     " 195.31 Hz"});
-    row("1 S", 6,
-        QStringList{" 256.01 ms", "-0.94 V", " 512.03 ms", " 0.85 V", " 256.01 ms", " 1.8 V",
-                    " 3.9 Hz"});
-    row("5 S", 8,
+    row("5 S: the same places on the screen", 8,
         QStringList{" 1.28 s", "-0.94 V", " 2.56 s", " 0.85 V", " 1.28 s", " 1.8 V", " 0.78 Hz"});
 }
 
 void TestScopeWindow::cursorsFillTheTableAtOnce() {
     QFETCH(int, timeBase);
     Rig rig;
-    ScopeWindow *w = rig.scope();
+    const Controls c{rig.scope()};
     rig.host.show();
-    ChooseMode(w, kNoTrigg);
-    TurnTo(w->Xscale, timeBase);
-    QTest::mouseClick(w->CWButton2, Qt::LeftButton);
-    QVERIFY(!w->MSFlexGrid1->isHidden());
+    ChooseMode(c, kNoTrigg);
+    TurnTo(c.Xscale(), timeBase);
+    QTest::mouseClick(c.CWButton2(), Qt::LeftButton);
+    QVERIFY(!c.MSFlexGrid1()->isHidden());
     QStringList row;
-    for (int c = 1; c <= 7; ++c)
-        row << Rig::cell(w, 1, c);
+    for (int col = 1; col <= 7; ++col)
+        row << c.cell(1, col);
     QTEST(row, "cells");
     // Both cursors start inside the screen, clear of its edges.
-    const ScopeGraph *g = w->CWGraph1;
-    for (int c : {ScopeGraph::Cursor1, ScopeGraph::Cursor2}) {
-        const QPoint at = PixelOf(g, g->cursorX(c), g->cursorY(c));
-        QVERIFY(g->plotRect().adjusted(20, 20, -20, -20).contains(at));
-    }
+    const ScopeGraph *g = c.CWGraph1();
+    for (int k : {ScopeGraph::Cursor1, ScopeGraph::Cursor2})
+        QVERIFY(g->plotRect()
+                    .adjusted(20, 20, -20, -20)
+                    .contains(PixelOf(g, g->cursorX(k), g->cursorY(k))));
     // Every text fits its column.
-    const QFontMetrics fm(w->MSFlexGrid1->font());
+    const QFontMetrics fm(c.MSFlexGrid1()->font());
     for (int r = 0; r < 2; ++r)
-        for (int c = 0; c < w->MSFlexGrid1->columnCount(); ++c)
-            QVERIFY2(fm.horizontalAdvance(Rig::cell(w, r, c)) + 4 <= w->MSFlexGrid1->columnWidth(c),
-                     qPrintable(Rig::cell(w, r, c)));
+        for (int col = 0; col < c.MSFlexGrid1()->columnCount(); ++col)
+            QVERIFY2(fm.horizontalAdvance(c.cell(r, col)) + 4 <= c.MSFlexGrid1()->columnWidth(col),
+                     qPrintable(c.cell(r, col)));
     // Dragging Cursor-1 with the mouse to the top left corner of the plot.
     const QRect r = g->plotRect();
-    QTest::mousePress(w->CWGraph1, Qt::LeftButton, {},
+    QTest::mousePress(c.CWGraph1(), Qt::LeftButton, {},
                       PixelOf(g, g->cursorX(ScopeGraph::Cursor1), g->cursorY(ScopeGraph::Cursor1)));
-    QTest::mouseRelease(w->CWGraph1, Qt::LeftButton, {}, QPoint(r.left(), r.top()));
+    QTest::mouseRelease(c.CWGraph1(), Qt::LeftButton, {}, QPoint(r.left(), r.top()));
     QCOMPARE(g->cursorX(ScopeGraph::Cursor1), 0.0);
-    QCOMPARE(Rig::cell(w, 1, 1), QStringLiteral(" 0 ") + g->axisCaption(ScopeGraph::XAxis));
-    QCOMPARE(Rig::cell(w, 1, 2), QStringLiteral(" 11.42 V"));
-    QTest::mouseClick(w->CWButton2, Qt::LeftButton);
-    QVERIFY(w->MSFlexGrid1->isHidden());
-    QCOMPARE(Rig::cell(w, 1, 5), QString()); // emptied
+    QCOMPARE(c.cell(1, 1), QStringLiteral(" 0 ") + g->axisCaption(ScopeGraph::XAxis));
+    QCOMPARE(c.cell(1, 2), QStringLiteral(" 11.42 V"));
+    QTest::mouseClick(c.CWButton2(), Qt::LeftButton);
+    QVERIFY(c.MSFlexGrid1()->isHidden());
+    QCOMPARE(c.cell(1, 5), QString()); // emptied
     // Roll turns the measurement off, and a click does not turn it on there.
-    QTest::mouseClick(w->CWButton2, Qt::LeftButton);
-    ChooseMode(w, kRoll);
-    QVERIFY(!w->CWButton2->value() && !w->CWButton2->isEnabled());
+    QTest::mouseClick(c.CWButton2(), Qt::LeftButton);
+    ChooseMode(c, kRoll);
+    QVERIFY(!c.CWButton2()->value() && !c.CWButton2()->isEnabled());
     QVERIFY(!g->cursorVisible(ScopeGraph::Cursor1) && !g->cursorVisible(ScopeGraph::Cursor2));
-    QVERIFY(w->MSFlexGrid1->isHidden());
-    QTest::mouseClick(w->CWButton2, Qt::LeftButton);
-    QVERIFY(!g->cursorVisible(ScopeGraph::Cursor1) && w->MSFlexGrid1->isHidden());
+    QTest::mouseClick(c.CWButton2(), Qt::LeftButton);
+    QVERIFY(!g->cursorVisible(ScopeGraph::Cursor1) && c.MSFlexGrid1()->isHidden());
 }
 
 void TestScopeWindow::levelLineShowsTheLevelUsed_data() {
@@ -273,10 +301,10 @@ void TestScopeWindow::levelLineShowsTheLevelUsed_data() {
 void TestScopeWindow::levelLineShowsTheLevelUsed() {
     QFETCH(QString, how);
     Rig rig;
-    ScopeWindow *w = rig.scope();
-    QTest::mouseClick(w->CWButton3, Qt::LeftButton);
-    QVERIFY(w->CWGraph1->cursorVisible(ScopeGraph::Cursor3));
-    ScopeKnob *knob = w->CWKnob2;
+    const Controls c{rig.scope()};
+    QTest::mouseClick(c.CWButton3(), Qt::LeftButton);
+    QVERIFY(c.CWGraph1()->cursorVisible(ScopeGraph::Cursor3));
+    ScopeKnob *knob = c.CWKnob2();
     if (how == QLatin1String("mouse"))
         QTest::mouseClick(knob, Qt::LeftButton, {}, knob->markPoint(60).toPoint());
     else if (how == QLatin1String("wheel"))
@@ -287,47 +315,48 @@ void TestScopeWindow::levelLineShowsTheLevelUsed() {
         Keys(knob, Qt::Key_PageUp, 1);
     QVERIFY(knob->value() > 0);
     const double used = knob->value() + 127; // what the trigger search compares with
-    QCOMPARE(w->CWGraph1->cursorY(ScopeGraph::Cursor3), used);
+    QCOMPARE(c.CWGraph1()->cursorY(ScopeGraph::Cursor3), used);
     // Dragging the line sets the knob, in whole sample units.
-    const QRect r = w->CWGraph1->plotRect();
-    const QPoint on = PixelOf(w->CWGraph1, 0, used);
-    QTest::mousePress(w->CWGraph1, Qt::LeftButton, {}, QPoint(r.center().x(), on.y()));
-    QTest::mouseRelease(w->CWGraph1, Qt::LeftButton, {}, QPoint(r.center().x(), r.top() + 40));
-    QCOMPARE(w->CWGraph1->cursorY(ScopeGraph::Cursor3), knob->value() + 127);
+    const QRect r = c.CWGraph1()->plotRect();
+    const QPoint on = PixelOf(c.CWGraph1(), 0, used);
+    QTest::mousePress(c.CWGraph1(), Qt::LeftButton, {}, QPoint(r.center().x(), on.y()));
+    QTest::mouseRelease(c.CWGraph1(), Qt::LeftButton, {}, QPoint(r.center().x(), r.top() + 40));
+    QCOMPARE(c.CWGraph1()->cursorY(ScopeGraph::Cursor3), knob->value() + 127);
     QVERIFY(knob->value() > used - 127);
     // And turning the knob again moves the line again.
     Keys(knob, Qt::Key_Down, 3);
-    QCOMPARE(w->CWGraph1->cursorY(ScopeGraph::Cursor3), knob->value() + 127);
+    QCOMPARE(c.CWGraph1()->cursorY(ScopeGraph::Cursor3), knob->value() + 127);
 }
 
 void TestScopeWindow::acquisitionStateAndEdgeMarker() {
     Rig rig;
     ScopeWindow *w = rig.openFromThePanel();
     QVERIFY(w);
-    QVERIFY(!w->CWGraph1->triggerMarkerShown()); // Roll uses no level
-    TurnTo(w->Xscale, 1);
-    ChooseMode(w, kNorm);
-    QVERIFY(w->CWGraph1->triggerMarkerShown());
+    const Controls c{w};
+    QVERIFY(!c.CWGraph1()->triggerMarkerShown()); // Roll uses no level
+    TurnTo(c.Xscale(), 1);
+    ChooseMode(c, kNorm);
+    QVERIFY(c.CWGraph1()->triggerMarkerShown());
     // The step response crosses this level: triggered.
-    QTest::keyClick(w->CWKnob2, Qt::Key_Home);
-    Keys(w->CWKnob2, Qt::Key_PageUp, 5);
-    Keys(w->CWKnob2, Qt::Key_Up, 13);
-    QCOMPARE(w->CWKnob2->value(), 13.0);
-    QCOMPARE(w->CWGraph1->triggerLevelSide(), ScopeGraph::LevelInside);
-    QTRY_COMPARE(w->CWGraph1->statusText(), QStringLiteral("Triggered"));
+    QTest::keyClick(c.CWKnob2(), Qt::Key_Home);
+    Keys(c.CWKnob2(), Qt::Key_PageUp, 5);
+    Keys(c.CWKnob2(), Qt::Key_Up, 13);
+    QCOMPARE(c.CWKnob2()->value(), 13.0);
+    QCOMPARE(c.CWGraph1()->triggerLevelSide(), ScopeGraph::LevelInside);
+    QTRY_COMPARE(c.CWGraph1()->statusText(), QStringLiteral("Triggered"));
     // A level the signal never reaches, above the screen: the marker sits on the top edge, and
     // after a while the scope says it waits. The search goes on inside the tick until the user
     // holds.
-    QTest::keyClick(w->CWKnob2, Qt::Key_End);
-    QCOMPARE(w->CWGraph1->triggerLevelSide(), ScopeGraph::LevelAbove);
-    QCOMPARE(w->CWGraph1->triggerMarkerRect().top(), double(w->CWGraph1->plotRect().top()));
+    QTest::keyClick(c.CWKnob2(), Qt::Key_End);
+    QCOMPARE(c.CWGraph1()->triggerLevelSide(), ScopeGraph::LevelAbove);
+    QCOMPARE(c.CWGraph1()->triggerMarkerRect().top(), double(c.CWGraph1()->plotRect().top()));
     QTimer user;
-    QObject::connect(&user, &QTimer::timeout, w, [w] {
-        if (w->CWGraph1->statusText() == QLatin1String("Waiting for trigger"))
-            QTest::mouseClick(w->CWButton1, Qt::LeftButton); // hold
+    QObject::connect(&user, &QTimer::timeout, w, [&c] {
+        if (c.CWGraph1()->statusText() == QLatin1String("Waiting for trigger"))
+            QTest::mouseClick(c.CWButton1(), Qt::LeftButton); // hold
     });
     user.start(20);
-    QTRY_COMPARE(w->CWGraph1->statusText(), QStringLiteral("Hold"));
+    QTRY_COMPARE(c.CWGraph1()->statusText(), QStringLiteral("Hold"));
     user.stop();
     rig.shell.forms().unload(kScopeWindow);
 }
@@ -337,112 +366,109 @@ void TestScopeWindow::holdReadsAndDropsTheStream() {
     rig.drive.scopeStream().setPeriod(std::chrono::microseconds(20));
     ScopeWindow *w = rig.openFromThePanel();
     QVERIFY(w);
-    QTRY_VERIFY(w->CWGraph1->trace().size() > 0);
-    QTest::mouseClick(w->CWButton1, Qt::LeftButton); // hold ("Save")
-    QVERIFY(w->CWButton1->value());
-    QVERIFY(!w->Timer1->isActive());
+    const Controls c{w};
+    QTRY_VERIFY(c.CWGraph1()->trace().size() > 0);
+    QTest::mouseClick(c.CWButton1(), Qt::LeftButton); // hold ("Save")
+    QVERIFY(c.CWButton1()->value());
+    QVERIFY(!c.Timer1()->isActive());
     QVERIFY(rig.scopePort->IsOpen()); // the line stays with the scope
-    const QByteArray shown = w->CWGraph1->trace().samples();
+    const QByteArray shown = c.CWGraph1()->trace().samples();
     const qint64 taken = rig.drive.scopeStream().sent();
     // Many seconds of the drive's stream arrive while the picture is held: they are read from
     // the port and dropped, and the picture stays as it was.
-    QSignalSpy drains(w->HoldTimer, &QTimer::timeout);
+    QSignalSpy drains(c.HoldTimer(), &QTimer::timeout);
     QTRY_VERIFY(rig.drive.scopeStream().sent() > taken + 20 * 977 && drains.count() >= 3);
-    QCOMPARE(w->CWGraph1->trace().samples(), shown);
-    QTest::keyClick(w->CWButton1, Qt::Key_Space); // run
-    QVERIFY(w->Timer1->isActive());
-    QVERIFY(!w->HoldTimer->isActive());
+    QCOMPARE(c.CWGraph1()->trace().samples(), shown);
+    QTest::keyClick(c.CWButton1(), Qt::Key_Space); // run
+    QVERIFY(c.Timer1()->isActive());
+    QVERIFY(!c.HoldTimer()->isActive());
     // "Acquire": held while pressed, runs again when let go.
-    QTest::mouseClick(w->CWButton1, Qt::LeftButton);
-    QTest::mousePress(w->CWButton4, Qt::LeftButton);
-    QVERIFY(w->CWButton1->value());
-    QTest::mouseRelease(w->CWButton4, Qt::LeftButton);
-    QVERIFY(!w->CWButton1->value());
-    QVERIFY(w->Timer1->isActive());
+    QTest::mouseClick(c.CWButton1(), Qt::LeftButton);
+    QTest::mousePress(c.CWButton4(), Qt::LeftButton);
+    QVERIFY(c.CWButton1()->value());
+    QTest::mouseRelease(c.CWButton4(), Qt::LeftButton);
+    QVERIFY(!c.CWButton1()->value());
+    QVERIFY(c.Timer1()->isActive());
     rig.shell.forms().unload(kScopeWindow);
 }
 
 void TestScopeWindow::exportKeepsWhatWasOnScreen() {
     Rig rig;
-    ScopeWindow *w = rig.scope();
-    w->CWGraph1->chart(QByteArray("\x80\x81", 2));
+    const Controls c{rig.scope()};
+    c.CWGraph1()->chart(QByteArray("\x80\x81", 2));
     QTemporaryDir dir;
-    const QString csv = dir.filePath(QStringLiteral("trace.csv"));
     // The acquisition goes on while the dialog is open: the file holds the screen of the press.
     rig.modals.then([&](QWidget *dialog) {
-        w->CWGraph1->chart(QByteArray("\x01\x02\x03", 3));
+        c.CWGraph1()->chart(QByteArray("\x01\x02\x03", 3));
         // The name typed without an extension, then Save.
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
             ->setText(dir.filePath(QStringLiteral("trace")));
         QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save),
                           Qt::LeftButton);
     });
-    QTest::mouseClick(w->ExportCsv, Qt::LeftButton);
-    QFile f(csv);
+    QTest::mouseClick(c.ExportCsv(), Qt::LeftButton);
+    QFile f(dir.filePath(QStringLiteral("trace.csv")));
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray lines = f.readAll();
     QCOMPARE(lines.count('\n'), 3);
     QVERIFY(lines.contains("1.024,129,"));
     rig.modals.choose(dir.filePath(QStringLiteral("picture")));
-    QTest::mouseClick(w->ExportPng, Qt::LeftButton);
+    QTest::mouseClick(c.ExportPng(), Qt::LeftButton);
     QCOMPARE(rig.modals.seen().last().suffix, QStringLiteral("png"));
-    QImage image(dir.filePath(QStringLiteral("picture.png")));
-    QCOMPARE(image.size(), w->CWGraph1->size());
+    QCOMPARE(QImage(dir.filePath(QStringLiteral("picture.png"))).size(), c.CWGraph1()->size());
     // A target that cannot be written is reported.
     rig.modals.choose(dir.filePath(QStringLiteral("missing/trace.csv")));
-    QTest::mouseClick(w->ExportCsv, Qt::LeftButton);
+    QTest::mouseClick(c.ExportCsv(), Qt::LeftButton);
     QCOMPARE(rig.modals.seen().last().kind, QStringLiteral("msgbox"));
     QVERIFY(rig.modals.seen().last().text.startsWith(QStringLiteral("Cannot write")));
 }
 
 void TestScopeWindow::scopeButtonHandsTheLineOver() {
     Rig rig;
-    front::FrontWindow *front = rig.openPanel();
-    QVERIFY(front->Timer1->isActive());
-    QVERIFY(front->PausedSign->isHidden());
+    const Panel front{rig.openPanel()};
+    QVERIFY(front.Timer1()->isActive());
+    QVERIFY(front.PausedSign()->isHidden());
     ScopeWindow *w = rig.openFromThePanel();
     QVERIFY(w);
-    QVERIFY(!front->Command1->isEnabled());
-    QVERIFY(!front->Timer1->isActive());
-    QVERIFY(!front->PausedSign->isHidden()); // the display says why it stands still
-    QCOMPARE(front->PausedSign->text(), QStringLiteral("Paused: the scope has the line"));
+    const Controls c{w};
+    QVERIFY(!front.Command1()->isEnabled());
+    QVERIFY(!front.Timer1()->isActive());
+    QVERIFY(!front.PausedSign()->isHidden()); // the display says why it stands still
+    QCOMPARE(front.PausedSign()->text(), QStringLiteral("Paused: the scope has the line"));
     QVERIFY(!rig.port.IsOpen());
     QVERIFY(rig.scopePort->IsOpen());
     QVERIFY(rig.drive.scopeStream().running());
-    QTRY_VERIFY(w->CWGraph1->trace().size() > 0);
+    QTRY_VERIFY(c.CWGraph1()->trace().size() > 0);
     // A key of the front panel stops the scope first and gives the line back.
-    QWidget *plus = front->GlossSphere1.at(1);
-    QTest::mousePress(plus, Qt::LeftButton, {}, plus->rect().center());
-    QTest::mouseRelease(plus, Qt::LeftButton, {}, plus->rect().center());
+    auto *plus = child<QWidget>(rig.shell.forms().find(kFrontWindow), "GlossSphere1_1");
+    QTest::mouseClick(plus, Qt::LeftButton, {}, plus->rect().center());
     QVERIFY(!rig.scopePort->IsOpen());
     QVERIFY(rig.port.IsOpen());
-    QVERIFY(w->CWButton1->value()); // holding
-    QCOMPARE(w->CWGraph1->statusText(), QStringLiteral("Hold"));
-    QVERIFY(front->Timer1->isActive());
-    QVERIFY(front->PausedSign->isHidden());
+    QVERIFY(c.CWButton1()->value()); // holding
+    QCOMPARE(c.CWGraph1()->statusText(), QStringLiteral("Hold"));
+    QVERIFY(front.Timer1()->isActive());
+    QVERIFY(front.PausedSign()->isHidden());
     // Run again takes the line back; closing the scope returns it.
-    QTest::mouseClick(w->CWButton1, Qt::LeftButton);
+    QTest::mouseClick(c.CWButton1(), Qt::LeftButton);
     QVERIFY(rig.scopePort->IsOpen());
     QVERIFY(!rig.port.IsOpen());
     w->close(); // the window's frame
     QVERIFY(!rig.shell.forms().isLoaded(kScopeWindow));
     QVERIFY(rig.port.IsOpen());
     QVERIFY(!rig.drive.scopeStream().running());
-    QVERIFY(front->Command1->isEnabled());
-    QVERIFY(front->Timer1->isActive());
+    QVERIFY(front.Command1()->isEnabled());
+    QVERIFY(front.Timer1()->isActive());
 }
 
 void TestScopeWindow::leavingThePanelGivesTheLineBackFirst() {
     Rig rig;
-    ScopeWindow *w = rig.openFromThePanel();
-    QVERIFY(w);
+    QVERIFY(rig.openFromThePanel());
     QVERIFY(!rig.port.IsOpen());
     // "Com Setting" while the scope runs: the panel unloads, the link is switched on.
     rig.shell.showPage(kPageLink);
     QVERIFY(!rig.shell.forms().isLoaded(kScopeWindow));
     QVERIFY(!rig.drive.scopeStream().running());
-    auto *link = rig.shell.forms().formAs<SerialStateWindow>(kLinkWindow);
-    QVERIFY(link->CWButton1->Value());
+    QVERIFY(rig.shell.link().linkEnabled());
     QCOMPARE(rig.state.CommResult, LinkResult::NoError);
     QVERIFY(rig.toolbar.isButtonEnabled(ToolbarButton::Front)); // the panel can be opened again
 }
@@ -450,12 +476,12 @@ void TestScopeWindow::leavingThePanelGivesTheLineBackFirst() {
 void TestScopeWindow::noSamplesGivesTheLineBack() {
     Rig rig;
     rig.drive.scopeStream().setPeriod(std::chrono::hours(1)); // the drive never sends
-    front::FrontWindow *front = rig.openPanel();
-    QTest::mouseClick(front->Command1, Qt::LeftButton);
+    const Panel front{rig.openPanel()};
+    QTest::mouseClick(front.Command1(), Qt::LeftButton);
     QVERIFY(!rig.shell.forms().isLoaded(kScopeWindow));
-    QVERIFY(front->Command1->isEnabled());
-    QVERIFY(front->Timer1->isActive());
-    QVERIFY(front->PausedSign->isHidden());
+    QVERIFY(front.Command1()->isEnabled());
+    QVERIFY(front.Timer1()->isActive());
+    QVERIFY(front.PausedSign()->isHidden());
     QVERIFY(rig.port.IsOpen());
     QCOMPARE(rig.modals.messages().value(0),
              QStringLiteral("The drive sent no samples: the scope has been closed."));
@@ -464,6 +490,7 @@ void TestScopeWindow::noSamplesGivesTheLineBack() {
 void TestScopeWindow::controlsAreLegibleAndQtDriven() {
     Rig rig;
     ScopeWindow *w = rig.scope();
+    const Controls c{w};
     for (ScopeKnob *knob : w->findChildren<ScopeKnob *>()) {
         const QList<QRectF> labels = knob->labelRects();
         QVERIFY(!labels.isEmpty());
@@ -478,19 +505,18 @@ void TestScopeWindow::controlsAreLegibleAndQtDriven() {
         }
     }
     for (ScopeSwitch *s : w->findChildren<ScopeSwitch *>()) {
-        QVERIFY(qobject_cast<QAbstractButton *>(s));
         QVERIFY2(s->sizeHint().width() <= s->width(), qPrintable(s->objectName()));
         QVERIFY(s->textRect().left() > 2 && s->textRect().right() < s->width() - 2);
     }
     // The wheel moves a time base knob one position a notch, both ways.
-    const int p = w->Xscale->position();
-    Wheel(w->Xscale, 1);
-    QCOMPARE(w->Xscale->position(), p + 1);
-    QCOMPARE(w->xvalore->text(), QString::fromLatin1(TimeBaseAt(p + 1).text));
-    Wheel(w->Xscale, -2);
-    QCOMPARE(w->Xscale->position(), p - 1);
-    Wheel(w->CWSlide1, 1);
-    QCOMPARE(w->CWSlide1->value(), int(kNoTrigg));
+    const int p = c.Xscale()->position();
+    Wheel(c.Xscale(), 1);
+    QCOMPARE(c.Xscale()->position(), p + 1);
+    QCOMPARE(c.xvalore()->text(), QString::fromLatin1(TimeBaseAt(p + 1).text));
+    Wheel(c.Xscale(), -2);
+    QCOMPARE(c.Xscale()->position(), p - 1);
+    Wheel(c.CWSlide1(), 1);
+    QCOMPARE(c.CWSlide1()->value(), int(kNoTrigg));
 }
 
 // A rolling long screen keeps the columns it has summed; the picture must be the one a fresh
