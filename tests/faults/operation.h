@@ -6,6 +6,7 @@
 #include "faultrig.h"
 
 #include "captions.h"
+#include "child.h"
 #include "dialogs.h"
 #include "loaderroutine.h"
 #include "panelpoll.h"
@@ -170,8 +171,8 @@ public:
         case Op::Program:
             return outcomeText(DownloadProgram(link, rig.path(QStringLiteral("prog.hex")), view));
         case Op::LinkPoll:
-            linkPage->Timer1_Timer();
-            return linkPage->Stato->text();
+            host->link().pollTick();
+            return zr::test::child<QLineEdit>(linkPage, "Stato")->text();
         case Op::PanelPoll:
             panel = front::RunPanelTick(*rig.port, 1, panelState, state.CommResult);
             return ResultText(state.CommResult);

@@ -242,9 +242,10 @@ void TestFaultMatrix::cell() {
     switch (kind) {
     case Op::LinkPoll:
         QCOMPARE(o.state.LinkOk, shell::Flag(success));
-        QCOMPARE(o.linkPage->SOFTREL->text(),
+        QCOMPARE(zr::test::child<QLabel>(o.linkPage, "SOFTREL")->text(),
                  success ? QStringLiteral("1.700") : QStringLiteral("X"));
-        QCOMPARE(o.linkPage->numcom->text(), success ? QStringLiteral("1") : QStringLiteral("2"));
+        QCOMPARE(zr::test::child<QLabel>(o.linkPage, "numcom")->text(),
+                 success ? QStringLiteral("1") : QStringLiteral("2"));
         break;
     case Op::PanelPoll:
         QCOMPARE(o.panel.linkOk, success);

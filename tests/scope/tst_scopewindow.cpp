@@ -3,6 +3,7 @@
 // table, the trigger level and the acquisition's state, the hold, export, the line hand-over with
 // the front panel, and the controls' legibility.
 
+#include "child.h"
 #include "datatable.h"
 #include "frontwindow.h"
 #include "panelrig.h"
@@ -442,7 +443,7 @@ void TestScopeWindow::leavingThePanelGivesTheLineBackFirst() {
     QVERIFY(!rig.shell.forms().isLoaded(kScopeWindow));
     QVERIFY(!rig.drive.scopeStream().running());
     auto *link = rig.shell.forms().formAs<SerialStateWindow>(kLinkWindow);
-    QVERIFY(link->CWButton1->Value());
+    QVERIFY(zr::test::child<ToggleSwitch>(link, "CWButton1")->Value());
     QCOMPARE(rig.state.CommResult, LinkResult::NoError);
     QVERIFY(rig.toolbar.isButtonEnabled(ToolbarButton::Front)); // the panel can be opened again
 }
