@@ -79,15 +79,16 @@ void TestLanguageWindow::makerFrameFits() {
 }
 
 void TestLanguageWindow::sphere_data() {
-    columns<QString, int, QString, QString>("sphere", "lang", "helpFile", "frame5");
+    columns<QString, int, QString, QString, QString>("sphere", "lang", "helpFile", "frame5",
+                                                     "frame1");
     QTest::addColumn<QString>("label"); // the label beside the sphere
     QTest::addColumn<QString>("yes");   // Qt's own button text afterwards
     row("first sphere: Italian", "GlossSphere1", 0, "helpRel131ita.qch", "Stato comunicazione",
-        "Italiano", QString::fromUtf8("Sì"));
+        "Numero drive:", "Italiano", QString::fromUtf8("Sì"));
     row("second sphere: French, not English", "GlossSphere2", 2, "helpRel131fra.qch",
-        "Communication Serie", "Francais", "Oui");
+        "Communication Serie", "Addresse drive", "Francais", "Oui");
     row("third sphere: English", "GlossSphere3", 1, "helpRel131eng.qch", "Communication Error",
-        "English", "Yes");
+        "Address drive:", "English", "Yes");
 }
 
 void TestLanguageWindow::sphere() {
@@ -117,6 +118,7 @@ void TestLanguageWindow::sphere() {
     // The link page, created after the choice, speaks the chosen language.
     f.main()->Form_Activate();
     QTEST(child<QGroupBox>(f.link(), "Frame5")->title(), "frame5");
+    QTEST(child<QGroupBox>(f.link(), "Frame1")->title(), "frame1");
     QTEST(yesButtonText(), "yes");
     LoadQtTranslations(kEnglish);
 }

@@ -23,8 +23,7 @@ class TestSerialState : public QObject {
     Q_OBJECT
 
 private slots:
-    void loadAppliesLanguage_data();
-    void loadAppliesLanguage();
+    void load();
     void huntCyclesPortsWithoutDrive();
     void huntSettlesOnDrivePort_data();
     void huntSettlesOnDrivePort();
@@ -94,21 +93,11 @@ double textContrast(const QImage &image) {
 
 } // namespace
 
-void TestSerialState::loadAppliesLanguage_data() {
-    columns<int, QString, QString>("lang", "frame5", "frame1");
-    row("before any choice: Italian", 0, "Stato comunicazione", "Numero drive:");
-    row("English", 1, "Communication Error", "Address drive:");
-    row("French", 2, "Communication Serie", "Addresse drive");
-}
-
-void TestSerialState::loadAppliesLanguage() {
-    QFETCH(int, lang);
+// The captions in each language come with the language window's choice (tst_languagewindow).
+void TestSerialState::load() {
     ShellFixture f;
-    f.state.CurrentLanguage = qint16(lang);
     f.state.DriveAddress = 3;
     LinkPage p{f};
-    QTEST(child<QGroupBox>(p.w, "Frame5")->title(), "frame5");
-    QTEST(child<QGroupBox>(p.w, "Frame1")->title(), "frame1");
     QCOMPARE(p.stato(), QStringLiteral(" "));
     QCOMPARE(child<QComboBox>(p.w, "Combo1")->currentText(), QStringLiteral("3"));
     QCOMPARE(p.poll()->interval(), 200);

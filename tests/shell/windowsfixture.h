@@ -79,10 +79,4 @@ struct WindowsFixture : SimShell {
             main()->setButtonEnabled(zr::shell::ToolbarButton(i),
                                      pattern.at(i) == QLatin1Char('1'));
     }
-    void setPortsPresent(bool present) {
-        for (int n = 1; n <= 4; ++n)
-            port.setPortPresent(n, present);
-        if (!present)
-            port.Close();
-    }
 };

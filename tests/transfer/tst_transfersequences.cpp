@@ -111,7 +111,6 @@ private Q_SLOTS:
     void cleanup();
     void downloadParametersFrameByFrame();
     void uploadGivesBackTheDownloadedBytes();
-    void programDownload_data();
     void programDownload();
     void parameterFileForms_data();
     void parameterFileForms();
@@ -185,14 +184,10 @@ void TestTransferSequences::uploadGivesBackTheDownloadedBytes() {
     QVERIFY(view_.pollEnabled);
 }
 
-void TestTransferSequences::programDownload_data() {
-    flagRows("separators", "pairs only", "blanks and line ends between pairs");
-}
-
+// Pairs only; blanks and line ends between pairs go out in fileCutWhileTheProgramGoesOut.
 void TestTransferSequences::programDownload() {
-    QFETCH(bool, separators);
     drive_->setStatus(0);
-    QVERIFY(writeFile(path("prog.hex"), programFile(separators)));
+    QVERIFY(writeFile(path("prog.hex"), programFile(false)));
     QCOMPARE(DownloadProgram(link(), path("prog.hex"), view_), TransferOutcome::Done);
     const auto &f = port_->frames;
     QCOMPARE(f.size(), 10241);
