@@ -20,8 +20,6 @@
 
 using namespace zr::shell;
 
-Q_DECLARE_METATYPE(MainFrame)
-
 namespace {
 
 // A working window that records its handlers in a shared log.
@@ -57,8 +55,6 @@ private slots:
     void registryLoadsOnFirstUseAndUnloads();
     void registryGiveUpWhileLoading();
 
-    void placement_data();
-    void placement();
     void switcher_data();
     void switcher();
     void switcherNestedCallEndsOnLinkPage();
@@ -180,22 +176,6 @@ void TestShellCore::registryGiveUpWhileLoading() {
     QVERIFY(!r.form(kFrontWindow));
     QVERIFY(!r.isLoaded(kFrontWindow));
     QCOMPARE(e.log, (QStringList{"ZR_LOADER_FRONT:load", "ZR_LOADER_FRONT:unload"}));
-}
-
-void TestShellCore::placement_data() {
-    columns<MainFrame, QSizeF, QPointF>("main", "window", "leftTop");
-    row("below the toolbar", MainFrame{0, 0, 7200, 6315, 555}, QSizeF(3000, 2000),
-        QPointF(2100, 2435));
-    row("main window moved", MainFrame{1500, 300, 7200, 6315, 555}, QSizeF(3000, 2000),
-        QPointF(3600, 2735));
-    row("window wider than main", MainFrame{0, 0, 7200, 6315, 555}, QSizeF(9000, 6315),
-        QPointF(-900, 277.5));
-}
-
-void TestShellCore::placement() {
-    QFETCH(MainFrame, main);
-    QFETCH(QSizeF, window);
-    QTEST(PlacementInMain(main, float(window.width()), float(window.height())), "leftTop");
 }
 
 void TestShellCore::switcher_data() {
