@@ -14,6 +14,8 @@ public:
     explicit AboutWindow(Shell &shell, QWidget *parent = nullptr);
 
     void Form_Load() override;
+
+private:
     void Command1_Click();
 
     QPushButton *Command1 = nullptr;

@@ -35,20 +35,18 @@ public:
     void Form_Load() override;
     void ApplyLanguage(int lang) override;
 
+private:
     // Shows a page of the help file (a qthelp: address).
     void showPage(const QUrl &url);
-    // The help engine, once the file is open; nullptr when it could not be opened.
-    QHelpEngine *engine() const { return engine_; }
+    void showFirstPage();
 
     QTabWidget *tabs = nullptr;
     QLineEdit *indexFilter = nullptr;
     HelpBrowser *browser = nullptr;
 
-private:
-    void showFirstPage();
-
     QSplitter *splitter_ = nullptr;
     QTemporaryDir collectionDir_;
+    // The help engine, once the file is open; nullptr when it could not be opened.
     QHelpEngine *engine_ = nullptr;
 };
 

@@ -19,11 +19,7 @@ public:
     void Form_Load() override;
     void ApplyLanguage(int lang) override;
 
-    QGroupBox *Frame2 = nullptr;
-    QLabel *LINGUA[3] = {};
-    QLabel *anmAVI = nullptr;
-
-public slots:
+private slots:
     void GlossSphere1_Click() { choose(kItalianSphere); }
     void GlossSphere2_Click() { choose(kFrenchSphere); }
     void GlossSphere3_Click() { choose(kEnglishSphere); }
@@ -31,6 +27,10 @@ public slots:
 private:
     enum Sphere { kItalianSphere, kFrenchSphere, kEnglishSphere };
     void choose(Sphere sphere);
+
+    QGroupBox *Frame2 = nullptr;
+    QLabel *LINGUA[3] = {};
+    QLabel *anmAVI = nullptr;
     QMovie *clip_ = nullptr;
 };
 

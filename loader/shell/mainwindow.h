@@ -23,22 +23,20 @@ public:
     void Form_Activate() override;
     void Form_Unload() override;
 
-    // Runs the toolbar's click handler for the button with this key ("btnDown" ...).
-    void tbrFile_ButtonClick(const QString &key);
-
     void setButtonEnabled(ToolbarButton button, bool on) override;
     bool isButtonEnabled(ToolbarButton button) const override;
-
-    QToolBar *tbrFile = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
 
 private:
+    // The toolbar's click handler for the button with this key ("btnDown" ...).
+    void tbrFile_ButtonClick(const QString &key);
     void switchPage(Page page);
     QAction *action(ToolbarButton button) const;
 
+    QToolBar *tbrFile = nullptr;
     QList<QAction *> buttons_; // in the order of ToolbarButton
 };
 

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QTimer>
 
 namespace zr::shell {
 
@@ -106,8 +105,6 @@ SerialStateWindow::SerialStateWindow(Shell &shell, QWidget *parent)
 
     for (QGroupBox *g : {Frame1, Frame2, Frame3, Frame5})
         g->setFont(QFont(QStringLiteral("Arial"), 9));
-
-    Timer1 = shell_.link().pollTimer();
 }
 
 void SerialStateWindow::ApplyLanguage(int lang) {
@@ -138,14 +135,6 @@ void SerialStateWindow::Combo1_Click() {
 
 void SerialStateWindow::Form_Unload() {
     shell_.link().pageUnloaded();
-}
-
-void SerialStateWindow::callstatus() {
-    shell_.link().callstatus();
-}
-
-void SerialStateWindow::Timer1_Timer() {
-    shell_.link().pollTick();
 }
 
 void SerialStateWindow::showLink() {

@@ -10,7 +10,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 namespace zr::shell {
 
@@ -26,14 +25,13 @@ public:
     void Form_Unload() override;
     void ApplyLanguage(int lang) override;
 
-    // Two reads of the status word (the link's own).
-    void callstatus();
-    // One tick of the poll (the link's own).
-    void Timer1_Timer();
+private:
+    void Combo1_Click();
+    // Shows the link's state: switch, status and its colour, release, port and the hint.
+    void showLink();
+    void showHint(const QString &text);
 
     ToggleSwitch *CWButton1 = nullptr;
-    // The link's poll timer, shown here: it runs while this page is there and the link is on.
-    QTimer *Timer1 = nullptr;
     QComboBox *Combo1 = nullptr;
     QLabel *numcom = nullptr;
     QLabel *SOFTREL = nullptr;
@@ -44,12 +42,6 @@ public:
     QGroupBox *Frame5 = nullptr;
     // Why the port did not open, or a slow USB adapter; empty otherwise.
     QLabel *linkHint = nullptr;
-
-private:
-    void Combo1_Click();
-    // Shows the link's state: switch, status and its colour, release, port and the hint.
-    void showLink();
-    void showHint(const QString &text);
 };
 
 } // namespace zr::shell

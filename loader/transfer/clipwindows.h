@@ -18,10 +18,9 @@ public:
     ClipWindow(shell::Shell &shell, const QString &name, QWidget *parent = nullptr);
     void Form_Load() override;
 
+private:
     QLabel *Picture1 = nullptr;
     QLabel *anmAVI = nullptr;
-
-private:
     QMovie *clip_ = nullptr;
 };
 

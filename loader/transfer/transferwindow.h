@@ -38,11 +38,41 @@ public:
     void Form_Unload() override;
     void ApplyLanguage(int lang) override;
 
+    // TransferView
+    void setPollEnabled(bool on) override;
+    void startUploadAnimation() override { StartUploadAnimation(); }
+    void startDownloadAnimation() override { StartDownloadAnimation(); }
+    void stopAnimation() override;
+    void setLabel(const QString &text, bool visible) override;
+    void setProgressRange(int min, int max) override;
+    void setProgressValue(int value) override;
+    void setProgressVisible(bool visible) override;
+    void hidePictures() override;
+    void unloadUploadClip() override;
+    void unloadDownloadClip() override;
+    void letEventsRun() override;
+    void finished(bool upload) override;
+    void showFileProblem(const FileProblem &problem) override;
+    void showNotConfirmed(bool program) override;
+    void ShowCommError(int language) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
     void tempo_Timer();
     void download_Click();
     void upload_Click();
     void Command1_Click();
     void opzione_KeyPress(int keyAscii);
+    void StartDownloadAnimation();
+    void StartUploadAnimation();
+    TransferOutcome runSequence(TransferOutcome (*sequence)(const TransferLink &, const QString &,
+                                                            TransferView &),
+                                const QString &file);
+    void playClip();
+    void setRunning(bool on);
+    void showPendingMessages();
 
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame4 = nullptr;
@@ -64,39 +94,6 @@ public:
     QTimer *tempo = nullptr;
     // Shown while a transfer runs: clicks and keys wait until it ends.
     QLabel *runningNote = nullptr;
-
-    // TransferView
-    void setPollEnabled(bool on) override;
-    void startUploadAnimation() override { StartUploadAnimation(); }
-    void startDownloadAnimation() override { StartDownloadAnimation(); }
-    void stopAnimation() override;
-    void setLabel(const QString &text, bool visible) override;
-    void setProgressRange(int min, int max) override;
-    void setProgressValue(int value) override;
-    void setProgressVisible(bool visible) override;
-    void hidePictures() override;
-    void unloadUploadClip() override;
-    void unloadDownloadClip() override;
-    void letEventsRun() override;
-    void finished(bool upload) override;
-    void showFileProblem(const FileProblem &problem) override;
-    void showNotConfirmed(bool program) override;
-    void ShowCommError(int language) override;
-
-    void StartDownloadAnimation();
-    void StartUploadAnimation();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    TransferOutcome runSequence(TransferOutcome (*sequence)(const TransferLink &, const QString &,
-                                                            TransferView &),
-                                const QString &file);
-    void playClip();
-    void setRunning(bool on);
-
-    void showPendingMessages();
 
     QMovie *clip_ = nullptr;
     bool running_ = false;

@@ -5,6 +5,7 @@
 #include "smalldisk.h"
 #include "transferfiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,7 +53,8 @@ void TestCliTransfer::transfers_data() {
         "The drive did not confirm the end of the parameter download");
 }
 
-// The old file survives an upload onto a disk without room, and the command fails.
+// The old file survives an upload onto a disk without room, byte for byte and with no scrap
+// beside it, and the command fails saying why.
 void TestCliTransfer::uploadOntoAFullDisk() {
     QTemporaryDir dir;
     SmallDisk disk(dir.filePath(QStringLiteral("small")), 8);
@@ -67,6 +69,8 @@ void TestCliTransfer::uploadOntoAFullDisk() {
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), old);
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("small"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("T.10d")});
 }
 
 void TestCliTransfer::transfers() {

@@ -1,13 +1,13 @@
 // The whole loader, window by window as a technician meets them, against zr3500-sim on a
 // pseudo-terminal mapped to port 1.
 
+#include "child.h"
 #include "datatable.h"
 #include "form.h"
 #include "helpwindow.h"
 #include "loaderprogram.h"
 #include "mainwindow.h"
 #include "programs.h"
-#include "serialstatewindow.h"
 #include "toggleswitch.h"
 
 #include <QGroupBox>
@@ -17,6 +17,7 @@
 #include <QTest>
 
 using namespace zr::shell;
+using zr::test::child;
 
 class TestLoaderEndToEnd : public QObject {
     Q_OBJECT
@@ -58,8 +59,7 @@ void TestLoaderEndToEnd::englishLinkOnFindsTheDrive() {
         Form *language = program.start();
         QVERIFY(language);
         QVERIFY(QTest::qWaitForWindowExposed(language));
-        auto *english = language->findChild<QWidget *>(QStringLiteral("GlossSphere3"));
-        QVERIFY(english);
+        auto *english = child<QWidget>(language, "GlossSphere3");
         QTest::mouseClick(english, Qt::LeftButton, {}, english->rect().center());
 
         QCOMPARE(program.state().CurrentLanguage, qint16(kEnglish));
@@ -69,15 +69,17 @@ void TestLoaderEndToEnd::englishLinkOnFindsTheDrive() {
         main->activateWindow();
         QTRY_VERIFY(shell.forms().isLoaded(kLinkWindow)); // shown by the main window's activation
         QVERIFY(!shell.forms().isLoaded(kLanguageWindow));
-        auto *page = qobject_cast<SerialStateWindow *>(shell.forms().find(kLinkWindow));
+        Form *page = shell.forms().find(kLinkWindow);
         QVERIFY(page->isVisible());
-        QCOMPARE(page->Frame5->title(), QStringLiteral("Communication Error"));
+        QCOMPARE(child<QGroupBox>(page, "Frame5")->title(), QStringLiteral("Communication Error"));
 
-        QTest::mouseClick(page->CWButton1, Qt::LeftButton);
-        QVERIFY(page->CWButton1->Value());
-        QTRY_COMPARE_WITH_TIMEOUT(page->Stato->text(), QStringLiteral("No error"), 20000);
-        QCOMPARE(page->SOFTREL->text(), QStringLiteral("1.700"));
-        QCOMPARE(page->numcom->text(), QStringLiteral("1"));
+        auto *toggle = child<ToggleSwitch>(page, "CWButton1");
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QVERIFY(toggle->Value());
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>(page, "Stato")->text(),
+                                  QStringLiteral("No error"), 20000);
+        QCOMPARE(child<QLabel>(page, "SOFTREL")->text(), QStringLiteral("1.700"));
+        QCOMPARE(child<QLabel>(page, "numcom")->text(), QStringLiteral("1"));
         QVERIFY(main->isButtonEnabled(ToolbarButton::Com));
         QVERIFY(main->isButtonEnabled(ToolbarButton::Down));
 

@@ -1,6 +1,7 @@
 // The link settings page on the in-process simulated drive: the port hunt, the release shown,
 // the on/off switch and the toolbar rules.
 
+#include "child.h"
 #include "datatable.h"
 #include "shellfixture.h"
 #include "toggleswitch.h"
@@ -16,153 +17,106 @@
 #include <cmath>
 
 using namespace zr::shell;
+using zr::test::child;
 
 class TestSerialState : public QObject {
     Q_OBJECT
 
 private slots:
-    void loadAppliesLanguage_data();
-    void loadAppliesLanguage();
+    void load();
     void huntCyclesPortsWithoutDrive();
+    void huntSettlesOnDrivePort_data();
     void huntSettlesOnDrivePort();
-    void release_data();
-    void release();
     void switchOn_data();
     void switchOn();
     void transferDoneReevaluatesOnStatoChange();
     void unloadStopsPoll();
     void switchedOffWhileTheLinkWaits_data();
     void switchedOffWhileTheLinkWaits();
-    void hintSaysWhyInTheUsersLanguage_data();
-    void hintSaysWhyInTheUsersLanguage();
 };
 
 namespace {
 
-// The page as the user sees it, and a click on its switch.
-SerialStateWindow *shownLink(ShellFixture &f) {
+// The page as the user sees it, through its named controls.
+struct LinkPage {
+    ShellFixture &f;
     SerialStateWindow *w = f.link();
-    w->resize(w->size());
-    w->show();
-    return w;
-}
 
-void clickSwitch(SerialStateWindow *w) {
-    QTest::mouseClick(w->CWButton1, Qt::LeftButton);
-}
+    QString text(const char *label) const { return child<QLabel>(w, label)->text(); }
+    QString stato() const { return child<QLineEdit>(w, "Stato")->text(); }
+    QColor statoColour() const {
+        return child<QLineEdit>(w, "Stato")->palette().color(QPalette::Text);
+    }
+    ToggleSwitch *toggle() const { return child<ToggleSwitch>(w, "CWButton1"); }
+    void clickSwitch() const { QTest::mouseClick(toggle(), Qt::LeftButton); }
+    // The link's poll timer, which the page shows while it runs.
+    QTimer *poll() const { return child<QTimer>(&f.shell.link(), "Timer1"); }
+    void tick(int times = 1) const {
+        for (int i = 0; i < times; ++i)
+            QMetaObject::invokeMethod(poll(), "timeout");
+    }
+    // Ticks until the drive answers, at most once round the ports.
+    void hunt() const {
+        for (int i = 0; i < 4 && stato() != QLatin1String("No error"); ++i)
+            tick();
+    }
+    LinkPage &shown() {
+        w->show();
+        return *this;
+    }
+};
 
-// WCAG contrast ratio of two colours.
-double contrast(const QColor &a, const QColor &b) {
-    const auto lum = [](const QColor &c) {
+// WCAG contrast between the most common colour of an image (its ground) and the colour farthest
+// from it in luminance (its text).
+double textContrast(const QImage &image) {
+    const auto lum = [](QRgb rgb) {
+        const QColor c(rgb);
         const auto lin = [](double v) {
             return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
         };
         return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
     };
-    const double la = lum(a);
-    const double lb = lum(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// The contrast between the most common colour of an image (its ground) and the colour farthest
-// from it (its text).
-double textContrast(const QImage &image) {
     QHash<QRgb, int> counts;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             ++counts[image.pixel(x, y)];
-    QRgb ground = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > most) {
-            most = it.value();
-            ground = it.key();
-        }
+    const double ground =
+        lum((*std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+                return a.second < b.second;
+            })).first);
     double best = 1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        best = std::max(best, contrast(QColor(ground), QColor(it.key())));
+    for (QRgb c : counts.keys())
+        best =
+            std::max(best, (std::max(ground, lum(c)) + 0.05) / (std::min(ground, lum(c)) + 0.05));
     return best;
 }
 
 } // namespace
 
-void TestSerialState::loadAppliesLanguage_data() {
-    columns<int, QString, QString>("lang", "frame5", "frame1");
-    row("before any choice: Italian", 0, "Stato comunicazione", "Numero drive:");
-    row("English", 1, "Communication Error", "Address drive:");
-    row("French", 2, "Communication Serie", "Addresse drive");
-}
-
-void TestSerialState::loadAppliesLanguage() {
-    QFETCH(int, lang);
+// The captions in each language come with the language window's choice (tst_languagewindow).
+void TestSerialState::load() {
     ShellFixture f;
-    f.state.CurrentLanguage = qint16(lang);
     f.state.DriveAddress = 3;
-    SerialStateWindow *w = f.link();
-    QTEST(w->Frame5->title(), "frame5");
-    QTEST(w->Frame1->title(), "frame1");
-    QCOMPARE(w->Stato->text(), QStringLiteral(" "));
-    QCOMPARE(w->Combo1->currentText(), QStringLiteral("3"));
-    QCOMPARE(w->Combo1->count(), 62);
-    QCOMPARE(w->CWButton1->toolTip(), QStringLiteral("Disable"));
-    QCOMPARE(w->Timer1->interval(), 200);
-    QVERIFY(!w->Timer1->isActive());
+    LinkPage p{f};
+    QCOMPARE(p.stato(), QStringLiteral(" "));
+    QCOMPARE(child<QComboBox>(p.w, "Combo1")->currentText(), QStringLiteral("3"));
+    QCOMPARE(p.poll()->interval(), 200);
+    QVERIFY(!p.poll()->isActive());
 }
 
 void TestSerialState::huntCyclesPortsWithoutDrive() {
     ShellFixture f;
     for (int n = 1; n <= 4; ++n)
         f.port.setPortPresent(n, false);
-    SerialStateWindow *w = f.link();
+    LinkPage p{f};
     QStringList seen;
     for (int i = 0; i < 5; ++i) {
-        w->Timer1_Timer();
-        seen << w->numcom->text();
-        QCOMPARE(w->SOFTREL->text(), QStringLiteral("X"));
+        p.tick();
+        seen << p.text("numcom");
+        QCOMPARE(p.text("SOFTREL"), QStringLiteral("X"));
         QCOMPARE(f.state.LinkOk, kFalse);
     }
     QCOMPARE(seen, (QStringList{"2", "3", "4", "1", "2"}));
-    QVERIFY(w->linkHint->text().contains(QLatin1String("non esiste")));
-}
-
-void TestSerialState::huntSettlesOnDrivePort() {
-    ShellFixture f;
-    f.port.setPortPresent(1, false);
-    f.port.setDrivePort(2);
-    f.state.DriveAddress = 1;
-    SerialStateWindow *w = f.link();
-    w->Timer1_Timer(); // port 1 absent
-    QCOMPARE(w->numcom->text(), QStringLiteral("2"));
-    QCOMPARE(w->Stato->palette().color(QPalette::Text), QColor(255, 1, 0));
-    for (int i = 0; i < 3; ++i) {
-        w->Timer1_Timer();
-        QCOMPARE(w->numcom->text(), QStringLiteral("2"));
-        QCOMPARE(w->Stato->text(), QStringLiteral("No error"));
-        QCOMPARE(f.state.LinkOk, kTrue);
-    }
-    QCOMPARE(w->Stato->palette().color(QPalette::Text), QColor(0, 255, 1));
-    QCOMPARE(w->SOFTREL->text(), QStringLiteral("1.700"));
-    QCOMPARE(f.state.DriveRelease, qint16(1700));
-    QCOMPARE(f.port.GetPortNumber(), 2);
-    QVERIFY(f.port.IsOpen());
-}
-
-void TestSerialState::release_data() {
-    columns<int, QString, qint16>("word", "shown", "release");
-    row("1700", 1700, "1.700", qint16(1700));
-    row("0xFFFF reads -1", 0xFFFF, "-.1", qint16(-1));
-    row("single digit", 7, "7.", qint16(7));
-}
-
-void TestSerialState::release() {
-    QFETCH(int, word);
-    ShellFixture f;
-    f.drive.setRelease(word);
-    f.state.DriveAddress = 1;
-    SerialStateWindow *w = f.link();
-    w->Timer1_Timer();
-    QTEST(w->SOFTREL->text(), "shown");
-    QTEST(f.state.DriveRelease, "release");
 }
 
 void TestSerialState::switchOn_data() {
@@ -177,12 +131,12 @@ void TestSerialState::switchOn() {
     ShellFixture f;
     f.drive.setStatus(quint16(status));
     f.state.DriveAddress = 1;
-    SerialStateWindow *w = shownLink(f);
-    w->Timer1_Timer(); // opens the port on the drive
-    clickSwitch(w);
+    LinkPage p = LinkPage{f}.shown();
+    p.tick(); // opens the port on the drive
+    p.clickSwitch();
     QTEST(f.toolbar.pattern(), "buttons");
-    QVERIFY(w->Timer1->isActive());
-    QCOMPARE(w->CWButton1->toolTip(), QStringLiteral("Enable"));
+    QVERIFY(p.poll()->isActive());
+    QCOMPARE(p.toggle()->toolTip(), QStringLiteral("Enable"));
     QCOMPARE(f.state.LinkEnabledSaved, kTrue);
     QCOMPARE(f.state.StatusFlag14, status & 0x4000);
 }
@@ -191,31 +145,29 @@ void TestSerialState::transferDoneReevaluatesOnStatoChange() {
     ShellFixture f;
     f.drive.setStatus(0x4000);
     f.state.DriveAddress = 1;
-    SerialStateWindow *w = f.link();
-    w->Timer1_Timer();
-    QTest::mouseClick(w->CWButton1, Qt::LeftButton);
+    LinkPage p{f};
+    p.tick();
+    p.clickSwitch();
     f.toolbar.enabled.fill(false);
     f.state.DriveAddress = 2; // nobody answers: the status turns to a timeout
-    w->Timer1_Timer();
-    QCOMPARE(w->Stato->text(), QStringLiteral("Timeout error"));
+    p.tick();
+    QCOMPARE(p.stato(), QStringLiteral("Timeout error"));
     QCOMPARE(f.toolbar.pattern(), QStringLiteral("000")); // no TransferDone: toolbar untouched
     f.state.TransferDone = kTrue;
     f.state.DriveAddress = 1;
-    for (int i = 0; i < 4 && w->Stato->text() != QLatin1String("No error"); ++i)
-        w->Timer1_Timer();
+    p.hunt();
     QCOMPARE(f.toolbar.pattern(), QStringLiteral("111"));
 }
 
 void TestSerialState::unloadStopsPoll() {
     ShellFixture f;
     f.state.DriveAddress = 1;
-    SerialStateWindow *w = f.link();
-    w->Timer1_Timer();
-    QTest::mouseClick(w->CWButton1, Qt::LeftButton);
+    LinkPage p{f};
+    p.tick();
+    p.clickSwitch();
     f.state.TransferDone = kTrue;
-    QTimer *t = w->Timer1;
     f.shell.forms().unload(kLinkWindow);
-    QVERIFY(!t->isActive());
+    QVERIFY(!p.poll()->isActive());
     QCOMPARE(f.state.TransferDone, kFalse);
 }
 
@@ -233,59 +185,73 @@ void TestSerialState::switchedOffWhileTheLinkWaits() {
     ShellFixture f;
     f.drive.setStatus(0x4000);
     f.state.DriveAddress = 1;
-    SerialStateWindow *w = shownLink(f);
-    w->Timer1_Timer();
+    LinkPage p = LinkPage{f}.shown();
+    p.tick();
     if (when == "after") {
-        clickSwitch(w);
+        p.clickSwitch();
         QCOMPARE(f.toolbar.pattern(), QStringLiteral("111"));
-        clickSwitch(w);
+        p.clickSwitch();
     } else if (when == "tick") {
-        clickSwitch(w); // on
-        QTimer::singleShot(0, w, [w] { clickSwitch(w); });
-        w->Timer1_Timer();
+        p.clickSwitch(); // on
+        QTimer::singleShot(0, p.w, [p] { p.clickSwitch(); });
+        p.tick();
     } else {
-        QTimer::singleShot(0, w, [w] { clickSwitch(w); });
-        clickSwitch(w); // on; the second click arrives while it reads the status
+        QTimer::singleShot(0, p.w, [p] { p.clickSwitch(); });
+        p.clickSwitch(); // on; the second click arrives while it reads the status
     }
-    QCOMPARE(w->CWButton1->Value(), false);
+    QCOMPARE(p.toggle()->Value(), false);
     QCOMPARE(f.state.LinkOk, kFalse);
     QCOMPARE(f.state.LinkEnabledSaved, kFalse);
     QCOMPARE(f.toolbar.pattern(), QStringLiteral("000"));
-    QVERIFY(!w->Timer1->isActive());
-    QCOMPARE(w->Stato->text(), QStringLiteral(" "));
-    QCOMPARE(w->SOFTREL->text(), QStringLiteral("0"));
-    QCOMPARE(w->numcom->text(), QStringLiteral("0"));
-    QCOMPARE(w->CWButton1->toolTip(), QStringLiteral("Disable"));
+    QVERIFY(!p.poll()->isActive());
+    QCOMPARE(p.stato(), QStringLiteral(" "));
+    QCOMPARE(p.text("SOFTREL"), QStringLiteral("0"));
+    QCOMPARE(p.text("numcom"), QStringLiteral("0"));
+    QCOMPARE(p.toggle()->toolTip(), QStringLiteral("Disable"));
 }
 
-void TestSerialState::hintSaysWhyInTheUsersLanguage_data() {
-    QTest::addColumn<int>("lang");
-    QTest::addColumn<QString>("port1"); // "missing", "busy", "denied"
-    QTest::addColumn<QString>("says");
+// Port 1 fails and the drive hangs on port 2: the hint says why in the user's language until
+// the hunt finds the drive.
+void TestSerialState::huntSettlesOnDrivePort_data() {
+    columns<int, QString, QString>("lang", "port1", "says"); // port1: missing, busy, denied
     row("missing, Italian", 0, "missing", "non esiste");
     row("busy, English", 1, "busy", "in use by another program");
     row("denied, French", 2, "denied", "groupe dialout");
     row("denied, Italian", 0, "denied", "gruppo dialout");
 }
 
-void TestSerialState::hintSaysWhyInTheUsersLanguage() {
+void TestSerialState::huntSettlesOnDrivePort() {
     QFETCH(int, lang);
     QFETCH(QString, port1);
     QFETCH(QString, says);
     ShellFixture f;
     f.state.CurrentLanguage = qint16(lang);
+    f.state.DriveAddress = 1;
     f.port.setPortPresent(1, port1 != "missing");
     f.port.setPortBusy(1, port1 == "busy");
     f.port.setPortDenied(1, port1 == "denied");
     f.port.setDrivePort(2);
-    SerialStateWindow *w = shownLink(f);
-    w->Timer1_Timer(); // port 1 fails
-    QVERIFY2(w->linkHint->text().contains(says), qPrintable(w->linkHint->text()));
-    QVERIFY(w->linkHint->isVisible());
-    const QImage shot = w->grab(w->linkHint->geometry()).toImage();
-    QVERIFY2(textContrast(shot) >= 7.0, qPrintable(QString::number(textContrast(shot))));
-    w->Timer1_Timer(); // the drive answers on port 2: nothing to explain
-    QVERIFY(w->linkHint->isHidden());
+    LinkPage p = LinkPage{f}.shown();
+    p.tick(); // port 1 fails
+    QCOMPARE(p.text("numcom"), QStringLiteral("2"));
+    QCOMPARE(p.statoColour(), QColor(255, 1, 0));
+    QLabel *hint = child<QLabel>(p.w, "linkHint");
+    QVERIFY2(hint->text().contains(says), qPrintable(hint->text()));
+    QVERIFY(hint->isVisible());
+    const double contrast = textContrast(p.w->grab(hint->geometry()).toImage());
+    QVERIFY2(contrast >= 7.0, qPrintable(QString::number(contrast)));
+    for (int i = 0; i < 3; ++i) {
+        p.tick();
+        QCOMPARE(p.text("numcom"), QStringLiteral("2"));
+        QCOMPARE(p.stato(), QStringLiteral("No error"));
+        QCOMPARE(f.state.LinkOk, kTrue);
+    }
+    QVERIFY(hint->isHidden()); // the drive answers: nothing to explain
+    QCOMPARE(p.statoColour(), QColor(0, 255, 1));
+    QCOMPARE(p.text("SOFTREL"), QStringLiteral("1.700"));
+    QCOMPARE(f.state.DriveRelease, qint16(1700));
+    QCOMPARE(f.port.GetPortNumber(), 2);
+    QVERIFY(f.port.IsOpen());
 }
 
 QTEST_MAIN(TestSerialState)

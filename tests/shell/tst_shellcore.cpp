@@ -1,6 +1,5 @@
-// Caption table, file dialog filters, the forms registry and the page switcher.
+// File dialogs, fonts, the forms registry and the page switcher.
 
-#include "captions.h"
 #include "datatable.h"
 #include "dialogs.h"
 #include "form.h"
@@ -20,8 +19,6 @@
 #include <QTest>
 
 using namespace zr::shell;
-
-Q_DECLARE_METATYPE(MainFrame)
 
 namespace {
 
@@ -50,44 +47,18 @@ class TestShellCore : public QObject {
     Q_OBJECT
 
 private slots:
-    void captionBeforeAnyChoice();
-    void fileDialogFilter_data();
-    void fileDialogFilter();
     void fontsResolveToReadableFaces_data();
     void fontsResolveToReadableFaces();
     void fileDialogsListAndName_data();
     void fileDialogsListAndName();
 
-    void registryLoadsOnFirstUse();
-    void registryUnloadRunsHandlerAndDestroys();
+    void registryLoadsOnFirstUseAndUnloads();
     void registryGiveUpWhileLoading();
 
-    void placement_data();
-    void placement();
     void switcher_data();
     void switcher();
     void switcherNestedCallEndsOnLinkPage();
 };
-
-void TestShellCore::captionBeforeAnyChoice() {
-    LoaderRoutine st;
-    FillCaptionTable(st.Captions);
-    QCOMPARE(st.CurrentLanguage, qint16(kItalian)); // Italian until the user chooses
-    QCOMPARE(st.caption(st.Captions.capLanguage), QStringLiteral("Lingua"));
-}
-
-void TestShellCore::fileDialogFilter_data() {
-    columns<QString, QString>("pipe", "qt");
-    row("one pair", "Text (*.txt)|*.txt", "Text (*.txt)");
-    row("bare description", "Hex file|*.hex", "Hex file (*.hex)");
-    row("two pairs", "Parameter (*.17d)|*.17d|All|*.*", "Parameter (*.17d);;All (*.*)");
-    row("several patterns", "Files|*.a;*.b", "Files (*.a *.b)");
-}
-
-void TestShellCore::fileDialogFilter() {
-    QFETCH(QString, pipe);
-    QTEST(FileDialogFilter(pipe), "qt");
-}
 
 void TestShellCore::fontsResolveToReadableFaces_data() {
     columns<QString, QStringList>("named", "readable");
@@ -144,6 +115,10 @@ void TestShellCore::fileDialogsListAndName() {
     QCOMPARE(run(), dir.filePath(chosen));
 }
 
+// The pages and clips of the main window, each a window that records its handlers.
+const QStringList kPagesAndClips{kLinkWindow,  kTransferWindow, kFrontWindow,
+                                 kAboutWindow, kUploadClip,     kDownloadClip};
+
 struct Env {
     LoaderRoutine st;
     QtDialogs dlg;
@@ -156,49 +131,36 @@ struct Env {
         host.resize(480, 421); // 7200 x 6315 twips
         shell.forms().setPageHost(&host);
         shell.mainFrame = [] { return MainFrame{0, 0, 7200, 6315, 555}; };
-        for (const QString &n :
-             {kLinkWindow, kTransferWindow, kFrontWindow, kAboutWindow, kUploadClip, kDownloadClip})
-            add(n);
-    }
-    LogForm *add(const QString &name) {
-        shell.forms().registerForm(
-            name, [this, name](QWidget *p) { return new LogForm(shell, name, log, p); }, true);
-        return nullptr;
+        for (const QString &n : kPagesAndClips)
+            shell.forms().registerForm(
+                n, [this, n](QWidget *p) { return new LogForm(shell, n, log, p); }, true);
     }
     QStringList loaded() {
         QStringList l;
-        for (const QString &n :
-             {kLinkWindow, kTransferWindow, kFrontWindow, kAboutWindow, kUploadClip, kDownloadClip})
+        for (const QString &n : kPagesAndClips)
             if (shell.forms().isLoaded(n))
                 l << n;
         return l;
     }
 };
 
-void TestShellCore::registryLoadsOnFirstUse() {
+void TestShellCore::registryLoadsOnFirstUseAndUnloads() {
     Env e;
     FormsRegistry &r = e.shell.forms();
     QVERIFY(!r.isLoaded(kAboutWindow));
-    Form *a = r.form(kAboutWindow);
+    QPointer<Form> a = r.form(kAboutWindow);
     QVERIFY(a);
-    QCOMPARE(r.form(kAboutWindow), a);
-    QCOMPARE(r.loads(kAboutWindow), 1);
+    QCOMPARE(r.form(kAboutWindow), a.data());
     QCOMPARE(a->parentWidget(), &e.host);
     QVERIFY(!r.form(QStringLiteral("ZR_LOADER_NOSUCH")));
     r.unload(QStringLiteral("ZR_LOADER_NOSUCH")); // no effect
-    QCOMPARE(e.log, QStringList{"ZR_LOADER_INFO:load"});
-}
-
-void TestShellCore::registryUnloadRunsHandlerAndDestroys() {
-    Env e;
-    FormsRegistry &r = e.shell.forms();
-    QPointer<Form> a = r.form(kAboutWindow);
     r.unload(kAboutWindow);
     QVERIFY(!r.isLoaded(kAboutWindow));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(a.isNull());
     r.unload(kAboutWindow); // unloading twice: nothing more
     QVERIFY(r.form(kAboutWindow));
+    QCOMPARE(r.loads(kAboutWindow), 2);
     QCOMPARE(e.log,
              (QStringList{"ZR_LOADER_INFO:load", "ZR_LOADER_INFO:unload", "ZR_LOADER_INFO:load"}));
 }
@@ -214,22 +176,6 @@ void TestShellCore::registryGiveUpWhileLoading() {
     QVERIFY(!r.form(kFrontWindow));
     QVERIFY(!r.isLoaded(kFrontWindow));
     QCOMPARE(e.log, (QStringList{"ZR_LOADER_FRONT:load", "ZR_LOADER_FRONT:unload"}));
-}
-
-void TestShellCore::placement_data() {
-    columns<MainFrame, QSizeF, QPointF>("main", "window", "leftTop");
-    row("below the toolbar", MainFrame{0, 0, 7200, 6315, 555}, QSizeF(3000, 2000),
-        QPointF(2100, 2435));
-    row("main window moved", MainFrame{1500, 300, 7200, 6315, 555}, QSizeF(3000, 2000),
-        QPointF(3600, 2735));
-    row("window wider than main", MainFrame{0, 0, 7200, 6315, 555}, QSizeF(9000, 6315),
-        QPointF(-900, 277.5));
-}
-
-void TestShellCore::placement() {
-    QFETCH(MainFrame, main);
-    QFETCH(QSizeF, window);
-    QTEST(PlacementInMain(main, float(window.width()), float(window.height())), "leftTop");
 }
 
 void TestShellCore::switcher_data() {

@@ -1,7 +1,7 @@
 // The transfer page through its named controls, on the in-process simulated drive.
 
+#include "child.h"
 #include "datatable.h"
-#include "pageswitcher.h"
 #include "shellfixture.h"
 #include "toggleswitch.h"
 #include "transferfiles.h"
@@ -23,12 +23,14 @@
 
 using namespace zr;
 using namespace zr::shell;
+using zr::test::child;
 using zr::transfer::TransferWindow;
 
 namespace {
 
 struct TransferFixture : ShellFixture {
     int ends = 0;
+    TransferWindow *w = nullptr;
     TransferFixture() {
         shell.endProgram = [this] { ++ends; };
         transfer::RegisterTransferWindows(shell);
@@ -37,9 +39,8 @@ struct TransferFixture : ShellFixture {
         port.Open();
     }
     TransferWindow *page() {
-        state.CurrentPage = kPageTransfer;
-        PageSwitcher(shell);
-        auto *w = shell.forms().formAs<TransferWindow>(kTransferWindow);
+        shell.showPage(kPageTransfer);
+        w = shell.forms().formAs<TransferWindow>(kTransferWindow);
         if (w)
             w->show();
         return w;
@@ -48,12 +49,20 @@ struct TransferFixture : ShellFixture {
     TransferWindow *ready(bool parameters, std::optional<quint16> status = {}) {
         if (status)
             drive.setStatus(*status);
-        TransferWindow *w = page();
-        w->tempo_Timer();
-        if (parameters && w->opzione_1->isEnabled())
-            QTest::mouseClick(w->opzione_1, Qt::LeftButton);
+        page();
+        poll();
+        if (parameters && button("opzione_1")->isEnabled())
+            click("opzione_1");
         return w;
     }
+    QTimer *tempo() const { return child<QTimer>(w, "tempo"); }
+    // One tick of the page's 500 ms status poll.
+    void poll() const { QMetaObject::invokeMethod(tempo(), "timeout"); }
+    QAbstractButton *button(const char *name) const { return child<QAbstractButton>(w, name); }
+    void click(const char *name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
+    QLineEdit *edit(const char *name) const { return child<QLineEdit>(w, name); }
+    QProgressBar *progress() const { return child<QProgressBar>(w, "ProgressBar1"); }
+    QLabel *runningNote() const { return child<QLabel>(w, "runningNote"); }
 };
 
 QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &content) {
@@ -73,12 +82,10 @@ QByteArray programFile() {
 }
 
 QString writeParameterFile(const QTemporaryDir &dir, int values) {
-    const QString path = dir.filePath(QStringLiteral("set.10d"));
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
+    QByteArray b;
     for (int i = 0; i < values; ++i)
-        f.write(FormatParameterLine(i));
-    return path;
+        b += FormatParameterLine(i);
+    return writeFile(dir, "set.10d", b);
 }
 
 } // namespace
@@ -88,17 +95,15 @@ class TestTransferWindow : public QObject {
 private Q_SLOTS:
     void statusDecidesWhatIsOffered_data();
     void statusDecidesWhatIsOffered();
-    void dialogFilterFollowsTheRelease();
     void oneDownloadPerOpening();
-    void uploadNameGetsTheExtension();
+    void parameterDialogsFollowTheRelease();
     void lostDriveReturnsToTheLinkPage_data();
     void lostDriveReturnsToTheLinkPage();
     void communicationErrorEndsTheProgram_data();
     void communicationErrorEndsTheProgram();
-    void refusedFilesAreExplained_data();
-    void refusedFilesAreExplained();
+    void problemsAreExplained_data();
+    void problemsAreExplained();
     void inputWaitsVisiblyWhileTheTransferRuns();
-    void unconfirmedDownloadIsReported();
     void unloadRestoresTheDriveNumberAndTheLink();
 };
 
@@ -120,68 +125,63 @@ void TestTransferWindow::statusDecidesWhatIsOffered() {
     QFETCH(QString, dialog);
     const bool running = status != 0;
     TransferFixture f;
-    TransferWindow *w = f.ready(false, status);
-    QVERIFY(w->tempo->isActive());
-    QCOMPARE(w->upload->isVisible(), running);
-    QCOMPARE(w->download->isVisible(), !running);
-    QCOMPARE(w->opzione_0->isEnabled(), !running);
-    QCOMPARE(w->destination->isVisible(), running);
+    f.ready(false, status);
+    QVERIFY(f.tempo()->isActive());
+    QCOMPARE(f.button("upload")->isVisible(), running);
+    QCOMPARE(f.button("download")->isVisible(), !running);
+    QCOMPARE(f.button("opzione_0")->isEnabled(), !running);
+    QCOMPARE(f.edit("destination")->isVisible(), running);
     if (running)
-        QVERIFY(w->opzione_1->isChecked()); // "Parametri" is forced
+        QVERIFY(f.button("opzione_1")->isChecked()); // "Parametri" is forced
     QCOMPARE(f.state.StatusFlag14, qint32(status & 0x4000));
-    QTest::keyClick(running ? w->opzione_1 : w->opzione_0, key);
+    QTest::keyClick(f.button(running ? "opzione_1" : "opzione_0"), key);
     QCOMPARE(f.modals.seen().size(), dialog.isEmpty() ? 0 : 1);
     if (!dialog.isEmpty())
         QCOMPARE(f.modals.seen().first().title, dialog);
 }
 
-void TestTransferWindow::dialogFilterFollowsTheRelease() {
-    TransferFixture f;
-    f.state.DriveRelease = 1310;
-    TransferWindow *w = f.ready(true, 0);
-    f.modals.cancel();
-    QTest::mouseClick(w->download, Qt::LeftButton);
-    QCOMPARE(f.modals.seen().size(), 1);
-    QCOMPARE(f.modals.seen().first().title, QStringLiteral("Download Parameter"));
-    QCOMPARE(f.modals.seen().first().filters, QStringList{QStringLiteral("Parametri (*.11d)")});
-    QCOMPARE(f.state.ParamFileCode, QStringLiteral("11"));
-    QVERIFY(!w->tempo->isActive());
-}
-
 void TestTransferWindow::oneDownloadPerOpening() {
     QTemporaryDir dir;
     TransferFixture f;
-    TransferWindow *w = f.ready(true, 0);
+    f.ready(true, 0);
     f.modals.choose(writeParameterFile(dir, 1024));
-    QTest::mouseClick(w->download, Qt::LeftButton);
+    f.click("download");
     QCOMPARE(f.drive.ram(0xB9FF), quint16(0x1FF));
     QCOMPARE(f.state.TransferDone, kTrue);
     QCOMPARE(f.state.DownloadActive, kFalse);
-    QVERIFY(w->tempo->isActive());
-    QVERIFY(w->ProgressBar1->isHidden());
-    QCOMPARE(w->ProgressBar1->value(), 3072);
+    QVERIFY(f.tempo()->isActive());
+    QVERIFY(f.progress()->isHidden());
+    QCOMPARE(f.progress()->value(), 3072);
     const int writesAfterFirst = f.port.writes();
-    QTest::mouseClick(w->download, Qt::LeftButton);
+    f.click("download");
     QCOMPARE(f.modals.seen().size(), 1);
     QCOMPARE(f.port.writes(), writesAfterFirst);
 }
 
-// A cancelled dialog leaves the poll stopped and nothing chosen; a name typed without an
-// extension gets the release's, so the next download dialog lists it.
-void TestTransferWindow::uploadNameGetsTheExtension() {
+// The parameter dialogs offer the release's file type. A cancelled dialog leaves the poll
+// stopped and nothing chosen; a name typed without an extension gets the release's.
+void TestTransferWindow::parameterDialogsFollowTheRelease() {
     QTemporaryDir dir;
     TransferFixture f;
-    f.state.DriveRelease = 1700;
-    TransferWindow *w = f.ready(true);
+    f.state.DriveRelease = 1310;
+    f.ready(true, 0);
     f.modals.cancel();
-    QTest::mouseClick(w->upload, Qt::LeftButton);
-    QCOMPARE(f.modals.seen().first().kind, QStringLiteral("save"));
-    QVERIFY(!w->tempo->isActive());
-    QVERIFY(w->destination->text().isEmpty());
+    f.click("download");
+    QCOMPARE(f.modals.seen().value(0).title, QStringLiteral("Download Parameter"));
+    QCOMPARE(f.modals.seen().value(0).filters, QStringList{QStringLiteral("Parametri (*.11d)")});
+    QCOMPARE(f.state.ParamFileCode, QStringLiteral("11"));
+    QVERIFY(!f.tempo()->isActive());
+    QVERIFY(f.edit("source")->text().isEmpty());
+    f.drive.setStatus(0x4000); // the drive program runs: the upload is offered
+    f.poll();
+    f.modals.cancel();
+    f.click("upload");
+    QCOMPARE(f.modals.seen().value(1).kind, QStringLiteral("save"));
+    QVERIFY(f.edit("destination")->text().isEmpty());
     f.modals.choose(dir.filePath(QStringLiteral("edited")));
-    QTest::mouseClick(w->upload, Qt::LeftButton);
-    QCOMPARE(w->destination->text(), dir.filePath(QStringLiteral("edited.10d")));
-    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("edited.10d"))));
+    f.click("upload");
+    QCOMPARE(f.edit("destination")->text(), dir.filePath(QStringLiteral("edited.11d")));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("edited.11d"))));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("edited"))));
 }
 
@@ -194,11 +194,11 @@ void TestTransferWindow::lostDriveReturnsToTheLinkPage() {
     TransferFixture f;
     if (atLoad)
         f.drive.addFault(*sim::ParseFault(QStringLiteral("noreply")));
-    TransferWindow *w = f.page();
+    f.page();
     if (!atLoad) {
-        QVERIFY(w);
+        QVERIFY(f.w);
         f.drive.addFault(*sim::ParseFault(QStringLiteral("noreply")));
-        w->tempo_Timer();
+        f.poll();
     }
     QCoreApplication::processEvents();
     QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
@@ -228,11 +228,11 @@ void TestTransferWindow::communicationErrorEndsTheProgram() {
     QTemporaryDir dir;
     TransferFixture f;
     f.state.CurrentLanguage = qint16(language);
-    TransferWindow *w = f.ready(true);
+    f.ready(true);
     f.drive.addFault(*sim::ParseFault(QStringLiteral("silence:after=20")));
     f.modals.choose(dir.filePath(QStringLiteral("up.10d")));
     f.modals.press(QMessageBox::Ok);
-    QTest::mouseClick(w->upload, Qt::LeftButton);
+    f.click("upload");
     const ModalDriver::Seen box = f.modals.seen().last();
     QCOMPARE(box.kind, QStringLiteral("msgbox"));
     QTEST(box.title, "title");
@@ -245,17 +245,21 @@ void TestTransferWindow::communicationErrorEndsTheProgram() {
     QVERIFY(!QGuiApplication::overrideCursor());
 }
 
-void TestTransferWindow::refusedFilesAreExplained_data() {
-    QTest::addColumn<QString>("operation"); // "parameters", "program", "upload"
+// A refused file sends nothing and may be replaced; a download the drive did not confirm is
+// reported. Either way the page goes on polling and the program goes on.
+void TestTransferWindow::problemsAreExplained_data() {
+    QTest::addColumn<QString>("operation"); // "parameters", "program", "upload", "unconfirmed"
     columns<int, QString, QString>("language", "title", "says");
     row("ten values, English", "parameters", 1, "Invalid file",
         "holds only 10 values; 1024 are needed");
     row("lower-case program, Italian", "program", 0, "File non valido", "lettera minuscola");
     row("lower-case program, French", "program", 2, "Fichier non valide", "lettre minuscule");
     row("upload into a missing folder, English", "upload", 1, "File not written", "does not exist");
+    row("completion word unanswered, English", "unconfirmed", 1, "Transfer not confirmed",
+        "did not confirm the end of the program download");
 }
 
-void TestTransferWindow::refusedFilesAreExplained() {
+void TestTransferWindow::problemsAreExplained() {
     QFETCH(QString, operation);
     QFETCH(int, language);
     QFETCH(QString, says);
@@ -263,26 +267,34 @@ void TestTransferWindow::refusedFilesAreExplained() {
     TransferFixture f;
     f.state.CurrentLanguage = qint16(language);
     const bool upload = operation == "upload";
-    TransferWindow *w = f.ready(operation != "program", upload ? 0x4000 : 0);
+    const bool sent = operation == "unconfirmed";
+    f.ready(operation == "parameters" || upload, upload ? 0x4000 : 0);
     const int writes = f.port.writes();
     if (operation == "parameters")
         f.modals.choose(writeParameterFile(dir, 10));
     else if (operation == "program")
         f.modals.choose(writeFile(dir, "p.hex", programFile().toLower()));
-    else
+    else if (upload)
         f.modals.choose(dir.filePath(QStringLiteral("gone/up.10d")));
+    else
+        f.modals.choose(writeFile(dir, "p.hex", programFile()));
+    if (sent) { // every word is answered but the completion word
+        const int served = f.drive.transactions() + kProgramWords;
+        f.drive.addFault(*sim::ParseFault(QStringLiteral("silence:after=%1").arg(served)));
+    }
     f.modals.press(QMessageBox::Ok);
-    QTest::mouseClick(upload ? w->upload : w->download, Qt::LeftButton);
+    f.click(upload ? "upload" : "download");
     const ModalDriver::Seen box = f.modals.seen().last();
     QCOMPARE(box.kind, QStringLiteral("msgbox"));
     QTEST(box.title, "title");
     QVERIFY2(box.text.contains(says), qPrintable(box.text));
-    QCOMPARE(f.port.writes(), writes); // nothing went to the drive
-    QVERIFY(w->tempo->isActive());
-    QCOMPARE(f.state.TransferDone, kFalse);
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(f.port.writes() != writes, sent); // a refused file: nothing went to the drive
+    QVERIFY(f.tempo()->isActive());
+    QCOMPARE(IsSet(f.state.TransferDone), sent);
     QCOMPARE(f.ends, 0);
-    if (!upload)
-        QVERIFY(w->source->text().isEmpty()); // another file may be chosen
+    if (!upload) // after a refused file another may be chosen
+        QCOMPARE(f.edit("source")->text().isEmpty(), !sent);
 }
 
 // While the words go out, clicks wait; the page says so and the pointer is busy.
@@ -294,58 +306,39 @@ void TestTransferWindow::inputWaitsVisiblyWhileTheTransferRuns() {
     bool noteShown = false;
     Qt::CursorShape pointer = Qt::ArrowCursor;
     bool pageLeftDuringTransfer = false;
-    QObject::connect(w->ProgressBar1, &QProgressBar::valueChanged, w, [&](int v) {
+    QObject::connect(f.progress(), &QProgressBar::valueChanged, w, [&](int v) {
         if (v != 1500)
             return;
-        noteShown = w->runningNote->isVisible();
+        noteShown = f.runningNote()->isVisible();
         if (QGuiApplication::overrideCursor())
             pointer = QGuiApplication::overrideCursor()->shape();
-        QTest::mouseClick(w->Command1, Qt::LeftButton); // Cancel: disabled meanwhile
+        f.click("Command1"); // Cancel: disabled meanwhile
     });
     QObject::connect(w, &QObject::destroyed,
                      [&] { pageLeftDuringTransfer = f.state.DownloadActive; });
     f.modals.choose(writeParameterFile(dir, 1024));
-    QTest::mouseClick(w->download, Qt::LeftButton);
+    f.click("download");
     QVERIFY(noteShown);
     QCOMPARE(pointer, Qt::BusyCursor);
-    QVERIFY(w->runningNote->text().contains(QStringLiteral("Trasferimento in corso")));
+    QVERIFY(f.runningNote()->text().contains(QStringLiteral("Trasferimento in corso")));
     QVERIFY(!pageLeftDuringTransfer);
     QVERIFY(f.shell.forms().isLoaded(kTransferWindow));
-    QVERIFY(w->runningNote->isHidden());
+    QVERIFY(f.runningNote()->isHidden());
     QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(f.state.TransferDone, kTrue);
-}
-
-void TestTransferWindow::unconfirmedDownloadIsReported() {
-    QTemporaryDir dir;
-    TransferFixture f;
-    f.state.CurrentLanguage = kEnglish;
-    TransferWindow *w = f.ready(false, 0);
-    const int served = f.drive.transactions() + kProgramWords; // all but the completion word
-    f.drive.addFault(*sim::ParseFault(QStringLiteral("silence:after=%1").arg(served)));
-    f.modals.choose(writeFile(dir, "p.hex", programFile()));
-    f.modals.press(QMessageBox::Ok);
-    QTest::mouseClick(w->download, Qt::LeftButton);
-    const ModalDriver::Seen box = f.modals.seen().last();
-    QCOMPARE(box.title, QStringLiteral("Transfer not confirmed"));
-    QVERIFY(box.text.contains(QStringLiteral("did not confirm the end of the program download")));
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(f.ends, 0);
-    QVERIFY(w->tempo->isActive());
 }
 
 void TestTransferWindow::unloadRestoresTheDriveNumberAndTheLink() {
     TransferFixture f;
     f.state.SavedDriveAddress = 1;
     f.state.DriveAddress = 0; // the main window's trial with drive number 0
-    TransferWindow *w = f.page();
-    QVERIFY(w);
-    QTest::mouseClick(w->Command1, Qt::LeftButton); // Cancel
+    QVERIFY(f.page());
+    f.click("Command1"); // Cancel
     QCOMPARE(f.state.CurrentPage, qint16(kPageLink));
     QCOMPARE(f.state.DriveAddress, qint16(1));
     QVERIFY(f.link());
-    QVERIFY(f.link()->CWButton1->Value());
-    QVERIFY(f.link()->Timer1->isActive());
+    QVERIFY(child<ToggleSwitch>(f.link(), "CWButton1")->Value());
+    QVERIFY(child<QTimer>(&f.shell.link(), "Timer1")->isActive());
 }
 
 QTEST_MAIN(TestTransferWindow)
