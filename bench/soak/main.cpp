@@ -10,7 +10,6 @@
 #include "frontwindow.h"
 #include "hardwareserialport.h"
 #include "loaderroutine.h"
-#include "pageswitcher.h"
 #include "portmap.h"
 #include "scopeacquisition.h"
 #include "scopegraph.h"
@@ -176,8 +175,7 @@ private:
     }
 
     bool openFront() {
-        state_.CurrentPage = shell::kPageFront;
-        shell::PageSwitcher(*shell_);
+        shell_->showPage(shell::kPageFront);
         front_ = shell_->forms().formAs<front::FrontWindow>(shell::kFrontWindow);
         if (!front_)
             return false;
