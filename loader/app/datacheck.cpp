@@ -6,6 +6,7 @@
 #include "reportdb.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHelpEngineCore>
 #include <QMovie>
 #include <QTemporaryDir>
