@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPluginLoader>
 #include <QTextStream>
+#include <QWidget>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
