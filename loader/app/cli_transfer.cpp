@@ -7,16 +7,28 @@
 #include <QTextStream>
 
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace zr {
 
 namespace {
 
+bool StdoutIsTerminal() {
+#ifdef Q_OS_WIN
+    return ::_isatty(::_fileno(stdout)) != 0;
+#else
+    return ::isatty(STDOUT_FILENO) != 0;
+#endif
+}
+
 // Progress on a terminal, messages on stderr, in English.
 class TerminalView final : public TransferView {
 public:
-    TerminalView() : tty_(::isatty(STDOUT_FILENO) != 0) {}
+    TerminalView() : tty_(StdoutIsTerminal()) {}
 
     void setLabel(const QString &text, bool visible) override {
         if (visible)

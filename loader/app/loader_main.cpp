@@ -1,21 +1,45 @@
 // ZR_LOADER_131: the loader with its windows.
 //   --simulate         a simulated drive on a pseudo-terminal, mapped to port 2
 //   --port N=DEVICE    maps port N (1..4) to DEVICE (repeatable)
+//   --check-data       lists what the program finds in its data folder; exit 2 when something lacks
+// --help and --version need no display.
 
+#include "datacheck.h"
+#include "datadir.h"
 #include "loaderprogram.h"
 #include "portmap.h"
 #include "simulatedline.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QTextStream>
 
+#include <cstring>
 #include <memory>
 
+namespace {
+
+// --help and --version only print: they run without a display.
+bool OnlyPrints(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char *option : {"--help", "-h", "-?", "--help-all", "--version", "-v"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ZR_LOADER_131"));
-    QApplication::setApplicationVersion(QStringLiteral(ZR_VERSION));
+    std::unique_ptr<QCoreApplication> application =
+        OnlyPrints(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
+                               : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication &app = *application;
+    QCoreApplication::setApplicationName(QStringLiteral("ZR_LOADER_131"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZR_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("ZR3500 Loader: program download, parameter transfer and editing, front "
@@ -26,9 +50,21 @@ int main(int argc, char **argv) {
                                 QStringLiteral("Simulated drive on port 2."));
     QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Map port N to DEVICE."),
                             QStringLiteral("N=DEVICE"));
+    QCommandLineOption checkData(
+        QStringLiteral("check-data"),
+        QStringLiteral("List what the program finds in its data folder (help files, description "
+                       "files, examples, report database, clips) and exit: 0 when everything is "
+                       "there, 2 otherwise."));
     parser.addOption(simulate);
     parser.addOption(port);
+    parser.addOption(checkData);
     parser.process(app);
+
+    if (parser.isSet(checkData)) {
+        QTextStream out(stdout);
+        return zr::shell::CheckData(zr::DataDirectory(), out) ? 0 : 2;
+    }
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zr3500-loader.png")));
 
     zr::PortMap map = zr::PortMap::fromSystem();
     std::unique_ptr<zr::sim::SimulatedLine> line;

@@ -1,5 +1,6 @@
 #include "shell.h"
 
+#include "datadir.h"
 #include "pageswitcher.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ Shell::Shell(LoaderRoutine &s, Dialogs &d, SerialPort &port)
         }
         return m;
     };
-    programDir = QCoreApplication::applicationDirPath();
+    programDir = DataDirectory();
     endProgram = [] { QCoreApplication::quit(); };
     waitLettingEventsRun = [](int ms) {
         QEventLoop loop;

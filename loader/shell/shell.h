@@ -85,7 +85,8 @@ public:
 
     std::function<MainFrame()> mainFrame;
 
-    // Directory of the program, where the shipped data lies.
+    // Folder of the shipped data: beside the program, or the installed share folder
+    // (DataDirectory). Tests point it elsewhere.
     QString programDir;
 
     // Waits ms milliseconds while window events keep running. Replaced by tests.
