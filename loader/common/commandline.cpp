@@ -6,8 +6,7 @@
 
 namespace zr {
 
-void SetUpCommandLine(QCommandLineParser &parser, const char *program,
-                      const QString &description) {
+void SetUpCommandLine(QCommandLineParser &parser, const char *program, const QString &description) {
     QCoreApplication::setApplicationName(QString::fromLatin1(program));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZR_VERSION));
     parser.setApplicationDescription(description);
