@@ -41,9 +41,12 @@ int main(int argc, char **argv) {
     QCoreApplication::setApplicationName(QStringLiteral("ZR_LOADER_131"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZR_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("ZR3500 Loader: program download, parameter transfer and editing, front "
-                       "panel and oscilloscope for the ZR3500 drive."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Service tool for the ZR3500 brushless servo drive on an RS-232 line: program "
+        "download, parameter upload and download, an off-line parameter editor, a "
+        "live front panel, an oscilloscope and a drive finder over ports 1 to 4. "
+        "Every window speaks Italian, English or French, chosen at start; F1 opens "
+        "the help of the chosen language."));
     parser.addHelpOption();
     parser.addVersionOption();
     QCommandLineOption simulate(QStringLiteral("simulate"),
