@@ -3,6 +3,7 @@
 #include "descriptions.h"
 #include "dialogs.h"
 #include "editorwindow.h"
+#include "languages.h"
 #include "numbers.h"
 #include "savefile.h"
 #include "shell.h"
@@ -127,11 +128,11 @@ void PrintParameters(ParameterEditor &editor) {
     LoaderRoutine &st = shell.state;
     const int lang = st.CurrentLanguage;
     auto problem = [&](const QString &why) {
-        static const char *texts[] = {
-            "Stampa non possibile: ", "Cannot print: ", "Impression impossible : "};
-        shell.dialogs.MsgBox(&editor,
-                             QString::fromUtf8(texts[lang >= 0 && lang <= 2 ? lang : 1]) + why,
-                             kOkOnly | kCritical, QStringLiteral("ZR3500 Loader"));
+        shell.dialogs.MsgBox(
+            &editor,
+            Pick(lang, "Stampa non possibile: ", "Cannot print: ", "Impression impossible : ") +
+                why,
+            kOkOnly | kCritical, QStringLiteral("ZR3500 Loader"));
     };
     if (!IsSet(st.ReportDbConfigured)) {
         QString error;
