@@ -20,10 +20,11 @@
 
 namespace {
 
-// --help and --version only print: they run without a display.
+// --help, --version and --check-data only print: they run without a display.
 bool OnlyPrints(int argc, char **argv) {
     for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"--help", "-h", "-?", "--help-all", "--version", "-v"}) {
+        for (const char *option :
+             {"--help", "-h", "-?", "--help-all", "--version", "-v", "--check-data"}) {
             if (std::strcmp(argv[i], option) == 0)
                 return true;
         }

@@ -34,6 +34,7 @@ public:
     QWidget *pageHost() const { return pageHost_; }
 
     bool isRegistered(const QString &name) const { return factories_.contains(name); }
+    QStringList names() const { return factories_.keys(); }
     bool isLoaded(const QString &name) const { return find(name) != nullptr; }
 
     // The loaded window or nullptr; never creates.

@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include "helptopics.h"
 #include "languages.h"
 #include "shell.h"
 
@@ -10,7 +11,10 @@
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
+#include <QHelpSearchEngine>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -72,6 +76,7 @@ void HelpWindow::Form_Load() {
     indexLayout->addWidget(indexFilter);
     indexLayout->addWidget(index);
     tabs->addTab(indexPage, QString());
+    tabs->addTab(makeSearchPage(), QString());
     ApplyLanguage(shell_.state.CurrentLanguage);
     connect(indexFilter, &QLineEdit::textChanged, index,
             [index](const QString &text) { index->filterIndices(text); });
@@ -93,10 +98,91 @@ void HelpWindow::Form_Load() {
 
 void HelpWindow::ApplyLanguage(int lang) {
     setWindowTitle(Pick(lang, "Guida ZR3500 Loader", "ZR3500 Loader Help", "Aide ZR3500 Loader"));
-    if (tabs->count() == 2) {
+    if (tabs->count() == 3) {
         tabs->setTabText(0, Pick(lang, "Sommario", "Contents", "Sommaire"));
         tabs->setTabText(1, Pick(lang, "Indice", "Index", "Index"));
+        tabs->setTabText(2, Pick(lang, "Cerca", "Search", "Recherche"));
+        searchText->setPlaceholderText(Pick(lang, "Parole da cercare, poi Invio",
+                                            "Words to look for, then Enter",
+                                            "Mots \u00e0 chercher, puis Entr\u00e9e"));
     }
+}
+
+QWidget *HelpWindow::makeSearchPage() {
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    searchText = new QLineEdit(page);
+    searchText->setObjectName(QStringLiteral("helpSearchText"));
+    searchText->setClearButtonEnabled(true);
+    searchResults = new QListWidget(page);
+    searchResults->setObjectName(QStringLiteral("helpSearchResults"));
+    searchResults->setWordWrap(true);
+    layout->addWidget(searchText);
+    layout->addWidget(searchResults);
+    connect(searchText, &QLineEdit::returnPressed, this, &HelpWindow::search);
+    const auto open = [this](QListWidgetItem *item) {
+        const QUrl url = item->data(Qt::UserRole).toUrl();
+        if (url.isValid())
+            showPage(url);
+    };
+    connect(searchResults, &QListWidget::itemClicked, this, open);
+    connect(searchResults, &QListWidget::itemActivated, this, open);
+
+    // The index of the words is made in the background when the window opens (the engine may
+    // make it twice as it reads the file); the words asked for are looked for again each time
+    // an index is ready.
+    QHelpSearchEngine *finder = engine_->searchEngine();
+    connect(finder, &QHelpSearchEngine::indexingStarted, this, [this] { indexing_ = true; });
+    connect(finder, &QHelpSearchEngine::indexingFinished, this, [this] {
+        indexing_ = false;
+        if (!searchWords_.isEmpty())
+            engine_->searchEngine()->search(searchWords_);
+    });
+    connect(finder, &QHelpSearchEngine::searchingFinished, this, &HelpWindow::listSearchResults);
+    indexing_ = true;
+    finder->reindexDocumentation();
+    return page;
+}
+
+void HelpWindow::search() {
+    searchWords_ = searchText->text().trimmed();
+    if (!searchWords_.isEmpty() && !indexing_)
+        engine_->searchEngine()->search(searchWords_);
+}
+
+void HelpWindow::listSearchResults() {
+    searchResults->clear();
+    QHelpSearchEngine *finder = engine_->searchEngine();
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    for (const QHelpSearchResult &r : finder->searchResults(0, finder->searchResultCount())) {
+        QString snippet = QString(r.snippet()).remove(tags).simplified();
+        if (snippet.size() > 120)
+            snippet = snippet.left(117) + QStringLiteral("...");
+        auto *item = new QListWidgetItem(r.title() + QLatin1Char('\n') + snippet, searchResults);
+        item->setData(Qt::UserRole, r.url());
+    }
+    if (searchResults->count() == 0) {
+        const int lang = shell_.state.CurrentLanguage;
+        auto *none = new QListWidgetItem(Pick(lang, "Nessuna pagina contiene queste parole.",
+                                              "No page holds these words.",
+                                              "Aucune page ne contient ces mots."),
+                                         searchResults);
+        none->setFlags(Qt::NoItemFlags);
+    }
+}
+
+void HelpWindow::showTopic(const QString &topic) {
+    if (!engine_)
+        return;
+    const QString ns = QHelpEngineCore::namespaceName(shell_.state.HelpFilePath);
+    for (const QUrl &url : engine_->files(ns, QString(), QStringLiteral("html"))) {
+        if (url.fileName() == topic) {
+            showPage(url);
+            return;
+        }
+    }
+    if (topic != kHelpContentsTopic)
+        showTopic(kHelpContentsTopic);
 }
 
 void HelpWindow::showFirstPage() {

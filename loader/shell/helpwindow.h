@@ -1,7 +1,7 @@
 #pragma once
 
-// ZR_LOADER_HELP: the help of the chosen language (HelpFilePath) with its contents, its index
-// and the page chosen in either.
+// ZR_LOADER_HELP: the manual of the chosen language (HelpFilePath) with its contents, its index,
+// a full-text search and the page chosen in any of them.
 
 #include "form.h"
 
@@ -10,6 +10,7 @@
 
 class QHelpEngine;
 class QLineEdit;
+class QListWidget;
 class QSplitter;
 class QTabWidget;
 
@@ -25,6 +26,11 @@ public:
 
 private:
     QHelpEngine *engine_ = nullptr;
+    // The page asked for before the contents were read.
+    QString pendingTopic_;
+    // The words last asked for, looked for again when a new index is ready.
+    QString searchWords_;
+    bool indexing_ = false;
 };
 
 class HelpWindow final : public Form {
@@ -35,19 +41,33 @@ public:
     void Form_Load() override;
     void ApplyLanguage(int lang) override;
 
+    // Shows a page of the manual by its file name ("editor.html"); the contents page when the
+    // manual has no such page.
+    void showTopic(const QString &topic);
+
 private:
     // Shows a page of the help file (a qthelp: address).
     void showPage(const QUrl &url);
     void showFirstPage();
+    QWidget *makeSearchPage();
+    void search();
+    void listSearchResults();
 
     QTabWidget *tabs = nullptr;
     QLineEdit *indexFilter = nullptr;
+    QLineEdit *searchText = nullptr;
+    QListWidget *searchResults = nullptr;
     HelpBrowser *browser = nullptr;
 
     QSplitter *splitter_ = nullptr;
     QTemporaryDir collectionDir_;
     // The help engine, once the file is open; nullptr when it could not be opened.
     QHelpEngine *engine_ = nullptr;
+    // The page asked for before the contents were read.
+    QString pendingTopic_;
+    // The words last asked for, looked for again when a new index is ready.
+    QString searchWords_;
+    bool indexing_ = false;
 };
 
 inline const QString kHelpWindow = QStringLiteral("ZR_LOADER_HELP");

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "helptopics.h"
 #include "pageswitcher.h"
 #include "toolbaricons.h"
 #include "twips.h"
@@ -7,6 +8,7 @@
 #include "driveprotocol.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPointer>
@@ -49,15 +51,14 @@ MainWindow::MainWindow(Shell &shell, QWidget *parent) : Form(shell, kMainWindow,
     for (const ButtonDef &b : kButtons) {
         auto *a = tbrFile->addAction(ToolbarIcon(i++), QString::fromLatin1(b.caption));
         a->setObjectName(QString::fromLatin1(b.key));
-        a->setShortcut(QKeySequence(b.shortcut));
-        // F1 opens the help from every window; the others act where the toolbar is.
-        a->setShortcutContext(QKeySequence(b.shortcut) == QKeySequence(Qt::Key_F1)
-                                  ? Qt::ApplicationShortcut
-                                  : Qt::WindowShortcut);
+        // F1 is the context help below; the others act where the toolbar is.
+        if (QKeySequence(b.shortcut) != QKeySequence(Qt::Key_F1))
+            a->setShortcut(QKeySequence(b.shortcut));
+        a->setShortcutContext(Qt::WindowShortcut);
         // The tip names the key, so the keyboard way can be found.
         const QString tip = b.tip ? QString::fromLatin1(b.tip) : QString();
         a->setToolTip(tip);
-        a->setStatusTip(a->shortcut().toString(QKeySequence::NativeText));
+        a->setStatusTip(QKeySequence(b.shortcut).toString(QKeySequence::NativeText));
         const QString key = a->objectName();
         connect(a, &QAction::triggered, this, [this, key] { tbrFile_ButtonClick(key); });
         buttons_ << a;
@@ -70,6 +71,20 @@ MainWindow::MainWindow(Shell &shell, QWidget *parent) : Form(shell, kMainWindow,
             previous = button;
         }
     }
+    // F1, from any window of the program, opens the manual at the page of the window that has
+    // the focus.
+    auto *contextHelp = new QAction(this);
+    contextHelp->setObjectName(QStringLiteral("contextHelp"));
+    contextHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    contextHelp->setShortcutContext(Qt::ApplicationShortcut);
+    connect(contextHelp, &QAction::triggered, this, [this] {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus)
+            focus = QApplication::activeWindow();
+        if (shell_.showHelp)
+            shell_.showHelp(HelpTopicFor(focus));
+    });
+    addAction(contextHelp);
     // A visible focus mark on the buttons, whatever the style draws.
     tbrFile->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid #1e5bc6; "
                                           "border-radius: 4px; }"));
@@ -156,7 +171,7 @@ void MainWindow::tbrFile_ButtonClick(const QString &key) {
     }
     if (key == QLatin1String("btnHelp")) {
         if (shell_.showHelp)
-            shell_.showHelp();
+            shell_.showHelp(kHelpContentsTopic);
         switchPage(Page(st.CurrentPage));
     } else if (key == QLatin1String("btnInfo")) {
         switchPage(kPageAbout);

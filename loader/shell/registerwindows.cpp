@@ -20,10 +20,11 @@ void RegisterWindows(Shell &shell) {
     f.registerForm(
         kAboutWindow, [&shell](QWidget *p) { return new AboutWindow(shell, p); }, true);
     f.registerForm(kHelpWindow, [&shell](QWidget *p) { return new HelpWindow(shell, p); });
-    // F1 and the Help button open the help of the chosen language.
-    shell.showHelp = [&shell] {
-        if (Form *help = shell.forms().form(kHelpWindow)) {
+    // F1 and the Help button open the manual of the chosen language at a page.
+    shell.showHelp = [&shell](const QString &topic) {
+        if (auto *help = shell.forms().formAs<HelpWindow>(kHelpWindow)) {
             help->show();
+            help->showTopic(topic);
             help->raise();
             help->activateWindow();
         }

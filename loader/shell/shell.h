@@ -92,8 +92,9 @@ public:
     // Waits ms milliseconds while window events keep running. Replaced by tests.
     std::function<void(int ms)> waitLettingEventsRun;
 
-    // Opens the help file of the chosen language (F1). Nothing while unset.
-    std::function<void()> showHelp;
+    // Opens the manual of the chosen language at a page ("editor.html"; kHelpContentsTopic for
+    // its contents): F1 and the Help button. Nothing while unset.
+    std::function<void(const QString &topic)> showHelp;
 
     // Ends the program: quits the event loop. Replaced by tests.
     std::function<void()> endProgram;

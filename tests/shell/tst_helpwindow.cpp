@@ -1,7 +1,9 @@
-// The help of each language as the build compiles it, opened by the main window's Help button.
+// The manual of each language as the build compiles it: opened by the Help button at its
+// contents, by F1 at the page of the window that has the focus; its index and its search.
 
 #include "child.h"
 #include "datatable.h"
+#include "helptopics.h"
 #include "helpwindow.h"
 #include "languagewindow.h"
 #include "programs.h"
@@ -9,6 +11,7 @@
 
 #include <QHelpIndexWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 
@@ -21,42 +24,47 @@ class TestHelpWindow : public QObject {
 private slots:
     void helpOfEachLanguage_data();
     void helpOfEachLanguage();
+    void f1OpensThePageOfTheWindow_data();
+    void f1OpensThePageOfTheWindow();
     void missingHelpFile();
 };
 
-void TestHelpWindow::helpOfEachLanguage_data() {
-    columns<int, QString, QString, QString, QString>("lang", "firstPage", "keyword", "keywordPage",
-                                                     "contentsTab");
-    row("Italian", 0, "Collegare l'azionamento", "stato comunicazione", "La pagina Com Setting",
-        "Sommario");
-    row("English", 1, "Connecting the drive", "communication state", "The Com Setting page",
-        "Contents");
-    row("French", 2, "Raccorder le variateur", "communication s\u00e9rie", "La page Com Setting",
-        "Sommaire");
-}
+namespace {
 
-void TestHelpWindow::helpOfEachLanguage() {
-    QFETCH(int, lang);
-    QFETCH(QString, firstPage);
-    QFETCH(QString, keyword);
-    WindowsFixture f;
+Form *OpenHelp(WindowsFixture &f, int lang) {
     f.state.CurrentLanguage = qint16(lang);
     f.state.HelpFilePath = e2e::bin(HelpFileName(lang));
     f.main()->Form_Activate();
     f.main()->show();
     f.main()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.main()));
+    if (!QTest::qWaitForWindowActive(f.main()))
+        return nullptr;
+    f.clickToolbar("btnHelp");
+    return f.shell.forms().find(kHelpWindow);
+}
 
-    QTest::keyClick(f.main(), Qt::Key_F1);
+} // namespace
 
-    Form *help = f.shell.forms().find(kHelpWindow);
+void TestHelpWindow::helpOfEachLanguage_data() {
+    columns<int, QString, QString, QString>("lang", "keyword", "keywordPage", "searchTab");
+    row("Italian", 0, "Impostazioni del collegamento (Com Setting)",
+        "Impostazioni del collegamento (Com Setting)", "Cerca");
+    row("English", 1, "Link settings (Com Setting)", "Link settings (Com Setting)", "Search");
+    row("French", 2, "L'oscilloscope", "L'oscilloscope", "Recherche");
+}
+
+void TestHelpWindow::helpOfEachLanguage() {
+    QFETCH(int, lang);
+    QFETCH(QString, keyword);
+    WindowsFixture f;
+    Form *help = OpenHelp(f, lang);
     QVERIFY(help && help->isVisible() && help->isWindow());
     QVERIFY(f.link()->isVisibleTo(f.main())); // the page stays
     auto *page = child<QTextBrowser>(help, "helpPage");
     auto *tabs = child<QTabWidget>(help, "helpTabs");
-    QVERIFY2(tabs->count() == 2, qPrintable(page->toPlainText())); // contents and index
-    QTEST(tabs->tabText(0), "contentsTab");
-    QTRY_COMPARE(page->documentTitle(), firstPage);
+    QVERIFY2(tabs->count() == 3, qPrintable(page->toPlainText())); // contents, index, search
+    QTEST(tabs->tabText(2), "searchTab");
+    QTRY_COMPARE(page->source().fileName(), QStringLiteral("index.html"));
 
     auto *index = child<QHelpIndexWidget>(help, "helpIndex");
     QTRY_VERIFY(
@@ -66,12 +74,59 @@ void TestHelpWindow::helpOfEachLanguage() {
     child<QLineEdit>(help, "helpIndexFilter")->setText(keyword); // QTest types ASCII only
     index->activateCurrentItem();
     QTEST(page->documentTitle(), "keywordPage");
+
+    // The search finds the link results; a click on a result shows its page.
+    tabs->setCurrentIndex(2);
+    auto *words = child<QLineEdit>(help, "helpSearchText");
+    QTest::keyClicks(words, QStringLiteral("checksum"));
+    QTest::keyClick(words, Qt::Key_Return);
+    auto *results = child<QListWidget>(help, "helpSearchResults");
+    QTRY_VERIFY(results->count() > 0 && results->item(0)->flags() != Qt::NoItemFlags);
+    QListWidgetItem *first = results->item(0);
+    QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                      results->visualItemRect(first).center());
+    QTRY_COMPARE(page->source(), first->data(Qt::UserRole).toUrl());
+    QVERIFY(page->toPlainText().contains(QLatin1String("checksum"), Qt::CaseInsensitive));
+}
+
+void TestHelpWindow::f1OpensThePageOfTheWindow_data() {
+    // The window is opened with its toolbar button (none: the main window itself); the focus
+    // goes to a control by name, or to the window's first control.
+    columns<QString, QString, QString, QString>("button", "window", "focus", "topic");
+    row("Com Setting page", "btnCom", kLinkWindow, "", "link-settings.html");
+    row("About page", "btnInfo", kAboutWindow, "", "about.html");
+    row("parameter editor", "btnParam", kEditorWindow, "", "editor.html");
+    row("main window's toolbar", "", kMainWindow, "btnCom_button", "main-window.html");
+}
+
+void TestHelpWindow::f1OpensThePageOfTheWindow() {
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    QFETCH(QString, focus);
+    QFETCH(QString, topic);
+    WindowsFixture f;
+    QVERIFY(OpenHelp(f, 1));
+    if (!button.isEmpty())
+        f.clickToolbar(button.toLatin1().constData());
+    Form *w = f.shell.forms().find(window);
+    QVERIFY(w && w->isVisible());
+    w->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    QWidget *control = focus.isEmpty() ? nullptr : child<QWidget>(w, focus.toLatin1().constData());
+    for (QWidget *c : w->findChildren<QWidget *>())
+        if (!control && c->isVisible() && (c->focusPolicy() & Qt::TabFocus))
+            control = c;
+    if (control)
+        control->setFocus();
+    QTest::keyClick(control ? control : w->window(), Qt::Key_F1);
+    Form *help = f.shell.forms().find(kHelpWindow);
+    QTRY_COMPARE(child<QTextBrowser>(help, "helpPage")->source().fileName(), topic);
 }
 
 void TestHelpWindow::missingHelpFile() {
     WindowsFixture f;
     f.state.HelpFilePath = e2e::bin(QStringLiteral("helpRel131xyz.qch"));
-    f.shell.showHelp();
+    f.shell.showHelp(kHelpContentsTopic);
     Form *help = f.shell.forms().find(kHelpWindow);
     QVERIFY(help);
     QCOMPARE(child<QTabWidget>(help, "helpTabs")->count(), 0);
