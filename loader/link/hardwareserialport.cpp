@@ -144,6 +144,13 @@ QString HardwareSerialPort::deviceName() const {
     return IsOpen() ? map_.device(GetPortNumber()) : QString();
 }
 
+// A port whose device went away keeps saying why rather than that it is closed.
+bool HardwareSerialPort::notOpen() {
+    if (vanished_ && lastFailure() != Failure::None)
+        return false;
+    return fail(QStringLiteral("the port is not open"));
+}
+
 void HardwareSerialPort::markVanished(const QString &why) {
     vanished_ = true;
     port_.close();
@@ -158,7 +165,7 @@ bool HardwareSerialPort::Write(const QByteArray &bytes) {
     if (onNetwork())
         return fromNetwork(network_->Write(bytes));
     if (!port_.isOpen())
-        return fail(QStringLiteral("the port is not open"));
+        return notOpen();
     if (port_.write(bytes) != bytes.size())
         return fail(port_.errorString());
     // Hand the bytes to the driver now rather than at the next turn of the event loop.
@@ -206,7 +213,7 @@ QByteArray HardwareSerialPort::ReadAvailable(bool *ok) {
         return bytes;
     }
     if (!port_.isOpen()) {
-        fail(QStringLiteral("the port is not open"));
+        notOpen();
         return {};
     }
     // Bytes an event loop already moved into the port's buffer come first.

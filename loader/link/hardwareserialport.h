@@ -43,6 +43,7 @@ public:
 
 private:
     void markVanished(const QString &why);
+    bool notOpen();
     bool pollReadable(int msecs);
     bool onNetwork() const { return network_ && network_->IsOpen(); }
     bool fromNetwork(bool ok);

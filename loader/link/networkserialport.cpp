@@ -83,6 +83,8 @@ bool NetworkSerialPort::Open() {
     sentAtNs_ = -1;
     open_ = true;
     lost_ = false;
+    answered_ = false;
+    refusal_ = Refusal::None;
     telnet_.reset();
     if (address_->telnet && !send(telnet_.opening()))
         return false;
@@ -136,6 +138,27 @@ bool NetworkSerialPort::Write(const QByteArray &bytes) {
     return true;
 }
 
+// ser2net accepts a connection it cannot serve and sends one line of text before it closes it.
+// Those bytes never reach the drive link; the port closes with the line as its reason.
+bool NetworkSerialPort::refused(const QByteArray &data) {
+    static const QByteArray inUse("Port already in use");
+    static const QByteArray noDevice("Device open failure");
+    if (data.startsWith(inUse))
+        refusal_ = Refusal::InUse;
+    else if (data.startsWith(noDevice))
+        refusal_ = Refusal::NoDevice;
+    else
+        return false;
+    const qsizetype end = data.indexOf('\r');
+    const QString line = QString::fromLatin1(end < 0 ? data : data.left(end)).trimmed();
+    lost_ = true;
+    open_ = false;
+    socket_.abort();
+    fail(QStringLiteral("%1: ser2net: %2").arg(device_, line),
+         refusal_ == Refusal::InUse ? Failure::Busy : Failure::Missing);
+    return true;
+}
+
 void NetworkSerialPort::noteArrival() {
     if (sentAtNs_ < 0)
         return;
@@ -169,7 +192,10 @@ bool NetworkSerialPort::pull(int msecs) {
             if (!replies.isEmpty() && !send(replies))
                 return !received_.isEmpty();
         }
+        if (!answered_ && refused(data))
+            return false;
         if (!data.isEmpty()) {
+            answered_ = true;
             noteArrival();
             received_ += data;
             return true;

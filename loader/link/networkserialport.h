@@ -44,6 +44,11 @@ public:
     // The last round trip in microseconds (-1 before the first connection): the time the
     // connection took to be made, then that of each answer from its request to its first byte.
     qint64 roundTripUs() const { return roundTripUs_; }
+    // What ser2net said when it turned the connection away, before any drive byte came: another
+    // client holds the line (the open port closes as Failure::Busy), or it cannot open its serial
+    // device (Failure::Missing). None until then; cleared by the next successful Open().
+    enum class Refusal { None, InUse, NoDevice };
+    Refusal bridgeRefusal() const { return refusal_; }
     // The line settings an rfc2217 bridge confirmed (0 until it has).
     quint32 confirmedBaudRate() const { return telnet_.confirmedBaudRate(); }
 
@@ -53,6 +58,7 @@ private:
     bool send(const QByteArray &raw);
     void markLost(const QString &why);
     void noteArrival();
+    bool refused(const QByteArray &data);
 
     QString device_;
     std::optional<NetworkAddress> address_;
@@ -62,6 +68,8 @@ private:
     QByteArray received_; // drive bytes not yet read
     bool open_ = false;
     bool lost_ = false;
+    bool answered_ = false; // a drive byte came on this connection
+    Refusal refusal_ = Refusal::None;
     qint64 sentAtNs_ = -1; // when the last request went out, until its answer starts
     qint64 roundTripUs_ = -1;
 };

@@ -156,7 +156,9 @@ void SerialStateWindow::showLink() {
     const QString slow = hw && hw->network()
                              ? NetworkDelayHint(shell_.port(), hw->network()->roundTripUs(), lang)
                              : QString();
-    if (link.portFailed())
+    // A port that opened and went away in the tick says why as well: a lost connection, or
+    // ser2net turning the connection away.
+    if (link.portFailed() || (hw && hw->deviceVanished()))
         showHint(PortFailureHint(shell_.port(), lang));
     else if (!slow.isEmpty())
         showHint(slow);

@@ -8,8 +8,10 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using namespace zr;
 
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void sameBytesAsTheDirectLine();
     void bridgeStoppedMidTransfer_data();
     void bridgeStoppedMidTransfer();
+    void lineHeldByAnotherClient();
 
 private:
     Outcome runThrough(const QString &scheme, const QString &command);
@@ -161,6 +164,24 @@ void TestSer2Net::bridgeStoppedMidTransfer() {
         QDir(work.path())
             .entryList({QStringLiteral("*upload*")}, QDir::Files | QDir::Hidden | QDir::System),
         QStringList());
+}
+
+// ser2net serves one client at a time; the second is told why it cannot have the line.
+void TestSer2Net::lineHeldByAnotherClient() {
+    QTemporaryDir work;
+    const QString link = work.filePath(QStringLiteral("drive"));
+    e2e::Sim sim;
+    QVERIFY(sim.start(link));
+    e2e::Ser2Net bridge;
+    QVERIFY2(bridge.start(link, QStringLiteral("tcp")), qPrintable(bridge.log()));
+    QTcpSocket first;
+    first.connectToHost(QHostAddress::LocalHost, QUrl(bridge.url()).port());
+    QVERIFY(first.waitForConnected(5000));
+    first.write(QByteArray::fromHex("010200"));
+    QVERIFY(first.waitForReadyRead(5000)); // ser2net has given it the line
+    const e2e::Run r = e2e::cli({"--port", bridge.url(), "probe"});
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.out.contains(QLatin1String("ser2net: Port already in use")), qPrintable(r.out));
 }
 
 QTEST_GUILESS_MAIN(TestSer2Net)

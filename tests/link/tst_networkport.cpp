@@ -93,6 +93,8 @@ private Q_SLOTS:
     void bytesThroughTheConnection_data();
     void bytesThroughTheConnection();
     void refusedAndLostLikeAMissingDevice();
+    void ser2netTurnsTheConnectionAway_data();
+    void ser2netTurnsTheConnectionAway();
     void replyLimitHoldsOverTheNetwork_data();
     void replyLimitHoldsOverTheNetwork();
 };
@@ -289,6 +291,38 @@ void TestNetworkPort::refusedAndLostLikeAMissingDevice() {
     QVERIFY2(port.Open(), qPrintable(port.lastError()));
     QVERIFY(!port.deviceVanished());
     QVERIFY(port.Close());
+}
+
+void TestNetworkPort::ser2netTurnsTheConnectionAway_data() {
+    columns<QByteArray, int, QString>("says", "failure", "why");
+    row("line taken", QByteArray("Port already in use\r\n"), int(SerialPort::Failure::Busy),
+        "ser2net: Port already in use");
+    row("device missing there", QByteArray("Device open failure: No such file or directory\r\n"),
+        int(SerialPort::Failure::Missing), "ser2net: Device open failure: No such file");
+    row("a drive's answer is no refusal", hex("0102000606a4"), int(SerialPort::Failure::None), "");
+}
+
+// The line ser2net sends before it closes a connection it cannot serve never reaches the link.
+void TestNetworkPort::ser2netTurnsTheConnectionAway() {
+    QFETCH(QByteArray, says);
+    QFETCH(int, failure);
+    QFETCH(QString, why);
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    NetworkSerialPort port(QStringLiteral("tcp://127.0.0.1:%1").arg(server.serverPort()));
+    QVERIFY(port.Open());
+    QVERIFY(server.waitForNewConnection(1000));
+    QTcpSocket *bridge = server.nextPendingConnection();
+    bridge->write(says);
+    QVERIFY(bridge->waitForBytesWritten(1000));
+    if (failure != int(SerialPort::Failure::None))
+        bridge->close();
+    bool ok = false;
+    const QByteArray got = port.waitForData(1000) ? port.ReadAvailable(&ok) : QByteArray();
+    QCOMPARE(int(port.lastFailure()), failure);
+    QVERIFY2(port.lastError().contains(why), qPrintable(port.lastError()));
+    QCOMPARE(got, failure == int(SerialPort::Failure::None) ? says : QByteArray());
+    QCOMPARE(port.IsOpen(), failure == int(SerialPort::Failure::None));
 }
 
 void TestNetworkPort::replyLimitHoldsOverTheNetwork_data() {
