@@ -1,5 +1,6 @@
 // Parameter upload and download through zr3500-cli against zr3500-sim paced at 19200 baud,
-// measured against the line time of the bytes the sequences move.
+// measured against the line time of the bytes the sequences move; then the download through
+// ser2net on loopback (tcp://), with ser2net's character delay off and at its default.
 
 #include "benchcommon.h"
 #include "transferfiles.h"
@@ -70,6 +71,14 @@ int main(int argc, char **argv) {
         runCli({QStringLiteral("--port"), sim.link(), QStringLiteral("upload-params"), file});
     const Measured down =
         runCli({QStringLiteral("--port"), sim.link(), QStringLiteral("download-params"), file});
+    Measured bridged[2];
+    const bool haveSer2Net = !zr::bench::Ser2NetProcess::program().isEmpty();
+    for (int chardelay = 0; haveSer2Net && chardelay < 2; ++chardelay) {
+        zr::bench::Ser2NetProcess bridge;
+        if (bridge.start(sim.link(), QStringLiteral("tcp"), chardelay == 1))
+            bridged[chardelay] = runCli(
+                {QStringLiteral("--port"), bridge.url(), QStringLiteral("download-params"), file});
+    }
     sim.stop();
     if (!up.ok || !down.ok) {
         std::fprintf(stderr, "a transfer failed\n");
@@ -84,5 +93,20 @@ int main(int argc, char **argv) {
                 down.wall / lineSeconds(downloadBytes));
     std::printf("CPU/wall ratio:      %.3f (target <= 0.05)\n",
                 (up.cpu + down.cpu) / (up.wall + down.wall));
+    if (!haveSer2Net) {
+        std::printf("ser2net is not installed: no network figures\n");
+        return 0;
+    }
+    const char *names[2] = {"chardelay off", "chardelay on (ser2net's default)"};
+    for (int i = 0; i < 2; ++i) {
+        if (!bridged[i].ok) {
+            std::printf("download through ser2net, %s: failed\n", names[i]);
+            continue;
+        }
+        std::printf("download through ser2net tcp://, %s: %.3f s wall, line ratio %.3f (target "
+                    "<= 1.05), %.3f of the direct download\n",
+                    names[i], bridged[i].wall, bridged[i].wall / lineSeconds(downloadBytes),
+                    bridged[i].wall / down.wall);
+    }
     return 0;
 }

@@ -79,6 +79,11 @@ bool Cli::openPort(int n, bool quiet) {
 }
 
 void Cli::warnLatency() {
+    const NetworkSerialPort *net = hw_.network();
+    if (net && net->roundTripUs() >= NetworkSerialPort::kSlowRoundTripMs * 1000)
+        err() << "warning: " << net->device() << " answers in " << net->roundTripUs() / 1000
+              << " ms over the network; the drive's answer must be back within " << kReplyTimeoutMs
+              << " ms" << Qt::endl;
     const int ms = hw_.latencyTimerMs();
     if (ms > 2)
         err() << "warning: the USB adapter's latency timer is " << ms
@@ -231,7 +236,9 @@ int main(int argc, char **argv) {
         "stderr); 1 = bad command line.");
     SetUpCommandLine(p, "zr3500-cli", description);
     const QCommandLineOption portOpt = ValueOption(
-        "port", "A device to use (/dev/ttyUSB0), or N=DEVICE to map port N (repeatable).",
+        "port",
+        "A device to use (/dev/ttyUSB0; tcp://HOST:PORT or rfc2217://HOST:PORT for a line "
+        "behind ser2net), or N=DEVICE to map port N (repeatable).",
         "DEVICE");
     const QCommandLineOption driveOpt =
         ValueOption("drive", "Drive number 0..63 (default 1).", "N", "1");
@@ -282,7 +289,9 @@ int main(int argc, char **argv) {
                 return usage(error);
         } else {
             map = PortMap();
-            map.setDevice(1, spec);
+            QString error;
+            if (!map.applyOverride(QStringLiteral("1=") + spec, &error))
+                return usage(error);
             fixedDevice = true;
         }
     }

@@ -1,9 +1,12 @@
 // ZR_LOADER_131: the loader with its windows.
 //   --simulate         a simulated drive on a pseudo-terminal, mapped to port 2
-//   --port N=DEVICE    maps port N (1..4) to DEVICE (repeatable)
+//   --port N=DEVICE    maps port N (1..4) to DEVICE (repeatable), tcp://HOST:PORT or
+//                      rfc2217://HOST:PORT for a serial line behind ser2net
+//   --trace FILE       writes every frame sent and received to FILE
 //   --check-data       lists what the program finds in its data folder; exit 2 when something lacks
 // --help and --version need no display.
 
+#include "commandline.h"
 #include "datacheck.h"
 #include "datadir.h"
 #include "loaderprogram.h"
@@ -52,8 +55,15 @@ int main(int argc, char **argv) {
     parser.addVersionOption();
     QCommandLineOption simulate(QStringLiteral("simulate"),
                                 QStringLiteral("Simulated drive on port 2."));
-    QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Map port N to DEVICE."),
-                            QStringLiteral("N=DEVICE"));
+    QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("Map port N to DEVICE: a serial device, or tcp://HOST:PORT or "
+                       "rfc2217://HOST:PORT for a drive behind ser2net on another PC."),
+        QStringLiteral("N=DEVICE"));
+    QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QStringLiteral("Write a hex log of every frame sent and received to FILE."),
+        QStringLiteral("FILE"));
     QCommandLineOption checkData(
         QStringLiteral("check-data"),
         QStringLiteral("List what the program finds in its data folder (help files, description "
@@ -61,6 +71,7 @@ int main(int argc, char **argv) {
                        "there, 2 otherwise."));
     parser.addOption(simulate);
     parser.addOption(port);
+    parser.addOption(trace);
     parser.addOption(checkData);
     parser.process(app);
 
@@ -82,14 +93,24 @@ int main(int argc, char **argv) {
         map.setDevice(2, line->device());
     }
     for (const QString &spec : parser.values(port)) {
-        if (!map.applyOverride(spec)) {
-            QTextStream(stderr) << "bad --port " << spec << " (expected N=DEVICE, N 1..4)"
-                                << Qt::endl;
+        QString why;
+        if (!map.applyOverride(spec, &why)) {
+            QTextStream(stderr) << "bad --port " << spec << ": " << why << Qt::endl;
             return 1;
         }
     }
+    zr::LineLog traceLog;
+    zr::TracingSerialPort::Sink traceSink;
+    if (parser.isSet(trace)) {
+        if (!traceLog.openFile(parser.value(trace))) {
+            QTextStream(stderr) << "cannot write the trace " << traceLog.fileName() << ": "
+                                << traceLog.errorString() << Qt::endl;
+            return 2;
+        }
+        traceSink = [&traceLog](const QString &line) { traceLog.write(line); };
+    }
 
-    zr::shell::LoaderProgram program(map);
+    zr::shell::LoaderProgram program(map, traceSink);
     program.start();
     const int rc = app.exec();
     program.finish();

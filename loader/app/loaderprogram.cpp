@@ -12,7 +12,15 @@
 
 namespace zr::shell {
 
-LoaderProgram::LoaderProgram(const PortMap &map) : serial_(map), shell_(state_, dialogs_, serial_) {
+namespace {
+std::unique_ptr<TracingSerialPort> tracerFor(SerialPort &port, TracingSerialPort::Sink sink) {
+    return sink ? std::make_unique<TracingSerialPort>(port, std::move(sink)) : nullptr;
+}
+} // namespace
+
+LoaderProgram::LoaderProgram(const PortMap &map, TracingSerialPort::Sink trace)
+    : serial_(map), tracer_(tracerFor(serial_, std::move(trace))),
+      shell_(state_, dialogs_, tracer_ ? static_cast<SerialPort &>(*tracer_) : serial_) {
     InstallFontSubstitutes();
     RegisterAllWindows(shell_);
 }
@@ -40,6 +48,11 @@ void LoaderProgram::finish() {
     shell_.forms().unloadAll();
     // The windows go while the shell they refer to still exists.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (tracer_) {
+        tracer_->flush();
+        if (tracer_->IsOpen())
+            tracer_->Close();
+    }
     serial_.Close();
 }
 

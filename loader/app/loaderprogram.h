@@ -9,6 +9,9 @@
 #include "loaderroutine.h"
 #include "portmap.h"
 #include "shell.h"
+#include "tracingserialport.h"
+
+#include <memory>
 
 namespace zr::shell {
 
@@ -19,7 +22,8 @@ void RegisterAllWindows(Shell &shell);
 
 class LoaderProgram {
 public:
-    explicit LoaderProgram(const PortMap &map);
+    // With a trace sink, every frame sent and received on the link goes to it as a line.
+    explicit LoaderProgram(const PortMap &map, TracingSerialPort::Sink trace = {});
     ~LoaderProgram();
     LoaderProgram(const LoaderProgram &) = delete;
     LoaderProgram &operator=(const LoaderProgram &) = delete;
@@ -35,6 +39,7 @@ public:
 
 private:
     HardwareSerialPort serial_;
+    std::unique_ptr<TracingSerialPort> tracer_; // between the link and serial_, with a trace
     LoaderRoutine state_;
     QtDialogs dialogs_;
     Shell shell_;

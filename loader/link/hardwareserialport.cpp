@@ -1,5 +1,7 @@
 #include "hardwareserialport.h"
 
+#include "tracingserialport.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -45,6 +47,12 @@ SerialPort::Failure openFailure(QSerialPort::SerialPortError error, const QStrin
 
 } // namespace
 
+const HardwareSerialPort *HardwarePortOf(const SerialPort &port) {
+    if (const auto *traced = dynamic_cast<const TracingSerialPort *>(&port))
+        return HardwarePortOf(traced->inner());
+    return dynamic_cast<const HardwareSerialPort *>(&port);
+}
+
 int ReadUsbLatencyTimer(const QString &device) {
     const QString name = QFileInfo(QFileInfo(device).canonicalFilePath()).fileName();
     if (name.isEmpty())
@@ -65,16 +73,40 @@ HardwareSerialPort::~HardwareSerialPort() {
 }
 
 bool HardwareSerialPort::IsOpen() const {
-    return port_.isOpen();
+    return port_.isOpen() || onNetwork();
+}
+
+// Passes on how an operation of the network port went; a lost connection is a vanished device.
+bool HardwareSerialPort::fromNetwork(bool ok) {
+    if (network_->connectionLost())
+        vanished_ = true;
+    if (ok)
+        clearError();
+    else
+        fail(network_->lastError(), network_->lastFailure());
+    return ok;
+}
+
+bool HardwareSerialPort::openNetwork(const QString &device) {
+    if (!network_ || network_->device() != device)
+        network_ = std::make_unique<NetworkSerialPort>(device);
+    if (!fromNetwork(network_->Open()))
+        return false;
+    latencyTimerMs_ = -1;
+    vanished_ = false;
+    return true;
 }
 
 bool HardwareSerialPort::Open() {
-    if (port_.isOpen())
+    if (IsOpen())
         return fail(QStringLiteral("the port is already open"));
     const QString device = map_.device(GetPortNumber());
     if (device.isEmpty())
         return fail(QStringLiteral("port %1 has no serial device").arg(GetPortNumber()),
                     Failure::NoDevice);
+    if (IsNetworkDevice(device))
+        return openNetwork(device);
+    network_.reset();
     port_.setPortName(device);
     if (!port_.open(QIODevice::ReadWrite))
         return fail(QStringLiteral("%1: %2").arg(device, port_.errorString()),
@@ -99,6 +131,8 @@ bool HardwareSerialPort::Open() {
 }
 
 bool HardwareSerialPort::Close() {
+    if (onNetwork())
+        return fromNetwork(network_->Close());
     if (!port_.isOpen())
         return fail(QStringLiteral("the port is not open"));
     port_.close();
@@ -107,7 +141,14 @@ bool HardwareSerialPort::Close() {
 }
 
 QString HardwareSerialPort::deviceName() const {
-    return port_.isOpen() ? map_.device(GetPortNumber()) : QString();
+    return IsOpen() ? map_.device(GetPortNumber()) : QString();
+}
+
+// A port whose device went away keeps saying why rather than that it is closed.
+bool HardwareSerialPort::notOpen() {
+    if (vanished_ && lastFailure() != Failure::None)
+        return false;
+    return fail(QStringLiteral("the port is not open"));
 }
 
 void HardwareSerialPort::markVanished(const QString &why) {
@@ -121,8 +162,10 @@ QString HardwareSerialPort::deviceFor(int portNumber) const {
 }
 
 bool HardwareSerialPort::Write(const QByteArray &bytes) {
+    if (onNetwork())
+        return fromNetwork(network_->Write(bytes));
     if (!port_.isOpen())
-        return fail(QStringLiteral("the port is not open"));
+        return notOpen();
     if (port_.write(bytes) != bytes.size())
         return fail(port_.errorString());
     // Hand the bytes to the driver now rather than at the next turn of the event loop.
@@ -161,8 +204,16 @@ bool HardwareSerialPort::pollReadable(int msecs) {
 QByteArray HardwareSerialPort::ReadAvailable(bool *ok) {
     if (ok)
         *ok = false;
+    if (onNetwork()) {
+        bool read = false;
+        QByteArray bytes = network_->ReadAvailable(&read);
+        fromNetwork(read);
+        if (ok)
+            *ok = read;
+        return bytes;
+    }
     if (!port_.isOpen()) {
-        fail(QStringLiteral("the port is not open"));
+        notOpen();
         return {};
     }
     // Bytes an event loop already moved into the port's buffer come first.
@@ -187,6 +238,12 @@ QByteArray HardwareSerialPort::ReadAvailable(bool *ok) {
 }
 
 bool HardwareSerialPort::waitForData(int msecs) {
+    if (onNetwork()) {
+        const bool ready = network_->waitForData(msecs);
+        if (network_->connectionLost())
+            fromNetwork(false);
+        return ready;
+    }
     if (!port_.isOpen())
         return false;
     if (port_.bytesAvailable() > 0)

@@ -7,6 +7,30 @@
 
 namespace zr {
 
+bool IsNetworkDevice(const QString &device) {
+    return device.startsWith(QLatin1String("tcp://"), Qt::CaseInsensitive) ||
+           device.startsWith(QLatin1String("rfc2217://"), Qt::CaseInsensitive);
+}
+
+std::optional<NetworkAddress> ParseNetworkAddress(const QString &device) {
+    static const QRegularExpression form(
+        QStringLiteral("^(tcp|rfc2217)://(\\[[0-9A-Fa-f:.]+\\]|[^/:\\[\\]\\s]+):([0-9]{1,5})/?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = form.match(device.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int port = m.captured(3).toInt();
+    if (port < 1 || port > 65535)
+        return std::nullopt;
+    NetworkAddress address;
+    address.telnet = m.captured(1).compare(QLatin1String("rfc2217"), Qt::CaseInsensitive) == 0;
+    address.host = m.captured(2);
+    if (address.host.startsWith(QLatin1Char('[')))
+        address.host = address.host.mid(1, address.host.size() - 2);
+    address.port = static_cast<quint16>(port);
+    return address;
+}
+
 PortMap PortMap::fromSystem() {
     PortMap map;
 #ifdef Q_OS_WIN
@@ -87,7 +111,15 @@ bool PortMap::applyOverride(const QString &spec, QString *error) {
             *error = QStringLiteral("expected N=DEVICE with N in 1..4, got \"%1\"").arg(spec);
         return false;
     }
-    setDevice(m.captured(1).toInt(), m.captured(2));
+    const QString device = m.captured(2);
+    if (IsNetworkDevice(device) && !ParseNetworkAddress(device)) {
+        if (error)
+            *error = QStringLiteral("expected tcp://HOST:PORT or rfc2217://HOST:PORT with PORT in "
+                                    "1..65535, got \"%1\"")
+                         .arg(device);
+        return false;
+    }
+    setDevice(m.captured(1).toInt(), device);
     return true;
 }
 

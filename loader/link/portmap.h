@@ -4,12 +4,27 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 namespace zr {
 
+// A port that leads over the network to a serial bridge (ser2net on the PC beside the drive):
+// "tcp://HOST:PORT", the bytes as they are, the bridge sets the line; or "rfc2217://HOST:PORT",
+// telnet with com-port control, the loader asks for 19200 8N1 itself. IPv6 hosts in brackets.
+struct NetworkAddress {
+    bool telnet = false;
+    QString host;
+    quint16 port = 0;
+};
+// Empty unless `device` is such an address.
+std::optional<NetworkAddress> ParseNetworkAddress(const QString &device);
+// True for a text that names a network port, well formed or not.
+bool IsNetworkDevice(const QString &device);
+
 // Maps the loader's port numbers 1..4 to the operating system's serial devices.
 // Windows: port n is "COMn". Elsewhere: the n-th serial device, USB adapters first, then the
-// built-in ports. ZR_LOADER_PORTS=dev1,dev2,dev3,dev4 and --port N=DEVICE replace entries.
+// built-in ports. ZR_LOADER_PORTS=dev1,dev2,dev3,dev4 and --port N=DEVICE replace entries; a
+// DEVICE may be a network address (above).
 class PortMap {
 public:
     struct Device {
@@ -25,7 +40,7 @@ public:
 
     // "dev1,dev2,dev3,dev4": non-empty entries replace ports 1..4.
     void applyEnvironment(const QString &value);
-    // "N=DEVICE" with N in 1..4; false (and a reason) when malformed.
+    // "N=DEVICE" with N in 1..4; false (and a reason) when malformed, a network address too.
     bool applyOverride(const QString &spec, QString *error = nullptr);
 
     void setDevice(int n, const QString &device);

@@ -29,6 +29,8 @@ public:
     qint64 clockNs() const override { return inner_.clockNs(); }
     QString deviceFor(int portNumber) const override { return inner_.deviceFor(portNumber); }
 
+    // The port the traffic goes through.
+    const SerialPort &inner() const { return inner_; }
     // Writes out bytes received since the last frame went out.
     void flush();
 

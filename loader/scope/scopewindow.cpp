@@ -566,7 +566,7 @@ void RegisterScopeWindows(shell::Shell &shell, ScopePortFactory makePort) {
         if (makePort)
             port = makePort();
         if (!port) {
-            auto *hw = dynamic_cast<HardwareSerialPort *>(&shell.port());
+            const HardwareSerialPort *hw = HardwarePortOf(shell.port());
             port = std::make_unique<HardwareSerialPort>(hw ? hw->portMap() : PortMap::fromSystem());
         }
         return new ScopeWindow(shell, std::move(port), parent);

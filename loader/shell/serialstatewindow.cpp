@@ -151,14 +151,21 @@ void SerialStateWindow::showLink() {
     Stato->setText(link.statusText());
     SOFTREL->setText(link.releaseText());
     numcom->setText(link.portText());
-    if (link.portFailed()) {
-        showHint(PortFailureHint(shell_.port(), shell_.state.CurrentLanguage));
-    } else if (link.statusGood()) {
-        auto *hw = dynamic_cast<HardwareSerialPort *>(&shell_.port());
-        showHint(LatencyHint(hw ? hw->latencyTimerMs() : 0, shell_.state.CurrentLanguage));
-    } else {
+    const int lang = shell_.state.CurrentLanguage;
+    const HardwareSerialPort *hw = HardwarePortOf(shell_.port());
+    const QString slow = hw && hw->network()
+                             ? NetworkDelayHint(shell_.port(), hw->network()->roundTripUs(), lang)
+                             : QString();
+    // A port that opened and went away in the tick says why as well: a lost connection, or
+    // ser2net turning the connection away.
+    if (link.portFailed() || (hw && hw->deviceVanished()))
+        showHint(PortFailureHint(shell_.port(), lang));
+    else if (!slow.isEmpty())
+        showHint(slow);
+    else if (link.statusGood())
+        showHint(LatencyHint(hw ? hw->latencyTimerMs() : 0, lang));
+    else
         showHint(QString());
-    }
 }
 
 void SerialStateWindow::showHint(const QString &text) {

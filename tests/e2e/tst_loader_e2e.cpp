@@ -1,5 +1,5 @@
 // The whole loader, window by window as a technician meets them, against zr3500-sim on a
-// pseudo-terminal mapped to port 1.
+// pseudo-terminal mapped to port 1, directly or through ser2net.
 
 #include "child.h"
 #include "datatable.h"
@@ -8,6 +8,7 @@
 #include "loaderprogram.h"
 #include "mainwindow.h"
 #include "programs.h"
+#include "ser2net.h"
 #include "toggleswitch.h"
 
 #include <QGroupBox>
@@ -24,6 +25,7 @@ class TestLoaderEndToEnd : public QObject {
 private slots:
     void everyWindowIsRegistered_data();
     void everyWindowIsRegistered();
+    void englishLinkOnFindsTheDrive_data();
     void englishLinkOnFindsTheDrive();
 };
 
@@ -42,16 +44,34 @@ void TestLoaderEndToEnd::everyWindowIsRegistered() {
     QVERIFY(program.shell().forms().isRegistered(name));
 }
 
+void TestLoaderEndToEnd::englishLinkOnFindsTheDrive_data() {
+    columns<QString, bool>("scheme", "traced");
+    row("pseudo-terminal", "pty", false);
+    row("ser2net, traced", "tcp", true);
+}
+
 void TestLoaderEndToEnd::englishLinkOnFindsTheDrive() {
+    QFETCH(QString, scheme);
+    QFETCH(bool, traced);
     QTemporaryDir dir;
     const QString link = dir.filePath(QStringLiteral("drive"));
     e2e::Sim sim;
     QVERIFY(sim.start(link));
+    e2e::Ser2Net bridge;
+    if (scheme != QLatin1String("pty")) {
+        if (e2e::Ser2Net::program().isEmpty())
+            QSKIP("ser2net is not installed (scripts/setup installs it)");
+        QVERIFY(bridge.start(link, scheme));
+    }
 
     zr::PortMap map;
-    map.setDevice(1, link);
+    map.setDevice(1, scheme == QLatin1String("pty") ? link : bridge.url());
+    QStringList trace;
+    zr::TracingSerialPort::Sink sink;
+    if (traced)
+        sink = [&trace](const QString &line) { trace << line; };
     {
-        LoaderProgram program(map);
+        LoaderProgram program(map, sink);
         Shell &shell = program.shell();
         int ends = 0;
         shell.endProgram = [&] { ++ends; };
@@ -83,9 +103,17 @@ void TestLoaderEndToEnd::englishLinkOnFindsTheDrive() {
         QVERIFY(main->isButtonEnabled(ToolbarButton::Com));
         QVERIFY(main->isButtonEnabled(ToolbarButton::Down));
 
+        QVERIFY(child<QLabel>(page, "linkHint")->isHidden());
+
         QTest::keyClick(main, Qt::Key_X, Qt::AltModifier); // Exit
         QCOMPARE(ends, 1);
         program.finish();
+    }
+    if (traced) {
+        const QString log = trace.join(QLatin1Char('\n'));
+        // The release read, of whichever drive number the page had then, and its answer.
+        for (const char *line : {" port 1 opened", " 02 00\n", " 02 00 06 A4 AA"})
+            QVERIFY2(log.contains(QLatin1String(line)), qPrintable(log));
     }
 }
 

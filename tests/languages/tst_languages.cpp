@@ -6,6 +6,7 @@
 #include "descriptions.h"
 #include "languages.h"
 #include "linkhints.h"
+#include "networkserialport.h"
 #include "panelmessages.h"
 #include "paramtexts.h"
 #include "savefile.h"
@@ -59,6 +60,19 @@ void TestLanguages::textFollowsTheRule_data() {
         {"Trasferimento non confermato", "Transfer not confirmed", "Transfert non confirmé"});
     add("link hint", [](int l) { return shell::LatencyHint(16, l).left(12); },
         {"Il latency t", "The USB adap", "Le latency t"});
+    add("slow network hint",
+        [](int l) {
+            const NetworkSerialPort port(QStringLiteral("tcp://plant-pc:3001"));
+            return shell::NetworkDelayHint(port, 150000, l).section(QLatin1Char(')'), 1).left(18);
+        },
+        {" risponde in 150 m", " answers in 150 ms", " répond en 150 ms "});
+    add("network port refused hint",
+        [](int l) {
+            NetworkSerialPort port(QStringLiteral("tcp://127.0.0.1:1")); // nobody listens
+            port.Open();
+            return shell::PortFailureHint(port, l).section(QLatin1Char(')'), 1).left(18);
+        },
+        {" non si collega: i", " does not connect:", " ne se connecte pa"});
     add("write failure",
         [](int l) { return WriteFailureReason(QStringLiteral("/nonexistent-zr/x"), {}, l); },
         {"la cartella /nonexistent-zr non esiste", "the folder /nonexistent-zr does not exist",
