@@ -34,8 +34,8 @@ void ShowHistoryDialog(QWidget *parent, int language, const QString &path) {
     for (int r = 0; r < entries.size(); ++r) {
         const HistoryEntry &e = entries[entries.size() - 1 - r]; // newest first
         const QStringList cells{e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                                e.direction,
-                                e.outcome,
+                                HistoryWord(e.direction, language),
+                                HistoryWord(e.outcome, language),
                                 e.port,
                                 QString::number(e.drive),
                                 QString::number(e.release),

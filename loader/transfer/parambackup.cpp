@@ -36,11 +36,11 @@ QString BackupFileName(const QDateTime &when, int drive, int release) {
 }
 
 BackupResult BackupParameterSet(const TransferLink &link, int release, const QString &folder,
-                                TransferView &view, const QDateTime &when) {
+                                TransferView &view, const QDateTime &when, int namedDrive) {
     BackupResult result;
     QDir dir(folder);
     // Two backups within one second get a number after the time.
-    const QString name = BackupFileName(when, link.drive, release);
+    const QString name = BackupFileName(when, namedDrive < 0 ? link.drive : namedDrive, release);
     result.path = dir.filePath(name);
     for (int n = 2; QFileInfo::exists(result.path); ++n)
         result.path = dir.filePath(QString(name).insert(15, QStringLiteral("-%1").arg(n)));

@@ -32,10 +32,13 @@ struct BackupResult {
 
 // Reads the drive's set (ROM 0x3800-0x3BFF) and writes it into folder as a parameter file, then
 // keeps only the newest kKeptBackups there. The bar runs from 0 to 1024 under the label
-// "Backup.......". A failure writes nothing and sends nothing.
+// "Backup.......". A failure writes nothing and sends nothing. The name carries namedDrive (the
+// link's drive number when -1: the loader talks to drive 0, which every drive answers, and names
+// the drive the user chose).
 BackupResult BackupParameterSet(const TransferLink &link, int release, const QString &folder,
                                 TransferView &view,
-                                const QDateTime &when = QDateTime::currentDateTime());
+                                const QDateTime &when = QDateTime::currentDateTime(),
+                                int namedDrive = -1);
 
 // The backups in folder, newest first (by the time in their names).
 QStringList ListBackups(const QString &folder);

@@ -55,6 +55,8 @@ public:
     void finish(TransferOutcome outcome) { finish(OutcomeName(outcome)); }
     // A backup's file is named once it is written.
     void setFile(const QString &file) { entry_.file = file; }
+    // The drive the user chose, where the link talks to drive 0.
+    void setDrive(int drive) { entry_.drive = drive; }
 
 private:
     HistoryEntry entry_;

@@ -3,6 +3,7 @@
 #include "savefile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace zr {
 
@@ -218,6 +219,12 @@ QString BackupDoneText(const QString &path, int language) {
         .arg(QDir::toNativeSeparators(path));
 }
 
+QString BackupNoteText(const QString &path, int language) {
+    return Pick(language, "Copia dei parametri: %1", "Parameters backed up: %1",
+                "Paramètres sauvegardés : %1")
+        .arg(QFileInfo(path).fileName());
+}
+
 QString BackupFailedTitle(int language) {
     return Pick(language, "Copia non riuscita", "Backup failed", "Sauvegarde échouée");
 }
@@ -286,6 +293,28 @@ QString NoBackupsText(const QString &folder, int language) {
 
 QString CompareFirstCaption(int language) {
     return Pick(language, "Confronta prima", "Compare first", "Comparer d'abord");
+}
+
+QString HistoryWord(const QString &word, int language) {
+    static const QList<std::pair<const char *, Texts3>> words{
+        {"upload", {"upload", "upload", "upload"}},
+        {"download", {"download", "download", "téléchargement"}},
+        {"program", {"programma", "program", "programme"}},
+        {"verify", {"verifica", "verify", "vérification"}},
+        {"backup", {"copia", "backup", "sauvegarde"}},
+        {"done", {"fatto", "done", "fait"}},
+        {"differ", {"diverso", "differs", "différent"}},
+        {"no answer", {"nessuna risposta", "no answer", "pas de réponse"}},
+        {"failed", {"fallito", "failed", "échoué"}},
+        {"refused", {"rifiutato", "refused", "refusé"}},
+        {"not confirmed", {"non confermato", "not confirmed", "non confirmé"}},
+        {"communication error",
+         {"errore di comunicazione", "communication error", "erreur de communication"}},
+    };
+    for (const auto &[key, texts] : words)
+        if (word == QLatin1String(key))
+            return texts[language];
+    return word;
 }
 
 } // namespace zr

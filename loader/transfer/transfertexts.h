@@ -33,6 +33,8 @@ QString DriveSetUnreadText(int address, int language);
 
 // A backup before a download: where it went, or why there is none.
 QString BackupDoneText(const QString &path, int language);
+// The short form the transfer page shows: the file's name only.
+QString BackupNoteText(const QString &path, int language);
 QString BackupFailedTitle(int language);
 QString BackupFailedText(const BackupResult &result, int language);
 // Asked after a failed backup: send the file all the same?
@@ -52,5 +54,8 @@ QString NoBackupsText(const QString &folder, int language);
 // release, seconds, file, SHA-256).
 QString HistoryTitle(int language);
 QStringList HistoryColumns(int language);
+// A direction or outcome word of the history file ("download", "not confirmed") in the user's
+// language; a word it does not know as it is.
+QString HistoryWord(const QString &word, int language);
 
 } // namespace zr

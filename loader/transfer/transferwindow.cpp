@@ -1,16 +1,26 @@
 #include "transferwindow.h"
 
 #include "clipwindows.h"
+#include "comparedialog.h"
+#include "descriptions.h"
 #include "dialogs.h"
 #include "driveprotocol.h"
 #include "glosscontrols.h"
+#include "historydialog.h"
+#include "parambackup.h"
+#include "paramcompare.h"
+#include "parameterset.h"
+#include "paramtexts.h"
 #include "serialport.h"
 #include "shell.h"
+#include "transferhistory.h"
 #include "transferpictures.h"
 #include "transfertexts.h"
 #include "twips.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -33,8 +43,7 @@ using shell::kTrue;
 using shell::TwipsToPx;
 
 int ParamFileCodeOf(int release) {
-    const int r = release;
-    return 10 * (r / 1000) + r / 10 - 10 * (r / 100);
+    return ParameterFileCode(release);
 }
 
 QString ParameterFilter(int code) {
@@ -91,6 +100,9 @@ TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
                       px(10, 34, 104, 24));
     opzione_1 = named(new QRadioButton(QStringLiteral("  Parametri"), Frame1), "opzione_1",
                       px(10, 72, 104, 24));
+    compareFirst = named(new QCheckBox(Frame1), "compareFirst", px(10, 96, 106, 20));
+    compareFirst->setEnabled(false);
+    connect(opzione_1, &QRadioButton::toggled, compareFirst, &QCheckBox::setEnabled);
     opzione_0->setChecked(true);
     opzione_0->installEventFilter(this);
     opzione_1->installEventFilter(this);
@@ -136,6 +148,23 @@ TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
                                               "border-radius: 4px; }"));
     runningNote->hide();
 
+    verifyAfter = named(new QCheckBox(this), "verifyAfter", px(40, 294, 172, 22));
+    verifyAfter->setChecked(true);
+    restoreButton = named(new QPushButton(this), "restoreButton", px(214, 292, 114, 24));
+    connect(restoreButton, &QPushButton::clicked, this, [this] { restore_Click(); });
+    historyButton = named(new QPushButton(this), "historyButton", px(332, 292, 112, 24));
+    connect(historyButton, &QPushButton::clicked, this, [this] {
+        ShowHistoryDialog(this, shell_.state.CurrentLanguage, DefaultHistoryPath());
+    });
+
+    // Where the progress bar runs during a transfer: said once the transfer is over.
+    backupNote = named(new QLabel(this), "backupNote", px(40, 246, 290, 46));
+    backupNote->setFont(QFont(QStringLiteral("Arial"), 8));
+    backupNote->setWordWrap(true);
+    backupNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    backupNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    backupNote->hide();
+
     tempo = new QTimer(this);
     tempo->setObjectName(QStringLiteral("tempo"));
     tempo->setInterval(500);
@@ -151,6 +180,10 @@ void TransferWindow::ApplyLanguage(int lang) {
     Label6->setText(shell::CaptionText(c.capOpenFile, lang));
     Label7->setText(shell::CaptionText(c.capSaveFile, lang));
     Frame6->setTitle(shell::CaptionText(c.capFile, lang));
+    verifyAfter->setText(VerifyAfterDownloadCaption(lang));
+    compareFirst->setText(CompareFirstCaption(lang));
+    historyButton->setText(HistoryButtonCaption(lang));
+    restoreButton->setText(RestoreButtonCaption(lang));
 }
 
 void TransferWindow::Form_Load() {
@@ -207,6 +240,7 @@ void TransferWindow::tempo_Timer() {
         upload->hide();
         download->setEnabled(true);
         download->show();
+        restoreButton->setEnabled(!running_ && source->text().isEmpty()); // one download a visit
         if (opzione_0->isChecked())
             destination->hide();
     } else {
@@ -218,6 +252,7 @@ void TransferWindow::tempo_Timer() {
         download->setEnabled(false);
         download->hide();
         destination->show();
+        restoreButton->setEnabled(false);
     }
 }
 
@@ -228,7 +263,13 @@ TransferOutcome TransferWindow::runSequence(TransferOutcome (*sequence)(const Tr
     const TransferLink link{shell_.port(), shell_.state.DriveAddress, shell_.state.CurrentLanguage};
     QPointer<TransferWindow> self(this);
     setRunning(true);
+    const QString direction = sequence == &UploadParameters  ? QStringLiteral("upload")
+                              : sequence == &DownloadProgram ? QStringLiteral("program")
+                                                             : QStringLiteral("download");
+    HistoryRecord record(direction, file, link, shell_.state.DriveRelease);
+    record.setDrive(namedDrive());
     const TransferOutcome outcome = sequence(link, file, *this);
+    record.finish(outcome);
     if (self && outcome != TransferOutcome::CommError) {
         setRunning(false);
         showPendingMessages();
@@ -261,11 +302,53 @@ void TransferWindow::download_Click() {
         source->setText(st.ParamFileName);
         sequence = &DownloadParameters;
     }
+    sendFile(sequence, file);
+}
+
+void TransferWindow::restore_Click() {
+    shell::LoaderRoutine &st = shell_.state;
+    if (running_ || !source->text().isEmpty() || !download->isVisible())
+        return;
+    tempo->stop();
+    const QString file = ChooseBackup(this, st.CurrentLanguage, DefaultBackupFolder());
+    if (file.isEmpty()) {
+        tempo->start();
+        return;
+    }
+    opzione_1->setChecked(true);
+    st.ParamFileCode = QString::number(ParamFileCodeOf(st.DriveRelease));
+    st.ParamFileName = file;
+    source->setText(file);
+    sendFile(&DownloadParameters, file);
+}
+
+void TransferWindow::sendFile(TransferOutcome (*sequence)(const TransferLink &, const QString &,
+                                                          TransferView &),
+                              const QString &file) {
+    shell::LoaderRoutine &st = shell_.state;
     st.DownloadActive = kTrue;
     QPointer<TransferWindow> self(this);
+    if (sequence == &DownloadParameters &&
+        ((compareFirst->isChecked() && !compareBeforeDownload(file)) ||
+         !backUpBeforeDownload(file))) {
+        if (!self)
+            return;
+        source->clear();
+        st.DownloadActive = kFalse;
+        tempo->start();
+        return;
+    }
+    if (!self)
+        return;
     const TransferOutcome outcome = runSequence(sequence, file);
     if (!self || outcome == TransferOutcome::CommError)
         return;
+    if (sequence == &DownloadParameters && outcome == TransferOutcome::Done &&
+        verifyAfter->isChecked()) {
+        verifyDownload(file);
+        if (!self)
+            return;
+    }
     if (outcome == TransferOutcome::BadFile) {
         // Nothing was sent: the window is as before the click, ready for another file.
         source->clear();
@@ -275,6 +358,128 @@ void TransferWindow::download_Click() {
     }
     st.TransferDone = kTrue;
     tempo->start();
+}
+
+bool TransferWindow::backUpBeforeDownload(const QString &file) {
+    // A file the download will refuse costs no backup: the download says why.
+    if (!ReadParameterValues(file, nullptr))
+        return true;
+    shell::LoaderRoutine &st = shell_.state;
+    const int lang = st.CurrentLanguage;
+    const TransferLink link{shell_.port(), st.DriveAddress, lang};
+    QPointer<TransferWindow> self(this);
+    setRunning(true);
+    HistoryRecord record(QStringLiteral("backup"), QString(), link, st.DriveRelease);
+    record.setDrive(namedDrive());
+    const BackupResult r = BackupParameterSet(link, st.DriveRelease, DefaultBackupFolder(), *this,
+                                              QDateTime::currentDateTime(), namedDrive());
+    record.setFile(r.path);
+    record.finish(r.ok ? QStringLiteral("done") : QStringLiteral("failed"));
+    if (!self)
+        return false;
+    setRunning(false);
+    if (r.ok) {
+        backupNote->clear();
+        backupNote->setToolTip(QString());
+        addNote(BackupNoteText(r.path, lang), BackupDoneText(r.path, lang));
+        return true;
+    }
+    const QString question =
+        BackupFailedText(r, lang) + QLatin1Char('\n') + BackupGoOnQuestion(lang);
+    return shell_.dialogs.MsgBox(this, question, shell::kYesNo | shell::kExclamation,
+                                 BackupFailedTitle(lang)) == shell::kYes;
+}
+
+void TransferWindow::verifyDownload(const QString &file) {
+    const auto fileWords = ReadParameterValues(file, nullptr);
+    if (!fileWords)
+        return;
+    shell::LoaderRoutine &st = shell_.state;
+    const int lang = st.CurrentLanguage;
+    const TransferLink link{shell_.port(), st.DriveAddress, lang};
+    QPointer<TransferWindow> self(this);
+    tempo->stop();
+    setRunning(true);
+    setLabel(QStringLiteral("Verify......."), true);
+    setProgressRange(0, kParameterWords);
+    setProgressValue(0);
+    setProgressVisible(true);
+    HistoryRecord record(QStringLiteral("verify"), file, link, st.DriveRelease);
+    record.setDrive(namedDrive());
+    const VerifyResult r = VerifyParameterSet(link, *fileWords, *this);
+    record.finish(r.kind == VerifyResult::Equal    ? QStringLiteral("done")
+                  : r.kind == VerifyResult::Differ ? QStringLiteral("differ")
+                                                   : QStringLiteral("no answer"));
+    if (!self)
+        return;
+    setProgressVisible(false);
+    setLabel(QString(), false);
+    setRunning(false);
+    if (r.kind == VerifyResult::Equal) {
+        addNote(VerifiedText(lang));
+        return;
+    }
+    const QString text = r.kind == VerifyResult::Differ
+                             ? VerifyDifferText(r.differing, r.driveWords, *fileWords, lang)
+                             : VerifyNoAnswerText(r.failedAddress, lang);
+    addNote(text);
+    shell_.dialogs.MsgBox(this, text, shell::kOkOnly | shell::kCritical, VerifyTitle(lang));
+}
+
+bool TransferWindow::compareBeforeDownload(const QString &file) {
+    const auto fileWords = ReadParameterValues(file, nullptr);
+    if (!fileWords)
+        return true; // the download says why it refuses the file
+    shell::LoaderRoutine &st = shell_.state;
+    const int lang = st.CurrentLanguage;
+    QPointer<TransferWindow> self(this);
+    setRunning(true);
+    setLabel(QStringLiteral("Compare......."), true);
+    setProgressRange(0, kParameterWords);
+    setProgressValue(0);
+    setProgressVisible(true);
+    int failed = -1;
+    const auto driveWords =
+        ReadParameterSet(TransferLink{shell_.port(), st.DriveAddress, lang}, *this, 0, &failed);
+    if (!self)
+        return false;
+    setProgressVisible(false);
+    setLabel(QString(), false);
+    setRunning(false);
+    if (!driveWords) {
+        shell_.dialogs.MsgBox(this, DriveSetUnreadText(failed, lang),
+                              shell::kOkOnly | shell::kExclamation,
+                              params::CompareText(params::CompareWords::Title, lang));
+        return false;
+    }
+    // Without the release's descriptions every differing line is listed by its number.
+    params::ParameterDescription description;
+    const QString code = params::ReleaseCode(file);
+    params::ReadParameterDescription(params::DataDescriptionFor(shell_.programDir, code, lang),
+                                     params::StatusDescriptionFor(shell_.programDir, code, lang),
+                                     description);
+    const QString name = QFileInfo(file).fileName();
+    const QString drive = params::CompareText(params::CompareWords::Drive, lang);
+    const auto rows = params::CompareParameterSets(*fileWords, *driveWords, description);
+    return params::ShowComparison(
+        this, lang,
+        params::CompareText(params::CompareWords::Intro, lang).arg(name, drive) +
+            QLatin1Char('\n') + params::CompareText(params::CompareWords::SendAnyway, lang),
+        params::CompareTable(rows, name, drive, lang), true);
+}
+
+void TransferWindow::addNote(const QString &text, const QString &tip) {
+    auto join = [](const QString &a, const QString &b) {
+        return a.isEmpty() ? b : b.isEmpty() ? a : a + QLatin1Char('\n') + b;
+    };
+    backupNote->setText(join(backupNote->text(), text));
+    backupNote->setToolTip(join(backupNote->toolTip(), tip));
+    backupNote->show();
+}
+
+int TransferWindow::namedDrive() const {
+    const shell::LoaderRoutine &st = shell_.state;
+    return st.DriveAddress != 0 ? st.DriveAddress : st.SavedDriveAddress;
 }
 
 void TransferWindow::upload_Click() {
@@ -331,6 +536,10 @@ void TransferWindow::setRunning(bool on) {
     running_ = on;
     Command1->setEnabled(!on);
     Frame1->setEnabled(!on);
+    // The note stands over the check box and the buttons, the bar where the backup's note was.
+    for (QWidget *w : std::initializer_list<QWidget *>{verifyAfter, restoreButton, historyButton})
+        w->setVisible(!on);
+    backupNote->setVisible(!on && !backupNote->text().isEmpty());
     // Clicks and keys wait while the words go out (see letEventsRun): say so, and show a busy
     // pointer, so that nobody thinks the program hangs.
     runningNote->setText(Pick(shell_.state.CurrentLanguage,
