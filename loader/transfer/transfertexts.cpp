@@ -202,6 +202,18 @@ QString VerifiedText(int language) {
                 "Vérifié : le variateur contient les 1024 valeurs du fichier.");
 }
 
+QString VerifyNoteText(int lines, int firstLine, int language) {
+    if (lines == 0)
+        return Pick(language, "Verifica: l'azionamento non risponde alla rilettura.",
+                    "Verify: the drive does not answer the read-back.",
+                    "Vérification : le variateur ne répond pas à la relecture.");
+    return Pick(language, "Verifica: %1 righe diverse, la prima è la riga %2.",
+                "Verify: %1 lines differ, the first is line %2.",
+                "Vérification : %1 lignes différentes, la première est la ligne %2.")
+        .arg(lines)
+        .arg(firstLine + 1);
+}
+
 QString DriveSetUnreadText(int address, int language) {
     return Pick(language,
                 "I parametri dell'azionamento non si possono leggere: l'azionamento non risponde "
@@ -251,8 +263,7 @@ QString BackupGoOnQuestion(int language) {
 }
 
 QString VerifyAfterDownloadCaption(int language) {
-    return Pick(language, "Verifica dopo il download", "Verify after download",
-                "Vérifier après le téléchargement");
+    return Pick(language, "Verifica dopo l'invio", "Verify after download", "Relire et vérifier");
 }
 
 QString HistoryButtonCaption(int language) {
@@ -292,7 +303,7 @@ QString NoBackupsText(const QString &folder, int language) {
 }
 
 QString CompareFirstCaption(int language) {
-    return Pick(language, "Confronta prima", "Compare first", "Comparer d'abord");
+    return Pick(language, "Confronta prima", "Compare first", "Comparer avant");
 }
 
 QString HistoryWord(const QString &word, int language) {

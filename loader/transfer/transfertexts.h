@@ -28,6 +28,9 @@ QString VerifyNoAnswerText(int address, int language);
 QString VerifyDifferText(const QList<int> &lines, const std::vector<int> &driveWords,
                          const std::vector<int> &fileWords, int language);
 QString VerifiedText(int language);
+// The short form the transfer page keeps: how many lines differ and the first (from 0), or, for
+// 0 lines, that the drive did not answer the read-back.
+QString VerifyNoteText(int lines, int firstLine, int language);
 // The drive's set could not be read (for a comparison): the word that did not answer.
 QString DriveSetUnreadText(int address, int language);
 

@@ -137,9 +137,8 @@ void TestTransferSafety::verifyAfterDownload() {
     f.ready(true, 0);
     QAbstractButton *box = f.button("verifyAfter");
     QVERIFY(box->isChecked());
-    QCOMPARE(box->text(),
-             QString(Pick(language, "Verifica dopo il download", "Verify after download",
-                          "Vérifier après le téléchargement")));
+    QCOMPARE(box->text(), QString(Pick(language, "Verifica dopo l'invio", "Verify after download",
+                                       "Relire et vérifier")));
     if (!verify)
         f.click("verifyAfter");
     if (!fault.isEmpty())
@@ -159,6 +158,9 @@ void TestTransferSafety::verifyAfterDownload() {
         QCOMPARE(shown.title, QStringLiteral("Vérification après le téléchargement"));
         QVERIFY2(shown.text.contains(says) && shown.text.contains(QStringLiteral("mélangé")),
                  qPrintable(shown.text));
+        QVERIFY2(note.endsWith(QStringLiteral("\nVérification : 1 lignes différentes, la première "
+                                              "est la ligne 6.")),
+                 qPrintable(note));
     } else if (verify) {
         QVERIFY2(note.contains(says), qPrintable(note));
     }
