@@ -3,6 +3,7 @@
 #include "datadir.h"
 #include "parameterset.h"
 #include "savefile.h"
+#include "transfertexts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,7 +50,7 @@ BackupResult BackupParameterSet(const TransferLink &link, int release, const QSt
         return result;
     }
 
-    view.setLabel(QStringLiteral("Backup......."), true);
+    view.setLabel(ReadStepLabel(ReadStep::Backup, link.language), true);
     view.setProgressRange(0, kParameterWords);
     view.setProgressValue(0);
     view.setProgressVisible(true);

@@ -32,9 +32,9 @@ struct BackupResult {
 
 // Reads the drive's set (ROM 0x3800-0x3BFF) and writes it into folder as a parameter file, then
 // keeps only the newest kKeptBackups there. The bar runs from 0 to 1024 under the label
-// "Backup.......". A failure writes nothing and sends nothing. The name carries namedDrive (the
-// link's drive number when -1: the loader talks to drive 0, which every drive answers, and names
-// the drive the user chose).
+// "Backup......." (in the link's language). A failure writes nothing and sends nothing. The name
+// carries namedDrive (the link's drive number when -1: the loader talks to drive 0, which every
+// drive answers, and names the drive the user chose).
 BackupResult BackupParameterSet(const TransferLink &link, int release, const QString &folder,
                                 TransferView &view,
                                 const QDateTime &when = QDateTime::currentDateTime(),

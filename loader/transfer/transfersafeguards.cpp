@@ -62,7 +62,7 @@ void TransferWindow::verifyDownload(const QString &file) {
     QPointer<TransferWindow> self(this);
     tempo->stop();
     setRunning(true);
-    setLabel(QStringLiteral("Verify......."), true);
+    setLabel(ReadStepLabel(ReadStep::Verify, lang), true);
     setProgressRange(0, kParameterWords);
     setProgressValue(0);
     setProgressVisible(true);
@@ -98,7 +98,7 @@ bool TransferWindow::compareBeforeDownload(const QString &file) {
     const int lang = st.CurrentLanguage;
     QPointer<TransferWindow> self(this);
     setRunning(true);
-    setLabel(QStringLiteral("Compare......."), true);
+    setLabel(ReadStepLabel(ReadStep::Compare, lang), true);
     setProgressRange(0, kParameterWords);
     setProgressValue(0);
     setProgressVisible(true);

@@ -256,6 +256,18 @@ QString BackupFailedText(const BackupResult &r, int language) {
         .arg(why);
 }
 
+QString ReadStepLabel(ReadStep step, int language) {
+    switch (step) {
+    case ReadStep::Backup:
+        return Pick(language, "Copia.......", "Backup.......", "Sauvegarde.......");
+    case ReadStep::Verify:
+        return Pick(language, "Verifica.......", "Verify.......", "Vérification.......");
+    case ReadStep::Compare:
+        break;
+    }
+    return Pick(language, "Confronto.......", "Compare.......", "Comparaison.......");
+}
+
 QString BackupGoOnQuestion(int language) {
     return Pick(language, "Inviare comunque il file all'azionamento?",
                 "Send the file to the drive all the same?",

@@ -43,6 +43,10 @@ QString BackupFailedText(const BackupResult &result, int language);
 // Asked after a failed backup: send the file all the same?
 QString BackupGoOnQuestion(int language);
 
+// The label over the bar while the drive's set is read: for a backup, a verify, a comparison.
+enum class ReadStep { Backup, Verify, Compare };
+QString ReadStepLabel(ReadStep step, int language);
+
 // The transfer page's own controls.
 QString VerifyAfterDownloadCaption(int language);
 QString CompareFirstCaption(int language);
