@@ -229,6 +229,8 @@ int main(int argc, char **argv) {
         "  compare-params FILE [FILE2]  the rows where FILE and the drive (or FILE2) differ\n"
         "                               (--language ita|eng|fra; exit 3 when they differ)\n"
         "  history                      the transfers made from this account, oldest first\n"
+        "  backups                      the drive sets kept before downloads, newest first\n"
+        "  new-params FILE              a new file from the defaults of FILE's release (.13d)\n"
         "ADDR: decimal, 0x0280 or &H0280.\n"
         "Exit code 0 = No error / transfer done; 2 = the drive link failed, a file was refused\n"
         "or could not be written, or the drive did not confirm a download (the reason goes to\n"

@@ -1,12 +1,15 @@
 #include "cli_transfer.h"
 
+#include "ansitext.h"
 #include "datadir.h"
 #include "descriptions.h"
 #include "driveprotocol.h"
 #include "parambackup.h"
 #include "paramcompare.h"
 #include "parameterset.h"
+#include "paramfile.h"
 #include "paramtexts.h"
+#include "savefile.h"
 #include "transferhistory.h"
 #include "transfersequences.h"
 #include "transfertexts.h"
@@ -203,7 +206,8 @@ bool IsTransferCommand(const QString &command) {
 }
 
 bool IsOfflineCommand(const QString &command, const QStringList &args) {
-    if (command == QLatin1String("history"))
+    if (command == QLatin1String("history") || command == QLatin1String("backups") ||
+        command == QLatin1String("new-params"))
         return true;
     if (command != QLatin1String("compare-params"))
         return false;
@@ -215,9 +219,55 @@ bool IsOfflineCommand(const QString &command, const QStringList &args) {
 
 int showHistory(const QStringList &args);
 
+namespace {
+// backups: the kept backups, newest first (any of them goes back with download-params).
+int listBackups(const QStringList &args) {
+    if (!args.isEmpty())
+        return usage(QStringLiteral("backups takes no arguments"));
+    const QStringList backups = ListBackups(DefaultBackupFolder());
+    QTextStream out(stdout);
+    if (backups.isEmpty())
+        out << "no backups in " << QDir::toNativeSeparators(DefaultBackupFolder()) << Qt::endl;
+    for (const QString &path : backups)
+        out << QDir::toNativeSeparators(path) << Qt::endl;
+    return 0;
+}
+
+// new-params FILE: a new parameter file from the defaults of the release its extension names.
+int newParameters(const QStringList &args) {
+    if (args.size() != 1)
+        return usage(QStringLiteral("new-params takes one FILE (its extension names the release: "
+                                    "pump.13d)"));
+    const QString file = args.first();
+    if (QFileInfo::exists(file)) {
+        QTextStream(stderr) << "new-params: " << file << " exists; nothing was written" << Qt::endl;
+        return kExitFailed;
+    }
+    const QString defaults = QDir(DataDirectory())
+                                 .filePath(QStringLiteral("newRel") + params::ReleaseCode(file) +
+                                           params::LanguageSuffix(kEnglish));
+    QStringList lines;
+    QString error;
+    if (auto p = params::NewFileLines(defaults, lines)) {
+        QTextStream(stderr) << params::ProblemText(*p, kEnglish) << Qt::endl;
+        return kExitFailed;
+    }
+    if (!params::WriteAnsiLines(file, lines, error)) {
+        QTextStream(stderr) << "new-params: " << file << ": "
+                            << WriteFailureReason(file, error, kEnglish) << Qt::endl;
+        return kExitFailed;
+    }
+    return 0;
+}
+} // namespace
+
 int RunOfflineCommand(const QString &command, QStringList args) {
     if (command == QLatin1String("history"))
         return showHistory(args);
+    if (command == QLatin1String("backups"))
+        return listBackups(args);
+    if (command == QLatin1String("new-params"))
+        return newParameters(args);
     return compareParameters(std::move(args), nullptr);
 }
 

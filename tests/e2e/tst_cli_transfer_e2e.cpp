@@ -30,6 +30,8 @@ private Q_SLOTS:
     void compareParams_data();
     void compareParams();
     void historyRecordsEachTransfer();
+    void newParams_data();
+    void newParams();
 };
 
 void TestCliTransfer::transfers_data() {
@@ -206,7 +208,9 @@ void TestCliTransfer::historyRecordsEachTransfer() {
     QCOMPARE(e2e::cli({"--port", link, "download-params", shortFile}).code, 2);
     sim.stop();
     const e2e::Run r = e2e::cli({"history"});
+    const e2e::Run kept = e2e::cli({"backups"});
     qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(kept.out.count(QLatin1String("_drive1_rel1700.10d\n")), 1);
     QCOMPARE(r.code, 0);
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 4);
@@ -219,6 +223,37 @@ void TestCliTransfer::historyRecordsEachTransfer() {
     QVERIFY(lines[1].contains(good));
     QVERIFY(lines[1].contains(
         QString::fromLatin1(QCryptographicHash::hash(params, QCryptographicHash::Sha256).toHex())));
+}
+
+// new-params FILE: the defaults of the release FILE's extension names; an existing file is kept.
+void TestCliTransfer::newParams_data() {
+    columns<QString, bool, int, QString>("name", "exists", "code", "says");
+    row("release 1.3", "fresh.13d", false, 0, "");
+    row("an existing file is kept", "fresh.13d", true, 2, "exists; nothing was written");
+    row("a release without defaults", "fresh.99d", false, 2, "newRel99eng.txt");
+}
+
+void TestCliTransfer::newParams() {
+    QFETCH(QString, name);
+    QFETCH(bool, exists);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    if (exists)
+        QVERIFY(writeFile(path, "old"));
+    const e2e::Run r = e2e::cli({"new-params", path});
+    QVERIFY2(r.code == code, qPrintable(r.out + r.err));
+    QVERIFY2(r.err.contains(says), qPrintable(r.err));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly) || code != 0);
+    const QByteArray content = f.readAll();
+    if (code == 0)
+        QVERIFY(content.startsWith(" 3000\r\n") || content.startsWith("3000\r\n"));
+    if (exists)
+        QCOMPARE(content, QByteArray("old"));
+    if (code == 0)
+        QCOMPARE(content.count("\r\n"), 1024);
 }
 
 QTEST_GUILESS_MAIN(TestCliTransfer)
