@@ -8,7 +8,8 @@ function(zr_add_test)
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZR_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
+    # The user's data folder (backups, history) of each test and the programs it runs is its own.
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZR_BIN_DIR=${CMAKE_BINARY_DIR}/bin;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/${T_NAME}"
     TIMEOUT 300
     LABELS "${T_LABELS}")
 endfunction()

@@ -228,12 +228,18 @@ int main(int argc, char **argv) {
         "  write [--rom] ADDR VALUE     write VALUE (decimal or &H hexadecimal) to ADDR\n"
         "  session CMD...               several read/write commands on one connection\n"
         "  upload-params FILE           save the drive's parameter set into FILE\n"
-        "  download-params [--verify] FILE  send FILE's 1024 values into the drive\n"
+        "  download-params [--verify] FILE  send FILE's 1024 values into the drive, after a\n"
+        "                               backup of the drive's set (--no-backup, --backup-dir DIR)\n"
         "  download-program FILE        send a .hex drive program\n"
+        "  compare-params FILE [FILE2]  the rows where FILE and the drive (or FILE2) differ\n"
+        "                               (--language ita|eng|fra; exit 3 when they differ)\n"
+        "  history                      the transfers made from this account, oldest first\n"
+        "  backups                      the drive sets kept before downloads, newest first\n"
+        "  new-params FILE              a new file from the defaults of FILE's release (.13d)\n"
         "ADDR: decimal, 0x0280 or &H0280.\n"
         "Exit code 0 = No error / transfer done; 2 = the drive link failed, a file was refused\n"
         "or could not be written, or the drive did not confirm a download (the reason goes to\n"
-        "stderr); 1 = bad command line.");
+        "stderr); 1 = bad command line; 3 = compare-params found differences.");
     SetUpCommandLine(p, "zr3500-cli", description);
     const QCommandLineOption portOpt = ValueOption(
         "port",
@@ -317,6 +323,8 @@ int main(int argc, char **argv) {
         code = args.isEmpty() ? cli.probe() : usage(QStringLiteral("probe takes no arguments"));
     else if (command == QLatin1String("read") || command == QLatin1String("write"))
         code = cli.session(QStringList{command} + args, false);
+    else if (IsOfflineCommand(command, args))
+        code = RunOfflineCommand(command, args);
     else if (IsTransferCommand(command))
         code = cli.transfer(command, args);
     else if (command == QLatin1String("session"))

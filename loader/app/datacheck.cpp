@@ -79,6 +79,7 @@ bool CheckData(const QString &dataDir, QTextStream &out) {
             const QString suffix = params::LanguageSuffix(lang);
             check.textFile(QStringLiteral("dataRel%1%2").arg(QLatin1String(code), suffix));
             check.textFile(QStringLiteral("statusRel%1%2").arg(QLatin1String(code), suffix));
+            check.textFile(QStringLiteral("newRel%1%2").arg(QLatin1String(code), suffix));
         }
     }
     const QStringList examples =

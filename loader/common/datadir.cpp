@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace zr {
 
@@ -18,6 +19,11 @@ QString DataDirectoryFor(const QString &programDir) {
 
 QString DataDirectory() {
     return DataDirectoryFor(QCoreApplication::applicationDirPath());
+}
+
+QString UserDataDirectory() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/ZR_LOADER_131");
 }
 
 } // namespace zr

@@ -19,4 +19,9 @@ QString DataDirectoryFor(const QString &programDir);
 // The data folder of the running program.
 QString DataDirectory();
 
+// Where the programs keep what they write for the user (the report database's copy, parameter
+// backups, the transfer history): ZR_LOADER_131 in the user's data folder
+// (~/.local/share/ZR_LOADER_131), the same for the loader and zr3500-cli.
+QString UserDataDirectory();
+
 } // namespace zr

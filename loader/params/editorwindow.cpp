@@ -1,13 +1,19 @@
 #include "editorwindow.h"
 
+#include "ansitext.h"
+#include "comparedialog.h"
 #include "descriptions.h"
 #include "dialogs.h"
 #include "flexgridview.h"
+#include "numbers.h"
+#include "paramcompare.h"
+#include "parameterset.h"
 #include "paramfile.h"
 #include "paramtexts.h"
 #include "pixmapcanvas.h"
 #include "reportprint.h"
 #include "shell.h"
+#include "transfertexts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,6 +22,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -64,6 +71,15 @@ QIcon imopen(int index) {
         p.drawRect(QRectF(7, 14, 10, 7));
         p.drawLine(QPointF(9, 17), QPointF(15, 17));
         break;
+    case 3: // two sheets side by side: the comparison
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(3, 4, 9, 16));
+        p.drawRect(QRectF(13, 4, 9, 16));
+        p.drawLine(QPointF(5, 9), QPointF(10, 9));
+        p.drawLine(QPointF(15, 9), QPointF(20, 9));
+        p.drawLine(QPointF(5, 13), QPointF(10, 13));
+        p.drawLine(QPointF(15, 14), QPointF(20, 14));
+        break;
     default: // a sheet
         p.setBrush(Qt::white);
         p.drawRect(QRectF(6, 3, 12, 18));
@@ -92,10 +108,14 @@ ParameterEditor::ParameterEditor(Shell &shell, QWidget *parent)
     tbropen->setProperty("band", QStringLiteral("FileBand"));
     tbropen->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     tbropen->setIconSize(QSize(24, 24));
+    // "New" fills a new file from the defaults of the chosen release.
+    addButton(QStringLiteral("btnNew"), QStringLiteral("New"), QStringLiteral("New File"), 0);
     addButton(QStringLiteral("btnOpen"), QStringLiteral("Open File"), QStringLiteral("Open File"),
               1);
     addButton(QStringLiteral("btnSave"), QStringLiteral("Save File"), QStringLiteral("Save File"),
               2);
+    addButton(QStringLiteral("btnCompare"), QStringLiteral("Compare with..."),
+              QStringLiteral("Compare with another file or the drive"), 3);
     addButton(QStringLiteral("btnPrint"), QStringLiteral("Print"), QStringLiteral("Print File"), 4);
     auto *band = new QHBoxLayout(cbrMain);
     band->setContentsMargins(2, 2, 2, 2);
@@ -227,10 +247,14 @@ bool ParameterEditor::unsaved() const {
 }
 
 void ParameterEditor::tbropen_ButtonClick(const QString &key) {
-    if (key == QLatin1String("btnOpen"))
+    if (key == QLatin1String("btnNew"))
+        newCommand();
+    else if (key == QLatin1String("btnOpen"))
         openCommand();
     else if (key == QLatin1String("btnSave"))
         saveCommand();
+    else if (key == QLatin1String("btnCompare"))
+        compareCommand();
     else if (key == QLatin1String("btnPrint") && openfile->text() == kOne)
         PrintParameters(*this);
 }
@@ -252,6 +276,161 @@ void ParameterEditor::openCommand() {
         this, QStringLiteral("Open File"), QStringLiteral("Parametri (*.xxd)|*.*d"), dir);
     if (path.isEmpty())
         return;
+    openPath(path);
+}
+
+void ParameterEditor::newCommand() {
+    LoaderRoutine &st = shell_.state;
+    const int lang = st.CurrentLanguage;
+    if (unsaved()) {
+        int answer = kNo;
+        AskSaveParameters(lang, answer);
+        if (answer == kYes) {
+            saveCommand();
+            return;
+        }
+    }
+    // The releases whose defaults ship in the user's language.
+    QStringList codes;
+    const QStringList names = QDir(shell_.programDir)
+                                  .entryList({QStringLiteral("newRel??") + LanguageSuffix(lang)},
+                                             QDir::Files, QDir::Name);
+    for (const QString &name : names)
+        codes << name.mid(6, 2);
+    if (codes.isEmpty()) {
+        showProblem({ParamProblem::DescriptionUnreadable,
+                     shell_.programDir + QStringLiteral("/newRel??") + LanguageSuffix(lang),
+                     0,
+                     {}});
+        return;
+    }
+    QStringList releases;
+    for (const QString &code : std::as_const(codes))
+        releases << ReleaseNumber(code);
+    QInputDialog ask(this);
+    ask.setObjectName(QStringLiteral("newRelease"));
+    ask.setWindowTitle(NewFileText(NewFileWords::Title, lang));
+    ask.setLabelText(NewFileText(NewFileWords::Release, lang));
+    ask.setComboBoxItems(releases);
+    ask.setComboBoxEditable(false);
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    const QString code = codes.value(releases.indexOf(ask.textValue()));
+    if (code.isEmpty())
+        return;
+    QString dir = QFileInfo(st.ParamFileName).absolutePath();
+    if (st.ParamFileName.isEmpty())
+        dir = QDir::homePath();
+    const QString path =
+        shell_.dialogs.GetSaveFileName(this, NewFileText(NewFileWords::Title, lang),
+                                       QStringLiteral("Parametri (*.%1d)|*.%1d").arg(code), dir);
+    if (path.isEmpty())
+        return;
+    // The name gets the chosen release's file type, so the descriptions follow it.
+    QString target = path;
+    if (ReleaseCode(target) != code || !target.endsWith(QLatin1Char('d')))
+        target = QFileInfo(path).path() + QLatin1Char('/') + QFileInfo(path).completeBaseName() +
+                 QStringLiteral(".%1d").arg(code);
+    QStringList lines;
+    QString error;
+    const QString defaults =
+        QDir(shell_.programDir).filePath(QStringLiteral("newRel") + code + LanguageSuffix(lang));
+    if (auto problem = NewFileLines(defaults, lines)) {
+        showProblem(*problem);
+        return;
+    }
+    if (!WriteAnsiLines(target, lines, error)) {
+        showProblem({ParamProblem::CannotWrite, target, 0, error});
+        return;
+    }
+    openPath(target);
+}
+
+namespace {
+// The words of a parameter file's first 1024 lines, as the editor reads numbers.
+std::vector<int> wordsOf(const QStringList &lines) {
+    std::vector<int> words;
+    for (qsizetype i = 0; i < lines.size() && i < kFileLines; ++i)
+        words.push_back(static_cast<int>(LeadingNumber(lines[i])));
+    return words;
+}
+} // namespace
+
+void ParameterEditor::compareCommand() {
+    if (openfile->text() != kOne)
+        return;
+    LoaderRoutine &st = shell_.state;
+    const int lang = st.CurrentLanguage;
+    // The file as it stands in the editor, edits included: what a save would write.
+    ParamFileContext ctx(grid1, grid2);
+    ctx.DataDescriptionPath = st.DataDescriptionPath;
+    ctx.StatusDescriptionPath = st.StatusDescriptionPath;
+    ctx.source = source->text();
+    ctx.ParameterRowCount = st.ParameterRowCount;
+    QStringList lines;
+    ParameterDescription description;
+    auto problem = SavedLines(ctx, lines);
+    if (!problem)
+        problem =
+            ReadParameterDescription(st.DataDescriptionPath, st.StatusDescriptionPath, description);
+    if (problem) {
+        showProblem(*problem);
+        return;
+    }
+    QInputDialog ask(this);
+    ask.setObjectName(QStringLiteral("compareWith"));
+    ask.setWindowTitle(CompareText(CompareWords::Title, lang));
+    ask.setLabelText(CompareText(CompareWords::WithWhat, lang));
+    const QStringList choices{CompareText(CompareWords::OtherFile, lang),
+                              CompareText(CompareWords::TheDrive, lang)};
+    ask.setComboBoxItems(choices);
+    ask.setComboBoxEditable(false);
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    std::vector<int> other;
+    QString otherTitle;
+    if (ask.textValue() == choices[0]) {
+        const QString code = ReleaseCode(source->text());
+        const QString path =
+            shell_.dialogs.GetOpenFileName(this, CompareText(CompareWords::Title, lang),
+                                           QStringLiteral("Parametri (*.%1d)|*.%1d").arg(code),
+                                           QFileInfo(source->text()).absolutePath());
+        if (path.isEmpty())
+            return;
+        QStringList otherLines;
+        QString error;
+        if (!ReadAnsiLines(path, otherLines, error)) {
+            showProblem({ParamProblem::SourceUnreadable, path, 0, error});
+            return;
+        }
+        if (otherLines.size() < kFileLines) {
+            showProblem({ParamProblem::SourceTooShort, path, int(otherLines.size()),
+                         QString::number(kFileLines)});
+            return;
+        }
+        other = wordsOf(otherLines);
+        otherTitle = QFileInfo(path).fileName();
+    } else {
+        TransferView quiet;
+        int failed = -1;
+        const auto words =
+            ReadParameterSet(TransferLink{shell_.port(), st.DriveAddress, lang}, quiet, 0, &failed);
+        if (!words) {
+            shell_.dialogs.MsgBox(this, DriveSetUnreadText(failed, lang), kOkOnly | kCritical,
+                                  ProblemCaption(lang));
+            return;
+        }
+        other = *words;
+        otherTitle = CompareText(CompareWords::Drive, lang);
+    }
+    const QString mine = QFileInfo(source->text()).fileName();
+    const auto rows = CompareParameterSets(wordsOf(lines), other, description);
+    ShowComparison(this, lang, CompareText(CompareWords::Intro, lang).arg(mine, otherTitle),
+                   CompareTable(rows, mine, otherTitle, lang), false);
+}
+
+void ParameterEditor::openPath(const QString &path) {
+    LoaderRoutine &st = shell_.state;
     CommonDialog1FileName = path;
     st.ParamFileName = path;
     destination->clear();

@@ -42,7 +42,7 @@ private:
     // language shows nothing and leaves answer as it was.
     void AskSaveParameters(int lang, int &answer);
 
-    // Toolbar command by button key: "btnOpen", "btnSave", "btnPrint".
+    // Toolbar command by button key: "btnNew", "btnOpen", "btnSave", "btnCompare", "btnPrint".
     void tbropen_ButtonClick(const QString &key);
 
     void MSFlexGrid1_KeyPress(int keyAscii);
@@ -52,6 +52,12 @@ private:
 
     bool unsaved() const;
     void openCommand();
+    // Opens path as the open dialog's choice does.
+    void openPath(const QString &path);
+    // A new file from the chosen release's defaults, written where the user says, then opened.
+    void newCommand();
+    // The file as edited against another file or the drive's set: the rows that differ.
+    void compareCommand();
     void saveCommand();
     // The save dialog of the opened file's release; empty when cancelled.
     QString askSavePath();

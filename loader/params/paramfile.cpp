@@ -146,4 +146,35 @@ std::optional<ParamProblem> salvafile(ParamFileContext &ctx) {
     return std::nullopt;
 }
 
+std::optional<ParamProblem> NewFileLines(const QString &newDescriptionPath, QStringList &lines,
+                                         const QLocale &locale) {
+    lines.clear();
+    QString header;
+    QStringList description;
+    if (auto p = readDescription(newDescriptionPath, header, description))
+        return p;
+    QStringList block0;
+    QList<std::optional<double>> numbers;
+    for (int i = 0; i < kBlockLines; ++i) {
+        if (i >= description.size()) {
+            block0 << QStringLiteral("-1");
+            numbers << std::nullopt;
+            continue;
+        }
+        const QString t = description[i].mid(1).section(QLatin1Char('\t'), kRaw, kRaw).trimmed();
+        const auto value = LocaleNumber(t, locale);
+        if (!value)
+            return ParamProblem{ParamProblem::NotANumber, newDescriptionPath, i, t};
+        block0 << t;
+        numbers << value;
+    }
+    lines = block0;
+    for (int b = 1; b <= 2; ++b)
+        for (int i = 0; i < kBlockLines; ++i)
+            lines << (numbers[i] ? ListPrintText(*numbers[i] + b, locale) : QStringLiteral("-1"));
+    for (int i = 3 * kBlockLines; i < kFileLines; ++i)
+        lines << QStringLiteral("-1");
+    return std::nullopt;
+}
+
 } // namespace zr::params

@@ -64,4 +64,10 @@ std::optional<ParamProblem> salvafile(ParamFileContext &ctx);
 // The 1024 lines salvafile writes, or the problem; nothing is written.
 std::optional<ParamProblem> SavedLines(ParamFileContext &ctx, QStringList &lines);
 
+// The 1024 lines of a new parameter file from a release's defaults. The new-file description has
+// the layout of the data description, with each line's default word in column 3; block 0 takes
+// those words, blocks 1 to 3 are written as salvafile writes them.
+std::optional<ParamProblem> NewFileLines(const QString &newDescriptionPath, QStringList &lines,
+                                         const QLocale &locale = QLocale());
+
 } // namespace zr::params

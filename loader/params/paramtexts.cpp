@@ -108,4 +108,52 @@ QString ProblemText(const ParamProblem &p, int lang) {
     }
 }
 
+QString CompareText(CompareWords word, int lang) {
+    switch (word) {
+    case CompareWords::Equal:
+        return Pick(lang, "I due insiemi di parametri sono uguali.",
+                    "The two parameter sets are equal.",
+                    "Les deux jeux de paramètres sont identiques.");
+    case CompareWords::Line:
+        return Pick(lang, "Riga", "Line", "Ligne");
+    case CompareWords::Parameter:
+        return Pick(lang, "Parametro", "Parameter", "Paramètre");
+    case CompareWords::Unit:
+        return Pick(lang, "Unità", "Unit", "Unité");
+    case CompareWords::Hidden:
+        return Pick(lang, "(riga nascosta)", "(hidden line)", "(ligne cachée)");
+    case CompareWords::File:
+        return Pick(lang, "File", "File", "Fichier");
+    case CompareWords::Drive:
+        return Pick(lang, "Azionamento", "Drive", "Variateur");
+    case CompareWords::Title:
+        return Pick(lang, "Confronto dei parametri", "Parameter comparison",
+                    "Comparaison des paramètres");
+    case CompareWords::WithWhat:
+        return Pick(lang, "Confrontare il file con:", "Compare the file with:",
+                    "Comparer le fichier avec :");
+    case CompareWords::OtherFile:
+        return Pick(lang, "un altro file dei parametri", "another parameter file",
+                    "un autre fichier des paramètres");
+    case CompareWords::TheDrive:
+        return Pick(lang, "i parametri dell'azionamento", "the drive's parameters",
+                    "les paramètres du variateur");
+    case CompareWords::SendAnyway:
+        return Pick(lang, "Inviare il file all'azionamento?", "Send the file to the drive?",
+                    "Envoyer le fichier au variateur ?");
+    case CompareWords::Intro:
+        return Pick(lang, "%1 confrontato con %2:", "%1 compared with %2:", "%1 comparé à %2 :");
+    }
+    return {};
+}
+
+QString NewFileText(NewFileWords word, int lang) {
+    if (word == NewFileWords::Title)
+        return Pick(lang, "Nuovo file dei parametri", "New Parameter File",
+                    "Nouveau fichier des paramètres");
+    return Pick(lang, "Release dell'azionamento per il nuovo file (valori predefiniti):",
+                "Drive release of the new file (filled with its defaults):",
+                "Version du variateur pour le nouveau fichier (valeurs par défaut) :");
+}
+
 } // namespace zr::params

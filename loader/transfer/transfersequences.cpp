@@ -1,6 +1,7 @@
 #include "transfersequences.h"
 
 #include "driveprotocol.h"
+#include "parameterset.h"
 #include "serialport.h"
 
 #include "savefile.h"
@@ -109,8 +110,8 @@ TransferOutcome UploadParameters(const TransferLink &link, const QString &destin
     view.setLabel(QStringLiteral("Upload......."), true);
     showProgress(view, kParameterWords);
 
-    std::vector<QString> values(kParameterWords);
-    if (!transferBlock(link, addr::kParamRom, false, false, values, 0, view)) {
+    const auto words = ReadParameterSet(link, view);
+    if (!words) {
         view.setProgressVisible(false);
         file.cancel();
         view.unloadUploadClip();
@@ -118,8 +119,8 @@ TransferOutcome UploadParameters(const TransferLink &link, const QString &destin
         view.ShowCommError(link.language);
         return TransferOutcome::CommError;
     }
-    for (const QString &value : values)
-        file.write(FormatParameterLine(value.toInt())); // a failure shows at the commit
+    for (const int word : *words)
+        file.write(FormatParameterLine(word)); // a failure shows at the commit
 
     clearProgress(view);
     view.unloadUploadClip();

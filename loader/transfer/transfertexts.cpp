@@ -3,6 +3,7 @@
 #include "savefile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace zr {
 
@@ -151,6 +152,192 @@ QString NotConfirmedText(bool program, int language) {
            Pick(language, "Controllare l'azionamento e ripetere il download.",
                 "Check the drive and repeat the download.",
                 "Contrôler le variateur et répéter le téléchargement.");
+}
+
+QString VerifyTitle(int language) {
+    return Pick(language, "Verifica dopo il download", "Verify after download",
+                "Vérification après le téléchargement");
+}
+
+QString VerifyNoAnswerText(int address, int language) {
+    const QString where = QStringLiteral("ROM 0x") + QString::number(address, 16).toUpper();
+    return Pick(language,
+                "La rilettura dei parametri non è riuscita: l'azionamento non risponde (%1). "
+                "Non si sa se ha memorizzato il file.",
+                "The parameters could not be read back: the drive does not answer (%1). "
+                "Whether it stored the file is not known.",
+                "La relecture des paramètres a échoué : le variateur ne répond pas (%1). "
+                "On ne sait pas s'il a mémorisé le fichier.")
+        .arg(where);
+}
+
+QString VerifyDifferText(const QList<int> &lines, const std::vector<int> &driveWords,
+                         const std::vector<int> &fileWords, int language) {
+    constexpr int kNamed = 5;
+    QStringList first;
+    for (qsizetype i = 0; i < lines.size() && i < kNamed; ++i) {
+        const auto k = static_cast<size_t>(lines[i]);
+        first << Pick(language, "riga %1 (azionamento %2, file %3)", "line %1 (drive %2, file %3)",
+                      "ligne %1 (variateur %2, fichier %3)")
+                     .arg(lines[i] + 1)
+                     .arg(driveWords.at(k))
+                     .arg(fileWords.at(k));
+    }
+    return Pick(language,
+                "L'azionamento contiene valori diversi dal file in %1 righe: %2.\n"
+                "L'azionamento potrebbe contenere un insieme misto di parametri: ripetere il "
+                "download.",
+                "The drive holds other values than the file on %1 lines: %2.\n"
+                "The drive may hold a mixed parameter set: repeat the download.",
+                "Le variateur contient des valeurs différentes du fichier sur %1 lignes : %2.\n"
+                "Le variateur contient peut-être un jeu de paramètres mélangé : répéter le "
+                "téléchargement.")
+        .arg(lines.size())
+        .arg(first.join(QStringLiteral(", ")));
+}
+
+QString VerifiedText(int language) {
+    return Pick(language, "Verificato: l'azionamento contiene i 1024 valori del file.",
+                "Verified: the drive holds the file's 1024 values.",
+                "Vérifié : le variateur contient les 1024 valeurs du fichier.");
+}
+
+QString VerifyNoteText(int lines, int firstLine, int language) {
+    if (lines == 0)
+        return Pick(language, "Verifica: l'azionamento non risponde alla rilettura.",
+                    "Verify: the drive does not answer the read-back.",
+                    "Vérification : le variateur ne répond pas à la relecture.");
+    return Pick(language, "Verifica: %1 righe diverse, la prima è la riga %2.",
+                "Verify: %1 lines differ, the first is line %2.",
+                "Vérification : %1 lignes différentes, la première est la ligne %2.")
+        .arg(lines)
+        .arg(firstLine + 1);
+}
+
+QString DriveSetUnreadText(int address, int language) {
+    return Pick(language,
+                "I parametri dell'azionamento non si possono leggere: l'azionamento non risponde "
+                "(ROM 0x%1).",
+                "The drive's parameters cannot be read: the drive does not answer (ROM 0x%1).",
+                "Les paramètres du variateur ne peuvent pas être lus : le variateur ne répond "
+                "pas (ROM 0x%1).")
+        .arg(QString::number(address, 16).toUpper());
+}
+
+QString BackupDoneText(const QString &path, int language) {
+    return Pick(language, "Copia dei parametri dell'azionamento: %1",
+                "Backup of the drive's parameters: %1",
+                "Sauvegarde des paramètres du variateur : %1")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString BackupNoteText(const QString &path, int language) {
+    return Pick(language, "Copia dei parametri: %1", "Parameters backed up: %1",
+                "Paramètres sauvegardés : %1")
+        .arg(QFileInfo(path).fileName());
+}
+
+QString BackupFailedTitle(int language) {
+    return Pick(language, "Copia non riuscita", "Backup failed", "Sauvegarde échouée");
+}
+
+QString BackupFailedText(const BackupResult &r, int language) {
+    const QString why =
+        r.failedAddress >= 0
+            ? Pick(language, "l'azionamento non risponde (ROM 0x%1)",
+                   "the drive does not answer (ROM 0x%1)", "le variateur ne répond pas (ROM 0x%1)")
+                  .arg(QString::number(r.failedAddress, 16).toUpper())
+            : WriteFailureReason(r.path, r.writeError, language);
+    return Pick(language,
+                "I parametri dell'azionamento non sono stati salvati prima del download: %1.",
+                "The drive's parameters could not be backed up before the download: %1.",
+                "Les paramètres du variateur n'ont pas pu être sauvegardés avant le "
+                "téléchargement : %1.")
+        .arg(why);
+}
+
+QString ReadStepLabel(ReadStep step, int language) {
+    switch (step) {
+    case ReadStep::Backup:
+        return Pick(language, "Copia.......", "Backup.......", "Sauvegarde.......");
+    case ReadStep::Verify:
+        return Pick(language, "Verifica.......", "Verify.......", "Vérification.......");
+    case ReadStep::Compare:
+        break;
+    }
+    return Pick(language, "Confronto.......", "Compare.......", "Comparaison.......");
+}
+
+QString BackupGoOnQuestion(int language) {
+    return Pick(language, "Inviare comunque il file all'azionamento?",
+                "Send the file to the drive all the same?",
+                "Envoyer quand même le fichier au variateur ?");
+}
+
+QString VerifyAfterDownloadCaption(int language) {
+    return Pick(language, "Verifica dopo l'invio", "Verify after download", "Relire et vérifier");
+}
+
+QString HistoryButtonCaption(int language) {
+    return Pick(language, "Cronologia...", "History...", "Historique...");
+}
+
+QString HistoryTitle(int language) {
+    return Pick(language, "Cronologia dei trasferimenti", "Transfer history",
+                "Historique des transferts");
+}
+
+QStringList HistoryColumns(int language) {
+    return Pick(language, "Ora|Operazione|Esito|Porta|Azionamento|Release|Secondi|File|SHA-256",
+                "Time|Operation|Outcome|Port|Drive|Release|Seconds|File|SHA-256",
+                "Heure|Opération|Résultat|Port|Variateur|Version|Secondes|Fichier|SHA-256")
+        .split(QLatin1Char('|'));
+}
+
+QString RestoreButtonCaption(int language) {
+    return Pick(language, "Ripristina...", "Restore...", "Restaurer...");
+}
+
+QString RestoreTitle(int language) {
+    return Pick(language, "Ripristina una copia", "Restore a backup", "Restaurer une sauvegarde");
+}
+
+QString RestoreQuestion(int language) {
+    return Pick(language, "Copia da inviare all'azionamento (la più recente per prima):",
+                "Backup to send to the drive (newest first):",
+                "Sauvegarde à envoyer au variateur (la plus récente d'abord) :");
+}
+
+QString NoBackupsText(const QString &folder, int language) {
+    return Pick(language, "Nessuna copia in %1.", "There is no backup in %1.",
+                "Aucune sauvegarde dans %1.")
+        .arg(folder);
+}
+
+QString CompareFirstCaption(int language) {
+    return Pick(language, "Confronta prima", "Compare first", "Comparer avant");
+}
+
+QString HistoryWord(const QString &word, int language) {
+    static const QList<std::pair<const char *, Texts3>> words{
+        {"upload", {"upload", "upload", "upload"}},
+        {"download", {"download", "download", "téléchargement"}},
+        {"program", {"programma", "program", "programme"}},
+        {"verify", {"verifica", "verify", "vérification"}},
+        {"backup", {"copia", "backup", "sauvegarde"}},
+        {"done", {"fatto", "done", "fait"}},
+        {"differ", {"diverso", "differs", "différent"}},
+        {"no answer", {"nessuna risposta", "no answer", "pas de réponse"}},
+        {"failed", {"fallito", "failed", "échoué"}},
+        {"refused", {"rifiutato", "refused", "refusé"}},
+        {"not confirmed", {"non confermato", "not confirmed", "non confirmé"}},
+        {"communication error",
+         {"errore di comunicazione", "communication error", "erreur de communication"}},
+    };
+    for (const auto &[key, texts] : words)
+        if (word == QLatin1String(key))
+            return texts[language];
+    return word;
 }
 
 } // namespace zr

@@ -4,12 +4,16 @@
 #include "dialogs.h"
 #include "driveprotocol.h"
 #include "glosscontrols.h"
+#include "historydialog.h"
+#include "parambackup.h"
 #include "serialport.h"
 #include "shell.h"
+#include "transferhistory.h"
 #include "transferpictures.h"
 #include "transfertexts.h"
 #include "twips.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -33,8 +37,7 @@ using shell::kTrue;
 using shell::TwipsToPx;
 
 int ParamFileCodeOf(int release) {
-    const int r = release;
-    return 10 * (r / 1000) + r / 10 - 10 * (r / 100);
+    return ParameterFileCode(release);
 }
 
 QString ParameterFilter(int code) {
@@ -91,6 +94,10 @@ TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
                       px(10, 34, 104, 24));
     opzione_1 = named(new QRadioButton(QStringLiteral("  Parametri"), Frame1), "opzione_1",
                       px(10, 72, 104, 24));
+    compareFirst = named(new QCheckBox(Frame1), "compareFirst", px(10, 96, 106, 20));
+    compareFirst->setFont(QFont(QStringLiteral("Arial"), 8));
+    compareFirst->setEnabled(false);
+    connect(opzione_1, &QRadioButton::toggled, compareFirst, &QCheckBox::setEnabled);
     opzione_0->setChecked(true);
     opzione_0->installEventFilter(this);
     opzione_1->installEventFilter(this);
@@ -136,6 +143,23 @@ TransferWindow::TransferWindow(shell::Shell &shell, QWidget *parent)
                                               "border-radius: 4px; }"));
     runningNote->hide();
 
+    verifyAfter = named(new QCheckBox(this), "verifyAfter", px(40, 294, 172, 22));
+    verifyAfter->setChecked(true);
+    restoreButton = named(new QPushButton(this), "restoreButton", px(214, 292, 114, 24));
+    connect(restoreButton, &QPushButton::clicked, this, [this] { restore_Click(); });
+    historyButton = named(new QPushButton(this), "historyButton", px(332, 292, 112, 24));
+    connect(historyButton, &QPushButton::clicked, this, [this] {
+        ShowHistoryDialog(this, shell_.state.CurrentLanguage, DefaultHistoryPath());
+    });
+
+    // Where the progress bar runs during a transfer: said once the transfer is over.
+    backupNote = named(new QLabel(this), "backupNote", px(40, 246, 290, 46));
+    backupNote->setFont(QFont(QStringLiteral("Arial"), 8));
+    backupNote->setWordWrap(true);
+    backupNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    backupNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    backupNote->hide();
+
     tempo = new QTimer(this);
     tempo->setObjectName(QStringLiteral("tempo"));
     tempo->setInterval(500);
@@ -151,6 +175,10 @@ void TransferWindow::ApplyLanguage(int lang) {
     Label6->setText(shell::CaptionText(c.capOpenFile, lang));
     Label7->setText(shell::CaptionText(c.capSaveFile, lang));
     Frame6->setTitle(shell::CaptionText(c.capFile, lang));
+    verifyAfter->setText(VerifyAfterDownloadCaption(lang));
+    compareFirst->setText(CompareFirstCaption(lang));
+    historyButton->setText(HistoryButtonCaption(lang));
+    restoreButton->setText(RestoreButtonCaption(lang));
 }
 
 void TransferWindow::Form_Load() {
@@ -207,6 +235,7 @@ void TransferWindow::tempo_Timer() {
         upload->hide();
         download->setEnabled(true);
         download->show();
+        restoreButton->setEnabled(!running_ && source->text().isEmpty()); // one download a visit
         if (opzione_0->isChecked())
             destination->hide();
     } else {
@@ -218,6 +247,7 @@ void TransferWindow::tempo_Timer() {
         download->setEnabled(false);
         download->hide();
         destination->show();
+        restoreButton->setEnabled(false);
     }
 }
 
@@ -228,7 +258,13 @@ TransferOutcome TransferWindow::runSequence(TransferOutcome (*sequence)(const Tr
     const TransferLink link{shell_.port(), shell_.state.DriveAddress, shell_.state.CurrentLanguage};
     QPointer<TransferWindow> self(this);
     setRunning(true);
+    const QString direction = sequence == &UploadParameters  ? QStringLiteral("upload")
+                              : sequence == &DownloadProgram ? QStringLiteral("program")
+                                                             : QStringLiteral("download");
+    HistoryRecord record(direction, file, link, shell_.state.DriveRelease);
+    record.setDrive(namedDrive());
     const TransferOutcome outcome = sequence(link, file, *this);
+    record.finish(outcome);
     if (self && outcome != TransferOutcome::CommError) {
         setRunning(false);
         showPendingMessages();
@@ -261,11 +297,53 @@ void TransferWindow::download_Click() {
         source->setText(st.ParamFileName);
         sequence = &DownloadParameters;
     }
+    sendFile(sequence, file);
+}
+
+void TransferWindow::restore_Click() {
+    shell::LoaderRoutine &st = shell_.state;
+    if (running_ || !source->text().isEmpty() || !download->isVisible())
+        return;
+    tempo->stop();
+    const QString file = ChooseBackup(this, st.CurrentLanguage, DefaultBackupFolder());
+    if (file.isEmpty()) {
+        tempo->start();
+        return;
+    }
+    opzione_1->setChecked(true);
+    st.ParamFileCode = QString::number(ParamFileCodeOf(st.DriveRelease));
+    st.ParamFileName = file;
+    source->setText(file);
+    sendFile(&DownloadParameters, file);
+}
+
+void TransferWindow::sendFile(TransferOutcome (*sequence)(const TransferLink &, const QString &,
+                                                          TransferView &),
+                              const QString &file) {
+    shell::LoaderRoutine &st = shell_.state;
     st.DownloadActive = kTrue;
     QPointer<TransferWindow> self(this);
+    if (sequence == &DownloadParameters &&
+        ((compareFirst->isChecked() && !compareBeforeDownload(file)) ||
+         !backUpBeforeDownload(file))) {
+        if (!self)
+            return;
+        source->clear();
+        st.DownloadActive = kFalse;
+        tempo->start();
+        return;
+    }
+    if (!self)
+        return;
     const TransferOutcome outcome = runSequence(sequence, file);
     if (!self || outcome == TransferOutcome::CommError)
         return;
+    if (sequence == &DownloadParameters && outcome == TransferOutcome::Done &&
+        verifyAfter->isChecked()) {
+        verifyDownload(file);
+        if (!self)
+            return;
+    }
     if (outcome == TransferOutcome::BadFile) {
         // Nothing was sent: the window is as before the click, ready for another file.
         source->clear();
@@ -331,6 +409,10 @@ void TransferWindow::setRunning(bool on) {
     running_ = on;
     Command1->setEnabled(!on);
     Frame1->setEnabled(!on);
+    // The note stands over the check box and the buttons, the bar where the backup's note was.
+    for (QWidget *w : std::initializer_list<QWidget *>{verifyAfter, restoreButton, historyButton})
+        w->setVisible(!on);
+    backupNote->setVisible(!on && !backupNote->text().isEmpty());
     // Clicks and keys wait while the words go out (see letEventsRun): say so, and show a busy
     // pointer, so that nobody thinks the program hangs.
     runningNote->setText(Pick(shell_.state.CurrentLanguage,

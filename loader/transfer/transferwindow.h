@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -63,6 +64,12 @@ private:
     void tempo_Timer();
     void download_Click();
     void upload_Click();
+    // Sends one of the last backups as a parameter download (with its own backup and verify).
+    void restore_Click();
+    // A download of file: the backup first for parameters, the sequence, the verify.
+    void sendFile(TransferOutcome (*sequence)(const TransferLink &, const QString &,
+                                              TransferView &),
+                  const QString &file);
     void Command1_Click();
     void opzione_KeyPress(int keyAscii);
     void StartDownloadAnimation();
@@ -73,6 +80,19 @@ private:
     void playClip();
     void setRunning(bool on);
     void showPendingMessages();
+    // The drive's set goes into a backup before a parameter download; false when it failed and
+    // the user chose not to go on.
+    bool backUpBeforeDownload(const QString &file);
+    // Before a parameter download, when asked for: the file against the drive's set, then the
+    // user's answer (true: go on).
+    bool compareBeforeDownload(const QString &file);
+    // Reads the drive's set back after a parameter download and holds it against the file.
+    void verifyDownload(const QString &file);
+    // Shows a line where the bar runs during a transfer (where the backup went, the verify), with
+    // its longer form as tooltip.
+    void addNote(const QString &text, const QString &tip = QString());
+    // The drive number the user chose: the loader may be talking to drive 0, which all answer.
+    int namedDrive() const;
 
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame4 = nullptr;
@@ -94,6 +114,12 @@ private:
     QTimer *tempo = nullptr;
     // Shown while a transfer runs: clicks and keys wait until it ends.
     QLabel *runningNote = nullptr;
+    // Where the backup before the last download went, how its verify ended.
+    QLabel *backupNote = nullptr;
+    QCheckBox *verifyAfter = nullptr; // "Verify after download", on by default
+    QPushButton *historyButton = nullptr;
+    QCheckBox *compareFirst = nullptr;    // compare with the drive before a parameter download
+    QPushButton *restoreButton = nullptr; // enabled while downloads are offered
 
     QMovie *clip_ = nullptr;
     bool running_ = false;

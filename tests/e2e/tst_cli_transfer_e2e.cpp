@@ -5,7 +5,9 @@
 #include "smalldisk.h"
 #include "transferfiles.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +26,12 @@ private Q_SLOTS:
     void transfers_data();
     void transfers();
     void uploadOntoAFullDisk();
+    void downloadKeepsABackup();
+    void compareParams_data();
+    void compareParams();
+    void historyRecordsEachTransfer();
+    void newParams_data();
+    void newParams();
 };
 
 void TestCliTransfer::transfers_data() {
@@ -44,12 +52,14 @@ void TestCliTransfer::transfers_data() {
     row("program download", QStringList{"--status", "0"}, "download-program", program, 0, "");
     row("short parameter file", QStringList(), "download-params", params.left(100), 2,
         "Nothing was sent to the drive.");
-    row("drive falls silent", QStringList{"--fault", "silence:after=300"}, "download-params",
+    row("drive falls silent", QStringList{"--fault", "silence:after=1500"}, "download-params",
         params, 2, "Communication error between ZR3500 and PC.");
+    row("backup fails: nothing sent", QStringList{"--fault", "silence:after=300"},
+        "download-params", params, 2, "could not be backed up before the download");
     row("upload", QStringList(), "upload-params", QByteArray(), 0, "");
-    // One release read finds the drive, then 3072 words go out.
-    row("completion word unanswered", QStringList{"--fault", "silence:after=3073"},
-        "download-params", params, 2,
+    // Two release reads (finding the drive, naming the transfer), then 3072 words go out.
+    row("completion word unanswered", QStringList{"--fault", "silence:after=3074"},
+        "download-params --no-backup", params, 2,
         "The drive did not confirm the end of the parameter download");
 }
 
@@ -96,6 +106,154 @@ void TestCliTransfer::transfers() {
         QVERIFY(up.open(QIODevice::ReadOnly));
         QCOMPARE(up.readAll().count("\r\n"), 1024);
     }
+}
+
+// The drive's set is kept in the folder given before the download overwrites it.
+void TestCliTransfer::downloadKeepsABackup() {
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("drive"));
+    QByteArray before, after;
+    for (int i = 0; i < 1024; ++i) {
+        before += FormatParameterLine(i * 7 - 300);
+        after += FormatParameterLine(i);
+    }
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("before.10d")), before));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("after.10d")), after));
+    e2e::Sim sim;
+    QVERIFY(sim.start(link, {"--params", dir.filePath(QStringLiteral("before.10d"))}));
+    const QString backups = dir.filePath(QStringLiteral("kept"));
+    const e2e::Run r = e2e::cli({"--port", link, "download-params", "--backup-dir", backups,
+                                 "--verify", dir.filePath(QStringLiteral("after.10d"))});
+    sim.stop();
+    QVERIFY2(r.code == 0, qPrintable(r.out + r.err));
+    const QStringList kept = QDir(backups).entryList(QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{8}-\\d{6}_drive1_rel1700\\.10d$"))
+                 .match(kept.first())
+                 .hasMatch(),
+             qPrintable(kept.first()));
+    QVERIFY(r.out.contains(QDir(backups).filePath(kept.first())));
+    QFile f(QDir(backups).filePath(kept.first()));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+}
+
+// FILE against FILE2 or the drive: a table of the rows that differ, exit 0 when equal, 3 when
+// they differ, 2 when a side cannot be read.
+void TestCliTransfer::compareParams_data() {
+    columns<QString, QString, int, int, QString>("drive", "language", "changedLine", "code",
+                                                 "says");
+    row("file and file equal", "", "eng", -1, 0, "The two parameter sets are equal.");
+    row("file and file, one row", "", "eng", 1, 3, "Speed loop gain Kp");
+    row("file and drive, a status bit, Italian", "running", "ita", 24, 3, "bit 1 Allarme");
+    row("file and drive equal, French", "running", "fra", -1, 0, "identiques");
+    row("a hidden line", "", "eng", 600, 3, "601  (hidden line)");
+    row("the drive is silent", "silent", "eng", -1, 2, "does not answer (ROM 0x3800)");
+    row("second file missing", "", "eng", -2, 2, "cannot be opened");
+    row("unknown language", "", "deu", -1, 1, "--language wants ita, eng or fra");
+}
+
+void TestCliTransfer::compareParams() {
+    QFETCH(QString, drive);
+    QFETCH(QString, language);
+    QFETCH(int, changedLine);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    QByteArray a, b;
+    for (int i = 0; i < 1024; ++i) {
+        const int w = i == 24 ? 5 : 1000 + i;
+        a += FormatParameterLine(w);
+        b += FormatParameterLine(i == changedLine ? (i == 24 ? 7 : 1) : w);
+    }
+    const QString fileA = dir.filePath(QStringLiteral("a.10d"));
+    const QString fileB = dir.filePath(QStringLiteral("b.10d"));
+    QVERIFY(writeFile(fileA, a));
+    if (changedLine != -2)
+        QVERIFY(writeFile(fileB, b));
+    QStringList args{"compare-params", "--language", language, fileA};
+    e2e::Sim sim;
+    if (drive.isEmpty()) {
+        args << fileB;
+    } else {
+        const QString link = dir.filePath(QStringLiteral("drive"));
+        QStringList simArgs{"--params", fileB};
+        if (drive == QLatin1String("silent"))
+            simArgs << "--fault"
+                    << "silence:after=1";
+        QVERIFY(sim.start(link, simArgs));
+        args = QStringList{"--port", link} + args;
+    }
+    const e2e::Run r = e2e::cli(args);
+    sim.stop();
+    QVERIFY2(r.code == code, qPrintable(r.out + r.err));
+    QVERIFY2((r.out + r.err).contains(says), qPrintable(r.out + r.err));
+}
+
+// Each transfer leaves a line in the history, failed ones too; "history" lists them.
+void TestCliTransfer::historyRecordsEachTransfer() {
+    QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("home")).toLocal8Bit());
+    const QString link = dir.filePath(QStringLiteral("drive"));
+    QByteArray params;
+    for (int i = 0; i < 1024; ++i)
+        params += FormatParameterLine(i);
+    const QString good = dir.filePath(QStringLiteral("good.10d"));
+    const QString shortFile = dir.filePath(QStringLiteral("short.10d"));
+    QVERIFY(writeFile(good, params));
+    QVERIFY(writeFile(shortFile, params.left(50)));
+    e2e::Sim sim;
+    QVERIFY(sim.start(link));
+    QCOMPARE(e2e::cli({"--port", link, "download-params", "--verify", good}).code, 0);
+    QCOMPARE(e2e::cli({"--port", link, "download-params", shortFile}).code, 2);
+    sim.stop();
+    const e2e::Run r = e2e::cli({"history"});
+    const e2e::Run kept = e2e::cli({"backups"});
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(kept.out.count(QLatin1String("_drive1_rel1700.10d\n")), 1);
+    QCOMPARE(r.code, 0);
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    const QStringList expected{"backup  done", "download  done", "verify  done",
+                               "download  refused"};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(lines[i].contains(expected[i]) && lines[i].contains(QLatin1String("drive 1")) &&
+                     lines[i].contains(QLatin1String("release 1700")),
+                 qPrintable(lines[i]));
+    QVERIFY(lines[1].contains(good));
+    QVERIFY(lines[1].contains(
+        QString::fromLatin1(QCryptographicHash::hash(params, QCryptographicHash::Sha256).toHex())));
+}
+
+// new-params FILE: the defaults of the release FILE's extension names; an existing file is kept.
+void TestCliTransfer::newParams_data() {
+    columns<QString, bool, int, QString>("name", "exists", "code", "says");
+    row("release 1.3", "fresh.13d", false, 0, "");
+    row("an existing file is kept", "fresh.13d", true, 2, "exists; nothing was written");
+    row("a release without defaults", "fresh.99d", false, 2, "newRel99eng.txt");
+}
+
+void TestCliTransfer::newParams() {
+    QFETCH(QString, name);
+    QFETCH(bool, exists);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    if (exists)
+        QVERIFY(writeFile(path, "old"));
+    const e2e::Run r = e2e::cli({"new-params", path});
+    QVERIFY2(r.code == code, qPrintable(r.out + r.err));
+    QVERIFY2(r.err.contains(says), qPrintable(r.err));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly) || code != 0);
+    const QByteArray content = f.readAll();
+    if (code == 0)
+        QVERIFY(content.startsWith(" 3000\r\n") || content.startsWith("3000\r\n"));
+    if (exists)
+        QCOMPARE(content, QByteArray("old"));
+    if (code == 0)
+        QCOMPARE(content.count("\r\n"), 1024);
 }
 
 QTEST_GUILESS_MAIN(TestCliTransfer)

@@ -8,12 +8,16 @@
 #include "smalldisk.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QToolBar>
@@ -77,6 +81,10 @@ private Q_SLOTS:
     void printShowsReport();
     void printWithoutDatabaseSaysWhy();
     void pdfOntoAFullDiskKeepsTheOlderPdf();
+    void newFileFromDefaults_data();
+    void newFileFromDefaults();
+    void compareWith_data();
+    void compareWith();
 };
 
 void TestParamEditor::languages_data() {
@@ -403,6 +411,103 @@ void TestParamEditor::pdfOntoAFullDiskKeepsTheOlderPdf() {
     QCOMPARE(EditorFixture::bytes(pdf), older);
     QVERIFY(zr::params::WriteReportPdf(doc, f.dir.filePath("report.pdf"), error));
     QVERIFY(EditorFixture::bytes(f.dir.filePath("report.pdf")).startsWith("%PDF"));
+}
+
+// "New": the release is chosen, the file is written from its defaults under the name given (with
+// the release's extension), opened, then edited and saved like any file.
+void TestParamEditor::newFileFromDefaults_data() {
+    columns<int, QString, QString, QString, QString>("lang", "release", "file", "name", "shown");
+    row("English 1.3", 1, "1.3", "fresh.13d", "Maximum speed", "3000");
+    row("Italian 4.0, typed without extension", 0, "4.0", "nuovo", "Velocità massima", "3000");
+}
+
+void TestParamEditor::newFileFromDefaults() {
+    QFETCH(int, lang);
+    QFETCH(QString, release);
+    QFETCH(QString, file);
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    EditorFixture f;
+    f.state.CurrentLanguage = qint16(lang);
+    QStringList offered;
+    f.modals.then([&](QWidget *dialog) {
+        auto *combo = dialog->findChild<QComboBox *>();
+        for (int i = 0; i < combo->count(); ++i)
+            offered << combo->itemText(i);
+        combo->setCurrentIndex(combo->findText(release));
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    });
+    f.modals.choose(f.dir.filePath(file));
+    f.click(QStringLiteral("btnNew"));
+    QCOMPARE(offered, QStringList({"1.0", "1.1", "1.3", "1.4", "2.0", "3.0", "4.0"}));
+    const QString code = QString(release).remove('.');
+    const QString path = f.dir.filePath(file.endsWith('d') ? file : file + "." + code + "d");
+    QCOMPARE(f.text("source"), path);
+    QCOMPARE(f.text("numrelease"), release);
+    QCOMPARE(f.text("openfile"), QStringLiteral("1"));
+    QCOMPARE(EditorFixture::bytes(path).count("\r\n"), 1024);
+    const int row = f.rowNamed(name);
+    QVERIFY(row > 0);
+    QCOMPARE(f.grid(1).TextMatrix(row, 1), shown);
+    // Edited and saved like any file.
+    EditorFixture::pressCell(f.view(1), row, 1);
+    f.type(QStringLiteral("1500\r"));
+    f.modals.choose(path);
+    f.click(QStringLiteral("btnSave"));
+    QVERIFY(EditorFixture::bytes(path).startsWith(" 1500\r\n") ||
+            EditorFixture::bytes(path).startsWith("1500\r\n"));
+}
+
+// "Compare with...": the file as edited against another file or the drive's set, the rows that
+// differ named as the editor shows them.
+void TestParamEditor::compareWith_data() {
+    columns<bool, QStringList>("drive", "says");
+    row("another file", false,
+        QStringList{"pump.10d compared with other.10d:", "Maximum speed", "Acceleration ramp",
+                    " 257  (hidden line)"});
+    row("the drive", true,
+        QStringList{"pump.10d compared with Drive:", "Maximum speed", " 257  (hidden line)"});
+}
+
+void TestParamEditor::compareWith() {
+    QFETCH(bool, drive);
+    QFETCH(QStringList, says);
+    EditorFixture f;
+    f.state.DriveAddress = 1;
+    f.port.Open();
+    f.open(f.example("10"));
+    const QString other = f.example("10", "other");
+    f.drive.loadParameterFile(other, 0x3800);
+    // Edited in the grid, not saved: the edit is compared.
+    EditorFixture::pressCell(f.view(1), f.rowNamed("Maximum speed"), 1);
+    f.type(QStringLiteral("1500\r"));
+    QFile o(other);
+    QVERIFY(o.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = o.readAll().split('\n');
+    o.close();
+    lines[8] = "250\r";
+    QVERIFY(o.open(QIODevice::WriteOnly));
+    o.write(lines.join('\n'));
+    o.close();
+    f.modals.then([&](QWidget *dialog) {
+        auto *combo = dialog->findChild<QComboBox *>();
+        combo->setCurrentIndex(drive ? 1 : 0);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    });
+    if (!drive)
+        f.modals.choose(other);
+    QString shown;
+    f.modals.then([&](QWidget *dialog) {
+        shown =
+            dialog->findChild<QLabel *>()->text() + QLatin1Char('\n') +
+            dialog->findChild<QPlainTextEdit *>(QStringLiteral("comparisonTable"))->toPlainText();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    f.click(QStringLiteral("btnCompare"));
+    for (const QString &text : says)
+        QVERIFY2(shown.contains(text), qPrintable(shown));
 }
 
 QTEST_MAIN(TestParamEditor)

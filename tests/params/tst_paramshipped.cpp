@@ -1,3 +1,4 @@
+#include "ansitext.h"
 #include "conversions.h"
 #include "datatable.h"
 #include "descriptions.h"
@@ -18,6 +19,8 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void examples_data();
     void examples();
+    void newFilesFromDefaults_data() { examples_data(); }
+    void newFilesFromDefaults();
 };
 
 void TestParamShipped::examples_data() {
@@ -75,6 +78,40 @@ void TestParamShipped::examples() {
     QCOMPARE(after.size(), before.size());
     for (int i = 0; i < before.size(); ++i)
         QCOMPARE(after[i].trimmed(), before[i].trimmed());
+}
+
+// A new file from a release's defaults opens with its data description, and every shown value
+// lies inside its row's limits (multiplier-10 rows read their limits as shown values).
+void TestParamShipped::newFilesFromDefaults() {
+    QFETCH(QString, code);
+    QFETCH(int, language);
+    QFETCH(int, statusRow);
+    const QString dir = QStringLiteral(ZR_DATA_DIR);
+    QTemporaryDir out;
+    const QString path = out.filePath("new." + code + "d");
+    TextGrid g1(kParamColumns), g2(kStatusColumns);
+    ParamFileContext ctx(g1, g2);
+    QString newPath;
+    SetDescriptionFiles(1, path, language, dir, ctx.DataDescriptionPath, ctx.StatusDescriptionPath,
+                        newPath);
+    QStringList lines;
+    QVERIFY(!NewFileLines(newPath, lines));
+    QCOMPARE(lines.size(), 1024);
+    QString error;
+    QVERIFY(WriteAnsiLines(path, lines, error));
+    ctx.source = path;
+    QVERIFY(!openfilezr5(ctx));
+    QCOMPARE(ctx.ParameterRowCount, statusRow);
+    for (int r = 1; r <= statusRow; ++r) {
+        const double m = LeadingNumber(g1.TextMatrix(r, kMultiplier));
+        const double raw = LeadingNumber(g1.TextMatrix(r, kRaw)) * (m == 10 ? 10 : 1);
+        QVERIFY2(raw >= LeadingNumber(g1.TextMatrix(r, kMin)) &&
+                     raw <= LeadingNumber(g1.TextMatrix(r, kMax)),
+                 qPrintable(g1.TextMatrix(r, kName)));
+    }
+    QCOMPARE(LeadingNumber(lines[256]), LeadingNumber(lines[0]) + 1);
+    QCOMPARE(LeadingNumber(lines[512]), LeadingNumber(lines[0]) + 2);
+    QCOMPARE(lines[1023], QStringLiteral("-1"));
 }
 
 QTEST_GUILESS_MAIN(TestParamShipped)

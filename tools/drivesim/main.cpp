@@ -57,7 +57,8 @@ int main(int argc, char **argv) {
     const QCommandLineOption faultOpt =
         ValueOption("fault",
                     "Misbehave: KIND[:every=K][:after=N][:times=T][:at=ADDR]; kinds noreply, "
-                    "partial, trickle, echo, checksum, extra, late, garbage, silence, vanish; "
+                    "partial, trickle, echo, checksum, extra, late, garbage, silence, vanish, "
+                    "wrongstore (a write answered but stored with bit 0 flipped); "
                     "at= counts only the requests for ADDR. Repeatable.",
                     "SPEC");
     const QCommandLineOption traceOpt =

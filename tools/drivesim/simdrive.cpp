@@ -126,7 +126,8 @@ QByteArray SimDrive::answer(const QByteArray &frame, bool &silent) {
             silent = true; // a damaged write is neither carried out nor answered
             return {};
         }
-        writeWord(ram, address, static_cast<quint16>(u8(frame, 3) * 256 + u8(frame, 4)));
+        const auto value = static_cast<quint16>(u8(frame, 3) * 256 + u8(frame, 4));
+        writeWord(ram, address, storeWrong_ ? static_cast<quint16>(value ^ 1) : value);
         return frame;
     }
     const quint16 v = ram ? this->ram(address) : rom(address);
@@ -159,6 +160,9 @@ void SimDrive::handleFrame(const QByteArray &frame, TimePoint done) {
     }
     bool silent = false;
     streamRequested_ = false;
+    storeWrong_ = false;
+    for (qsizetype i = 0; i < faults_.size(); ++i)
+        storeWrong_ = storeWrong_ || (hit[i] && faults_[i].kind == FaultKind::WrongStore);
     QByteArray reply = answer(frame, silent);
     if (streamRequested_ && (silent || drive == 63))
         stream_.start(done);
@@ -200,6 +204,7 @@ void SimDrive::handleFrame(const QByteArray &frame, TimePoint done) {
             break;
         case FaultKind::Silence:
         case FaultKind::Vanish:
+        case FaultKind::WrongStore:
             break;
         }
     }

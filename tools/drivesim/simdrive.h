@@ -118,6 +118,7 @@ private:
     std::function<void(bool, bool, int, TimePoint)> requestHook_;
     ScopeStream stream_;
     bool streamRequested_ = false;
+    bool storeWrong_ = false; // the write being carried out is stored wrong (fault)
 };
 
 } // namespace zr::sim

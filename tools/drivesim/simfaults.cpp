@@ -6,7 +6,7 @@
 namespace zr::sim {
 
 namespace {
-constexpr std::array<std::pair<FaultKind, const char *>, 10> kNames{{
+constexpr std::array<std::pair<FaultKind, const char *>, 11> kNames{{
     {FaultKind::NoReply, "noreply"},
     {FaultKind::PartialReply, "partial"},
     {FaultKind::Trickle, "trickle"},
@@ -17,6 +17,7 @@ constexpr std::array<std::pair<FaultKind, const char *>, 10> kNames{{
     {FaultKind::Garbage, "garbage"},
     {FaultKind::Silence, "silence"},
     {FaultKind::Vanish, "vanish"},
+    {FaultKind::WrongStore, "wrongstore"},
 }};
 } // namespace
 

@@ -19,6 +19,7 @@ enum class FaultKind {
     Garbage,       // a stray byte precedes the reply
     Silence,       // no answer at all once `after` transactions have been served
     Vanish,        // the line disappears once `after` transactions have been served
+    WrongStore,    // a written word is answered as usual but stored with its lowest bit flipped
 };
 
 // A fault hits the transactions after the first `after`, every `every`-th of them, and at most
@@ -39,7 +40,8 @@ struct Fault {
 // Parses "kind[:every=K][:after=N][:times=T][:at=ADDR]", e.g. "checksum:every=3",
 // "silence:after=10", "late:after=3:times=1" (only the fourth transaction is answered late) or
 // "noreply:at=0x0315" (the completion word is never answered; ADDR decimal or 0x hexadecimal).
-// Kinds: noreply, partial, trickle, echo, checksum, extra, late, garbage, silence, vanish.
+// Kinds: noreply, partial, trickle, echo, checksum, extra, late, garbage, silence, vanish,
+// wrongstore ("wrongstore:at=0xB805:times=1": the drive stores one wrong word of a download).
 std::optional<Fault> ParseFault(const QString &spec, QString *error = nullptr);
 QString FaultName(FaultKind kind);
 QList<FaultKind> AllFaultKinds();
