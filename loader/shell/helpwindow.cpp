@@ -14,9 +14,9 @@
 #include <QHelpSearchEngine>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
 namespace zr::shell {
@@ -29,13 +29,13 @@ QVariant HelpBrowser::loadResource(int type, const QUrl &name) {
 
 HelpWindow::HelpWindow(Shell &shell, QWidget *parent) : Form(shell, kHelpWindow, parent) {
     setWindowTitle(QStringLiteral("ZR3500 Loader Help"));
-    resize(860, 600);
+    resize(960, 660);
     splitter_ = new QSplitter(this);
     tabs = new QTabWidget(splitter_);
     tabs->setObjectName(QStringLiteral("helpTabs"));
     browser = new HelpBrowser(splitter_);
     browser->setObjectName(QStringLiteral("helpPage"));
-    splitter_->setSizes({230, 630});
+    splitter_->setSizes({270, 690}); // room for the three tabs in every language
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
@@ -80,6 +80,8 @@ void HelpWindow::Form_Load() {
     ApplyLanguage(shell_.state.CurrentLanguage);
     connect(indexFilter, &QLineEdit::textChanged, index,
             [index](const QString &text) { index->filterIndices(text); });
+    // Enter in the box opens the entry the filter left first.
+    connect(indexFilter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink &link) { showPage(link.url); });
     connect(index, &QHelpIndexWidget::documentsActivated, this,
@@ -153,9 +155,9 @@ void HelpWindow::search() {
 void HelpWindow::listSearchResults() {
     searchResults->clear();
     QHelpSearchEngine *finder = engine_->searchEngine();
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
     for (const QHelpSearchResult &r : finder->searchResults(0, finder->searchResultCount())) {
-        QString snippet = QString(r.snippet()).remove(tags).simplified();
+        // The snippet is HTML: the words a reader sees.
+        QString snippet = QTextDocumentFragment::fromHtml(r.snippet()).toPlainText().simplified();
         if (snippet.size() > 120)
             snippet = snippet.left(117) + QStringLiteral("...");
         auto *item = new QListWidgetItem(r.title() + QLatin1Char('\n') + snippet, searchResults);

@@ -102,7 +102,9 @@ int main(int argc, char **argv) {
             langOut.mkpath(QStringLiteral("shots"));
             for (qsizetype i = 0; i < l.pages.size(); ++i)
                 writeText(langOut.filePath(help::HtmlName(l.pages[i].topic)),
-                          help::PageHtml(lang, l.pages, i), errors);
+                          help::FitPictures(help::PageHtml(lang, l.pages, i),
+                                            QDir(shots.filePath(lang)), 620),
+                          errors);
             for (const QString &shot : help::ShotsUsed(l)) {
                 const QString to = langOut.filePath(QStringLiteral("shots/") + shot);
                 QFile::remove(to);

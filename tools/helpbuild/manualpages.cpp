@@ -1,6 +1,7 @@
 #include "manualpages.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <QXmlStreamWriter>
@@ -249,6 +250,23 @@ QString PageHtml(const QString &lang, const QList<Page> &pages, qsizetype i) {
                           "<title>%2</title>\n<style>\n%3</style>\n</head>\n<body>\n%4%5%4"
                           "</body>\n</html>\n")
         .arg(htmlLang, Escaped(p.title), QString::fromLatin1(kStyle), nav, p.body);
+}
+
+QString FitPictures(const QString &html, const QDir &pictures, int maxWidth) {
+    static const QRegularExpression img(QStringLiteral("<img src=\"shots/([^\"]+)\""));
+    QString out;
+    qsizetype last = 0;
+    for (auto it = img.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        out += html.mid(last, m.capturedEnd() - last);
+        last = m.capturedEnd();
+        const QSize size = QImageReader(pictures.filePath(m.captured(1))).size();
+        if (size.width() > maxWidth)
+            out += QStringLiteral(" width=\"%1\" height=\"%2\"")
+                       .arg(maxWidth)
+                       .arg(size.height() * maxWidth / size.width());
+    }
+    return out + html.mid(last);
 }
 
 QStringList ShotsUsed(const Language &language) {

@@ -51,6 +51,9 @@ void CheckLinks(const Manual &manual, const QDir &shots, QStringList &errors);
 QString HtmlName(const QString &topic);
 // The whole page i of a language: title, style, navigation line, body.
 QString PageHtml(const QString &lang, const QList<Page> &pages, qsizetype i);
+// A picture wider than maxWidth is shown at that width (the help viewer scales it, keeping its
+// proportions), so a page needs no sideways scrolling.
+QString FitPictures(const QString &html, const QDir &pictures, int maxWidth);
 // The pictures the pages of a language show, as file names under shots/.
 QStringList ShotsUsed(const Language &language);
 // The help project of a language for qhelpgenerator.

@@ -168,7 +168,7 @@ void ShootLanguage(Shooter &s, const char *sphere) {
     Form *editor = nullptr;
     if (s.waitFor([&] { return (editor = s.form(kEditorWindow)) && editor->isVisible(); },
                   "the parameter editor")) {
-        editor->resize(900, 640);
+        editor->resize(620, 520); // as wide as the help shows a picture unscaled
         // The example from a short folder, so the picture shows no build path.
         const QString folder = QDir::temp().filePath(QStringLiteral("ZR3500"));
         const QString example = folder + QStringLiteral("/demo.20d");
@@ -188,7 +188,7 @@ void ShootLanguage(Shooter &s, const char *sphere) {
                     return preview && preview->isVisible();
                 },
                 "the report preview")) {
-            preview->resize(820, 900);
+            preview->resize(620, 760);
             s.settle(1500);
             s.save(preview, QStringLiteral("report"));
             preview->close();
