@@ -5,6 +5,7 @@
 #include "driveprotocol.h"
 #include "parambackup.h"
 #include "parameterset.h"
+#include "recordingport.h"
 #include "simdrive.h"
 #include "simserialport.h"
 #include "transfertexts.h"
@@ -17,26 +18,6 @@ using namespace zr;
 using namespace zr::sim;
 
 namespace {
-
-// Keeps every frame the host sends.
-class RecordingPort final : public SerialPort {
-public:
-    explicit RecordingPort(SerialPort &inner) : inner_(inner) {}
-    QList<QByteArray> frames;
-    bool IsOpen() const override { return inner_.IsOpen(); }
-    bool Open() override { return inner_.Open(); }
-    bool Close() override { return inner_.Close(); }
-    bool Write(const QByteArray &b) override {
-        frames << b;
-        return inner_.Write(b);
-    }
-    QByteArray ReadAvailable(bool *ok = nullptr) override { return inner_.ReadAvailable(ok); }
-    bool waitForData(int ms) override { return inner_.waitForData(ms); }
-    qint64 clockNs() const override { return inner_.clockNs(); }
-
-private:
-    SerialPort &inner_;
-};
 
 // A drive on its own line, its frames recorded.
 struct Rig {

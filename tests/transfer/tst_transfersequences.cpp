@@ -2,6 +2,7 @@
 
 #include "datatable.h"
 #include "driveprotocol.h"
+#include "recordingport.h"
 #include "simdrive.h"
 #include "simserialport.h"
 #include "transfersequences.h"
@@ -20,25 +21,6 @@ using namespace zr;
 using namespace zr::sim;
 
 namespace {
-
-// Keeps every frame the host sends.
-class RecordingPort final : public SerialPort {
-public:
-    explicit RecordingPort(SerialPort &inner) : inner_(inner) {}
-    QList<QByteArray> frames;
-    bool IsOpen() const override { return inner_.IsOpen(); }
-    bool Open() override { return inner_.Open(); }
-    bool Close() override { return inner_.Close(); }
-    bool Write(const QByteArray &b) override {
-        frames << b;
-        return inner_.Write(b);
-    }
-    QByteArray ReadAvailable(bool *ok = nullptr) override { return inner_.ReadAvailable(ok); }
-    bool waitForData(int ms) override { return inner_.waitForData(ms); }
-
-private:
-    SerialPort &inner_;
-};
 
 struct RecordingView : TransferView {
     int progressMax = -1;
