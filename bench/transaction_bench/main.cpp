@@ -6,9 +6,11 @@
 #include "benchcommon.h"
 #include "driveprotocol.h"
 #include "hardwareserialport.h"
+#include "ser2netbridge.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -126,7 +128,7 @@ struct Bridged {
 // Median transactions through ser2net in front of the simulated drive's line.
 bool throughSer2Net(const QString &device, const QString &scheme, int count, double *median_,
                     QString *failure, double *bare = nullptr) {
-    bench::Ser2NetProcess bridge;
+    sim::Ser2NetBridge bridge;
     if (!bridge.start(device, scheme))
         return false;
     if (bare) {
@@ -134,7 +136,9 @@ bool throughSer2Net(const QString &device, const QString &scheme, int count, dou
         *bare = raw.empty() ? 0 : median(raw);
         QThread::msleep(100); // ser2net closes the device again
     }
-    HardwareSerialPort port(bridge.map());
+    PortMap map;
+    map.setDevice(1, bridge.url());
+    HardwareSerialPort port(map);
     if (!port.Open())
         return false;
     *median_ = median(transactions(port, count, failure));
@@ -165,7 +169,7 @@ int main(int argc, char **argv) {
     port.Close();
     const QStringList schemes{QStringLiteral("tcp"), QStringLiteral("rfc2217")};
     std::vector<Bridged> bridged(schemes.size());
-    const bool haveSer2Net = !bench::Ser2NetProcess::program().isEmpty();
+    const bool haveSer2Net = !sim::Ser2NetBridge::program().isEmpty();
     for (int i = 0; haveSer2Net && i < schemes.size(); ++i) {
         if (!throughSer2Net(sim.link(), schemes[i], n, &bridged[i].unpaced, &failure,
                             i == 0 ? &bridged[i].bare : nullptr))

@@ -3,6 +3,7 @@
 // ser2net on loopback (tcp://), with ser2net's character delay off and at its default.
 
 #include "benchcommon.h"
+#include "ser2netbridge.h"
 #include "transferfiles.h"
 
 #include <QCoreApplication>
@@ -72,10 +73,10 @@ int main(int argc, char **argv) {
     const Measured down =
         runCli({QStringLiteral("--port"), sim.link(), QStringLiteral("download-params"), file});
     Measured bridged[2];
-    const bool haveSer2Net = !zr::bench::Ser2NetProcess::program().isEmpty();
+    const bool haveSer2Net = !zr::sim::Ser2NetBridge::program().isEmpty();
     for (int chardelay = 0; haveSer2Net && chardelay < 2; ++chardelay) {
-        zr::bench::Ser2NetProcess bridge;
-        if (bridge.start(sim.link(), QStringLiteral("tcp"), chardelay == 1))
+        zr::sim::Ser2NetBridge bridge;
+        if (bridge.start(sim.link(), QStringLiteral("tcp"), {chardelay == 1, {}}))
             bridged[chardelay] = runCli(
                 {QStringLiteral("--port"), bridge.url(), QStringLiteral("download-params"), file});
     }

@@ -8,7 +8,7 @@
 #include "loaderprogram.h"
 #include "mainwindow.h"
 #include "programs.h"
-#include "ser2net.h"
+#include "ser2netbridge.h"
 #include "toggleswitch.h"
 
 #include <QGroupBox>
@@ -57,9 +57,9 @@ void TestLoaderEndToEnd::englishLinkOnFindsTheDrive() {
     const QString link = dir.filePath(QStringLiteral("drive"));
     e2e::Sim sim;
     QVERIFY(sim.start(link));
-    e2e::Ser2Net bridge;
+    zr::sim::Ser2NetBridge bridge;
     if (scheme != QLatin1String("pty")) {
-        if (e2e::Ser2Net::program().isEmpty())
+        if (zr::sim::Ser2NetBridge::program().isEmpty())
             QSKIP("ser2net is not installed (scripts/setup installs it)");
         QVERIFY(bridge.start(link, scheme));
     }

@@ -3,7 +3,7 @@
 
 #include "datatable.h"
 #include "programs.h"
-#include "ser2net.h"
+#include "ser2netbridge.h"
 #include "transferfiles.h"
 
 #include <QDir>
@@ -62,7 +62,7 @@ private:
 };
 
 void TestSer2Net::initTestCase() {
-    if (e2e::Ser2Net::program().isEmpty())
+    if (zr::sim::Ser2NetBridge::program().isEmpty())
         QSKIP("ser2net is not installed (scripts/setup installs it)");
     QVERIFY(writeFile(dir_.filePath(QStringLiteral("awkward.10d")), awkwardParameters()));
     QByteArray program;
@@ -81,7 +81,7 @@ Outcome TestSer2Net::runThrough(const QString &scheme, const QString &command) {
     Outcome o;
     if (!sim.start(link, {"--status", "0", "--params", params, "--second-block", params}))
         return o;
-    e2e::Ser2Net bridge;
+    zr::sim::Ser2NetBridge bridge;
     if (scheme != QLatin1String("pty") && !bridge.start(link, scheme))
         return o;
     const QString trace = work.filePath(QStringLiteral("trace"));
@@ -143,7 +143,7 @@ void TestSer2Net::bridgeStoppedMidTransfer() {
     const QString link = work.filePath(QStringLiteral("drive"));
     e2e::Sim sim;
     QVERIFY(sim.start(link, {"--baud", "19200"})); // a transfer at line speed takes seconds
-    e2e::Ser2Net bridge;
+    zr::sim::Ser2NetBridge bridge;
     QVERIFY2(bridge.start(link, scheme), qPrintable(bridge.log()));
     const QString trace = work.filePath(QStringLiteral("trace"));
     const QString file = command == QLatin1String("upload-params")
@@ -175,7 +175,7 @@ void TestSer2Net::lineHeldByAnotherClient() {
     const QString link = work.filePath(QStringLiteral("drive"));
     e2e::Sim sim;
     QVERIFY(sim.start(link));
-    e2e::Ser2Net bridge;
+    zr::sim::Ser2NetBridge bridge;
     QVERIFY2(bridge.start(link, QStringLiteral("tcp")), qPrintable(bridge.log()));
     QTcpSocket first;
     first.connectToHost(QHostAddress::LocalHost, QUrl(bridge.url()).port());
